@@ -1,0 +1,179 @@
+#include "accueil.h"
+
+#include "colors.h"
+#include "fonts.h"
+#include "icons.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+namespace {
+
+const QColor credits = RGB(192, 192, 255);
+const QColor navy = RGB(0, 0, 128);
+
+LabelStyle linkStyle()
+{
+    return {Qt::white, Qt::black, Fonts::sans(9.75, Fonts::Bold | Fonts::Underline),
+            Qt::AlignLeft | Qt::AlignTop, true};
+}
+
+LabelStyle descriptionStyle()
+{
+    return {Qt::white, Qt::black, Fonts::sans(), Qt::AlignLeft | Qt::AlignTop, false};
+}
+
+LabelStyle creditStyle(Qt::Alignment alignment)
+{
+    return {navy, credits, Fonts::sans(8.25, Fonts::Bold), alignment | Qt::AlignTop, false};
+}
+
+} // namespace
+
+Accueil::Accueil(std::array<ModuleFactory, 3> factories)
+    : Form(nullptr, QStringLiteral("Vellane à une dimension"), 10500, 6105, Qt::black),
+      m_factories(std::move(factories))
+{
+    // The home screen lives for the whole run; it is not deleted on close.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    new ShapeControl(this, ShapeControl::Kind::Rectangle, 0, 0, 2655, 6135, RGB(128, 128, 255),
+                     QColor());
+    auto *image = new QLabel(this);
+    image->setGeometry(Twips::rect(120, 360, 2400, 2370));
+    image->setPixmap(Icons::illustration());
+    image->setScaledContents(true);
+    new ShapeControl(this, ShapeControl::Kind::RoundedRectangle, 120, 4680, 2415, 1215, credits,
+                     credits);
+    new Label(this, 240, 4920, 2175, 255, QStringLiteral("Simulation d'ondes"),
+              creditStyle(Qt::AlignLeft));
+    new Label(this, 240, 5160, 2175, 255, QStringLiteral("sur une corde"),
+              creditStyle(Qt::AlignLeft));
+    new LineControl(this, 1200, 5520, 2280, 5520, navy, 1);
+    new Label(this, 1200, 5535, 1080, 255, QStringLiteral("version 1.0"),
+              creditStyle(Qt::AlignRight));
+
+    new Label(this, 2880, 120, 5415, 735, QStringLiteral("Vellane à une dimension"),
+              {Qt::white, Qt::black, Fonts::sans(24, Fonts::Bold), Qt::AlignLeft | Qt::AlignTop,
+               false});
+
+    const LabelStyle link = linkStyle();
+    Option1 = new OptionButton(this, 2880, 1080, 255, 255, QString(), link);
+    Option2 = new OptionButton(this, 2880, 3000, 255, 255, QString(), link);
+    Option3 = new OptionButton(this, 2880, 4200, 255, 255, QString(), link);
+    // The designer selects the eigenmodes; the load selects the driven string.
+    Option3->setChecked(true);
+    Option1->setAccessibleName(QStringLiteral("Evolution d'une corde excitée par un vibreur"));
+    Option2->setAccessibleName(
+        QStringLiteral("Superposition d'une onde incidente et d'une onde réflchie"));
+    Option3->setAccessibleName(
+        QStringLiteral("Modes propres de vibration d'une corde  tendue entre 2 points fixes"));
+
+    Label10 = new Label(this, 3120, 1080, 7260, 315, Option1->accessibleName(), link);
+    Label12 = new Label(this, 3120, 3000, 7260, 315, Option2->accessibleName(), link);
+    Label11 = new Label(this, 3120, 4200, 7260, 315, Option3->accessibleName(), link);
+
+    const LabelStyle plain = descriptionStyle();
+    new Label(this, 3120, 1440, 7095, 495,
+              QStringLiteral("Ce programme simule l'évolution d'une corde horizontale dont une "
+                             "extrémité est agitée verticalement par un vibreur. L'algorithme "
+                             "utilise la méthode d'Euler."),
+              plain);
+    new Label(this, 3120, 1920, 7095, 495,
+              QStringLiteral("Le type d'excitation est réglable : solitaire ou sinusoïdale. Dans ce "
+                             "dernier cas la valeur de la fréquence est réglable. L'autre extrémité "
+                             "est fixe ou libre, au choix de l'utilisateur. "),
+              plain);
+    new Label(this, 3120, 2400, 7095, 495,
+              QStringLiteral("Ce module permet de voir la réflexion des ondes à l'extrémité de la "
+                             "corde et d'assister à la naissance des modes propres."),
+              plain);
+    new Label(this, 3120, 3480, 7095, 495,
+              QStringLiteral("Ce programme permet d'interpréter l'existence des modes propres de "
+                             "vibration comme le résultat de la superposition d'une onde incidente "
+                             "et d'une onde réfléchie."),
+              plain);
+    new Label(this, 3120, 4560, 7095, 495,
+              QStringLiteral("Ce programme permet de voir une corde osciller selon ses différents "
+                             "modes propres, et de superposer plusieurs modes de rangs différents."),
+              plain);
+
+    const QColor grey = RGB(192, 192, 192);
+    Reprise = new CommandButton(this, 8160, 5280, 975, 735,
+                                Icons::glyph(Icons::Glyph::TriangleRight, RGB(102, 102, 153)), grey);
+    Reprise->setCaption(QStringLiteral("Démarrer"));
+    Command1 = new CommandButton(this, 9360, 5280, 975, 735,
+                                 Icons::glyph(Icons::Glyph::TriangleLeftBar, RGB(255, 0, 0)), grey);
+    Command1->setCaption(QStringLiteral("Quitter"));
+
+    connect(Label10, &Label::clicked, this, &Accueil::Label10_Click);
+    connect(Label11, &Label::clicked, this, &Accueil::Label11_Click);
+    connect(Label12, &Label::clicked, this, &Accueil::Label12_Click);
+    connect(Reprise, &QAbstractButton::clicked, this, &Accueil::Reprise_Click);
+    connect(Command1, &QAbstractButton::clicked, this, &Accueil::Command1_Click);
+
+    Form_Load();
+}
+
+void Accueil::Form_Load()
+{
+    Option1->setValue(true);
+}
+
+void Accueil::Label10_Click()
+{
+    Option1->setValue(true);
+}
+
+void Accueil::Label11_Click()
+{
+    Option3->setValue(true);
+}
+
+void Accueil::Label12_Click()
+{
+    Option2->setValue(true);
+}
+
+void Accueil::Reprise_Click()
+{
+    // Tested in this order; exactly one is selected, so one window opens.
+    if (Option3->Value())
+        launch(2);
+    if (Option1->Value())
+        launch(0);
+    if (Option2->Value())
+        launch(1);
+}
+
+void Accueil::launch(int module)
+{
+    QPointer<Form> &window = m_windows[module];
+    if (!window) {
+        if (!m_factories[module])
+            return;
+        window = m_factories[module](this);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Accueil::Command1_Click()
+{
+    // Ends the program at once: no module window closes on its own and no
+    // timer ticks again once the event loop has stopped.
+    for (QPointer<Form> &window : m_windows) {
+        if (window)
+            window->hide();
+    }
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void Accueil::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Command1_Click();
+}

@@ -1,0 +1,174 @@
+#include "drawingsurface.h"
+
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int borderWidth(DrawingSurface::Border border)
+{
+    switch (border) {
+    case DrawingSurface::Border::None:
+        return 0;
+    case DrawingSurface::Border::Flat:
+        return 1;
+    case DrawingSurface::Border::Sunken:
+        return 2;
+    }
+    return 0;
+}
+
+qreal screenRatio(const QWidget *widget)
+{
+    if (widget)
+        return widget->devicePixelRatioF();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+} // namespace
+
+DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, int height,
+                               const QColor &background, Border border)
+    : QWidget(parent), m_background(background), m_border(border)
+{
+    setGeometry(Twips::rect(left, top, width, height));
+    const int b = borderWidth(border);
+    m_client = QRect(b, b, this->width() - 2 * b, this->height() - 2 * b);
+    const qreal ratio = screenRatio(parent);
+    m_image = QImage(QSize(int(std::ceil(m_client.width() * ratio)),
+                           int(std::ceil(m_client.height() * ratio))),
+                     QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    m_image.fill(m_background);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+DrawingSurface::~DrawingSurface() = default;
+
+QPainter &DrawingSurface::painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+    }
+    return *m_painter;
+}
+
+void DrawingSurface::endPainting() const
+{
+    m_painter.reset();
+}
+
+const QImage &DrawingSurface::image() const
+{
+    endPainting();
+    return m_image;
+}
+
+void DrawingSurface::setPen(const QColor &color, int width)
+{
+    QPen pen(color);
+    pen.setWidthF(std::max(width, 1));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter().setPen(pen);
+}
+
+void DrawingSurface::Cls()
+{
+    endPainting();
+    m_image.fill(m_background);
+    update();
+}
+
+void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &color)
+{
+    setPen(color, m_drawWidth);
+    painter().drawLine(m_scale.toPixels(x1, y1), m_scale.toPixels(x2, y2));
+    update();
+}
+
+void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const QColor &color)
+{
+    const QPointF a = m_scale.toPixels(x1, y1);
+    const QPointF b = m_scale.toPixels(x2, y2);
+    // Both corners belong to the box: round outward to whole pixels.
+    const QRectF box(QPointF(std::floor(std::min(a.x(), b.x())), std::floor(std::min(a.y(), b.y()))),
+                     QPointF(std::floor(std::max(a.x(), b.x())) + 1.0,
+                             std::floor(std::max(a.y(), b.y())) + 1.0));
+    painter().fillRect(box, color);
+    update();
+}
+
+void DrawingSurface::Circle(float x, float y, float radius, const QColor &outline)
+{
+    setPen(outline, m_drawWidth);
+    QPainter &p = painter();
+    p.setBrush(m_fillSolid ? QBrush(m_fillColor) : QBrush(Qt::NoBrush));
+    const float r = m_scale.widthToPixels(radius);
+    p.drawEllipse(m_scale.toPixels(x, y), r, r);
+    p.setBrush(Qt::NoBrush);
+    update();
+}
+
+QColor DrawingSurface::pixelAt(float x, float y) const
+{
+    const QImage &img = image();
+    const QPointF p = m_scale.toPixels(x, y) * img.devicePixelRatio();
+    const int px = std::clamp(int(std::floor(p.x())), 0, img.width() - 1);
+    const int py = std::clamp(int(std::floor(p.y())), 0, img.height() - 1);
+    return img.pixelColor(px, py);
+}
+
+bool DrawingSurface::isBlank() const
+{
+    const QImage &img = image();
+    const QRgb blank = m_background.rgb();
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if ((line[x] | 0xff000000u) != (blank | 0xff000000u))
+                return false;
+        }
+    }
+    return true;
+}
+
+void DrawingSurface::paintEvent(QPaintEvent *)
+{
+    endPainting();
+    QPainter p(this);
+    switch (m_border) {
+    case Border::None:
+        break;
+    case Border::Flat:
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        break;
+    case Border::Sunken: {
+        const QRect r = rect().adjusted(0, 0, -1, -1);
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(Qt::white);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        const QRect inner = r.adjusted(1, 1, -1, -1);
+        p.setPen(QColor(64, 64, 64));
+        p.drawLine(inner.topLeft(), inner.topRight());
+        p.drawLine(inner.topLeft(), inner.bottomLeft());
+        p.setPen(QColor(212, 208, 200));
+        p.drawLine(inner.bottomLeft(), inner.bottomRight());
+        p.drawLine(inner.topRight(), inner.bottomRight());
+        break;
+    }
+    }
+    p.drawImage(m_client.topLeft(), m_image);
+}

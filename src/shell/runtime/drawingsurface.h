@@ -1,0 +1,90 @@
+#pragma once
+
+#include "userscale.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class QPainter;
+
+// A retained drawing surface (the picture box): what is drawn stays on its
+// image until it is cleared or drawn over. Lines are aliased and their ends
+// reach the surface in single precision, so drawing a line again in the
+// background colour removes it pixel for pixel, which the animations rely on
+// to erase the previous frame without clearing.
+//
+// The image is kept at the screen's device pixel ratio; user coordinates do
+// not depend on it. Shape and line controls placed inside it are child
+// widgets, drawn above the image.
+class DrawingSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Border { None, Flat, Sunken };
+
+    // The outer rectangle in twips in the parent's client area; the client
+    // area is what remains inside the border (1 pixel flat, 2 pixels sunken).
+    DrawingSurface(QWidget *parent, int left, int top, int width, int height,
+                   const QColor &background, Border border);
+
+    void setScale(const UserScale &scale) { m_scale = scale; }
+    const UserScale &scale() const { return m_scale; }
+
+    QColor background() const { return m_background; }
+    void setForeColor(const QColor &color) { m_foreColor = color; }
+    QColor foreColor() const { return m_foreColor; }
+    void setFillColor(const QColor &color) { m_fillColor = color; }
+    QColor fillColor() const { return m_fillColor; }
+    // Circles are filled with the fill colour when true (solid fill style).
+    void setFillSolid(bool solid) { m_fillSolid = solid; }
+    // Pen width in logical pixels.
+    void setDrawWidth(int pixels) { m_drawWidth = pixels; }
+    int drawWidth() const { return m_drawWidth; }
+
+    // The client area's origin inside the widget and its size, in logical pixels.
+    QRect clientRect() const { return m_client; }
+
+    void Cls();
+    void Line(float x1, float y1, float x2, float y2, const QColor &color);
+    void Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, m_foreColor); }
+    // Filled box between two corners, both included.
+    void LineBoxFilled(float x1, float y1, float x2, float y2, const QColor &color);
+    // Circle of `radius` x units, outlined in `outline` and filled with the
+    // fill colour when the fill is solid.
+    void Circle(float x, float y, float radius, const QColor &outline);
+    void Circle(float x, float y, float radius) { Circle(x, y, radius, m_foreColor); }
+
+    // The picture as drawn (at the device pixel ratio), for tests and probes.
+    const QImage &image() const;
+    // The colour on the picture at a user point.
+    QColor pixelAt(float x, float y) const;
+    // True when every pixel has the background colour, as after Cls().
+    bool isBlank() const;
+
+    ~DrawingSurface() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Drawing goes through one painter kept open between calls (a frame draws
+    // hundreds of segments); it is closed before the image is read or shown.
+    QPainter &painter();
+    void endPainting() const;
+    void setPen(const QColor &color, int width);
+
+    UserScale m_scale;
+    QColor m_background;
+    QColor m_foreColor = Qt::black;
+    QColor m_fillColor = Qt::black;
+    bool m_fillSolid = false;
+    int m_drawWidth = 1;
+    Border m_border;
+    QRect m_client;
+    QImage m_image;
+    mutable std::unique_ptr<QPainter> m_painter;
+};

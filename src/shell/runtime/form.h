@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A window of fixed client size given in twips, not resizable, centred on its
+// screen when first shown, with the program's icon. Module windows are
+// created with the home screen as parent so that they stay in front of it,
+// and are deleted when closed.
+class Form : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form(QWidget *parent, const QString &title, int widthTwips, int heightTwips,
+         const QColor &background);
+
+signals:
+    // The window is going away (closed from its frame or by its own quit
+    // button); handlers stop their timers here.
+    void unloading();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool m_centred = false;
+};

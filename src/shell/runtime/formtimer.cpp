@@ -1,0 +1,36 @@
+#include "formtimer.h"
+
+namespace {
+int guardDepth = 0;
+}
+
+HandlerGuard::HandlerGuard() { ++guardDepth; }
+
+HandlerGuard::~HandlerGuard() { --guardDepth; }
+
+bool HandlerGuard::active() { return guardDepth > 0; }
+
+FormTimer::FormTimer(QObject *parent, int intervalMs, bool enabled) : QObject(parent)
+{
+    m_timer.setInterval(intervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &FormTimer::tick);
+    setEnabled(enabled);
+}
+
+void FormTimer::setEnabled(bool enabled)
+{
+    if (enabled && !m_timer.isActive())
+        m_timer.start();
+    else if (!enabled)
+        m_timer.stop();
+}
+
+void FormTimer::tick()
+{
+    // A tick that falls due while a handler or a message box is still open is
+    // dropped, so ticks never pile up or run inside one another.
+    if (HandlerGuard::active())
+        return;
+    const HandlerGuard guard;
+    emit Timer();
+}

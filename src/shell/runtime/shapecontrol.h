@@ -1,0 +1,69 @@
+#pragma once
+
+#include "userscale.h"
+
+#include <QColor>
+#include <QWidget>
+
+class DrawingSurface;
+
+// A shape control: rectangle, rounded rectangle or circle, filled opaque and
+// outlined. On a window its Left and Top are in twips; inside a drawing
+// surface they are in that surface's user units.
+class ShapeControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Rectangle, RoundedRectangle, Circle };
+
+    // Placed on a window (or a plain container) at a rectangle in twips.
+    ShapeControl(QWidget *parent, Kind kind, int left, int top, int width, int height,
+                 const QColor &fill, const QColor &border);
+    // Placed inside a drawing surface at a rectangle in twips of its client
+    // area; Left and Top then read and write user units.
+    ShapeControl(DrawingSurface *surface, Kind kind, int left, int top, int width, int height,
+                 const QColor &fill, const QColor &border);
+
+    double Left() const;
+    double Top() const;
+    void setLeft(double left);
+    void setTop(double top);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Kind m_kind;
+    QColor m_fill;
+    QColor m_border;
+    DrawingSurface *m_surface = nullptr;
+    QPointF m_origin; // logical pixels of the container's client origin
+    // Left and Top as last set, in twips or user units: the widget itself can
+    // only stand on whole pixels.
+    double m_left = 0.0;
+    double m_top = 0.0;
+};
+
+// A line control: a straight stroke between two points given in twips of its
+// container's client area.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LineControl(QWidget *parent, int x1, int y1, int x2, int y2, const QColor &color, int width);
+    LineControl(DrawingSurface *surface, int x1, int y1, int x2, int y2, const QColor &color,
+                int width);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void place(QPoint origin, int x1, int y1, int x2, int y2);
+
+    QPointF m_from;
+    QPointF m_to;
+    QColor m_color;
+    int m_width;
+};

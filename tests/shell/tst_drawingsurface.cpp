@@ -4,6 +4,7 @@
 #include "drawingsurface.h"
 #include "shapecontrol.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <cmath>
@@ -96,6 +97,24 @@ private slots:
         QCOMPARE(surface->pixelAt(50, 10), QColor(Qt::red));
         QCOMPARE(surface->pixelAt(50, 12), QColor(Qt::white));
         QCOMPARE(surface->pixelAt(-5, 10), QColor(Qt::white));
+    }
+
+    void wildCoordinatesNeitherFreezeNorStain()
+    {
+        QWidget window;
+        const auto surface = drivenPicture(&window);
+        surface->setDrawWidth(2);
+        QElapsedTimer clock;
+        clock.start();
+        // A blown-up value far outside the picture: clipped, not walked.
+        surface->Line(0, 0, 1, 3e37f, RGB(255, 0, 0));
+        QVERIFY(clock.elapsed() < 100);
+        QCOMPARE(surface->pixelAt(0.2f, 50), QColor(Qt::red));
+        surface->Line(0, 0, 1, 3e37f, Qt::white);
+        QVERIFY(surface->isBlank());
+        surface->Line(0, std::nanf(""), 1, 0, RGB(255, 0, 0));
+        surface->Line(0, 0, INFINITY, 0, RGB(255, 0, 0));
+        QVERIFY(surface->isBlank());
     }
 
     void filledBoxCoversBothCorners()

@@ -1,0 +1,64 @@
+// One frame of the vibrating string at its heaviest: length 100 cm (100
+// segments) with all ten harmonics at 10, i.e. 1000 terms and 200 lines on
+// the real drawing surface. The tick interval is 25 ms.
+
+#include "controls.h"
+#include "eigenmodes.h"
+#include "modescorde.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_TickCordeComplete(benchmark::State &bench)
+{
+    SharedVariables shared;
+    StringModesState state;
+    ModesCorde window(nullptr, shared, state);
+    for (int k = 1; k <= EigenModes::nombreHarmoniques; ++k)
+        window.Harmonique(k)->setValue(10);
+    // Next image computes the constants; each tick then advances 10 ms and draws.
+    window.Command2_Click();
+    for (auto _ : bench)
+        window.Timer1_Timer();
+    bench.SetItemsProcessed(bench.iterations() * 1000);
+}
+BENCHMARK(BM_TickCordeComplete)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+// The displacement sum alone, without drawing.
+void BM_DeplacementsSeuls(benchmark::State &bench)
+{
+    SharedVariables shared;
+    StringModesState state;
+    EigenModes::ConstantesModales(100, 1000, state, shared);
+    EigenModes::Amplitudes h{};
+    h.fill(10);
+    double t = 0.0;
+    for (auto _ : bench) {
+        t += 10;
+        const EigenModes::FacteursTemps facteurs = EigenModes::FacteursDuTemps(h, state, t);
+        for (int i = 1; i <= 100; ++i)
+            state.ordonnee[i] = EigenModes::Deplacement(facteurs, shared, 10.0 * i);
+        benchmark::DoNotOptimize(state.ordonnee.data());
+    }
+    bench.SetItemsProcessed(bench.iterations() * 1000);
+}
+BENCHMARK(BM_DeplacementsSeuls)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

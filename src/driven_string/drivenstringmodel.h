@@ -1,0 +1,63 @@
+#pragma once
+
+#include "drivenstringinterfaces.h"
+#include "drivenstringstate.h"
+#include "sharedvariables.h"
+
+// The integrator of the driven string: the damped wave equation
+//     ∂²y/∂t² + amortissement·∂y/∂t = c²·∂²y/∂x²
+// advanced by centred differences on three time levels (y in mm, x in m,
+// t in s, c in m/s). Point 0 is driven by the vibrator or the solitary pulse;
+// point 100 is fixed, free, or continued by an absorbing zone up to point 200.
+//
+// The model owns no data: it works on the module-level state and the shared
+// variables, reads the panel through DrivenStringPanel and draws, clears and
+// reports through DrivenStringView.
+class DrivenStringModel
+{
+public:
+    DrivenStringModel(SharedVariables &shared, DrivenStringState &state,
+                      const DrivenStringPanel &panel, DrivenStringView &view);
+
+    // Reads the panel into frequence, amortissement, dx, dt, c and amplitude,
+    // then derives, with r = dt·c/dx (Courant number) and g = dt·amortissement,
+    //     coefA = 2r²/(g+2), coefB = (1−r²)·4/(g+2), coefC = (g−2)/(g+2);
+    // honours a pending stop of the vibrator and clears parametresModifies.
+    void ActualiseConstantes();
+
+    // Ten time steps, then one redraw by the view's `corde`.
+    void Ondule();
+    // One time step: temps advances by dt, the time levels shift, point 0
+    // follows the vibrator and the pulse, then the interior and the right end.
+    void avanceUnPas();
+
+    // Hyperbolic secant, 2/(e^−x + e^x).
+    static double sech(double x);
+
+    // Run-control operations on the state.
+    void demarreVibreur();  // start the sinusoidal excitation (phase 0)
+    void arreteVibreur();   // stop it at the next upward zero crossing of point 0
+    void lanceImpulsion();  // start a solitary pulse (temps back to 0)
+    // Points 0 to `dernier` of yNouveau, yActuel and yAncien back to rest.
+    void effaceNiveaux(int dernier);
+
+    // Overflow limit of the displacements, mm: the half-height of the picture.
+    static constexpr double limite = 100.0;
+    static constexpr const char *messageDepassement =
+        "Dépassement de capacité ! Veuillez modifier les paramètres de la simulation.";
+
+private:
+    void zoneAbsorbante();
+    void depassement(int dernierEfface);
+    double pasX();
+    double pasT();
+
+    SharedVariables &m_shared;
+    DrivenStringState &m_state;
+    const DrivenStringPanel &m_panel;
+    DrivenStringView &m_view;
+    // The last accepted steps, used while a step box holds a refused text;
+    // the boxes' initial contents until then.
+    double m_dernierPasX = 0.01;
+    double m_dernierPasT = 0.0025;
+};

@@ -1,0 +1,86 @@
+#include "vibreur.h"
+
+#include "colors.h"
+#include "messagebox.h"
+#include "numberreader.h"
+
+Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
+    : Form(parent, QStringLiteral("Vellane à une dimension"), 12000, 8520, RGB(64, 64, 64)),
+      m_shared(shared),
+      m_state(state),
+      m_model(shared, state, *this, *this)
+{
+    creePanneau();
+    creeImage();
+    creeCommandes();
+    connectePanneau();
+    connecteCommandes();
+    Form_Load();
+}
+
+// The model takes the panel's designer values and the string starts at rest;
+// the excitation flags keep the values they had when the window last closed.
+void Vibreur::Form_Load()
+{
+    m_state.parametresModifies = true;
+    m_model.ActualiseConstantes();
+    m_model.effaceNiveaux(200);
+    Picture1->Cls();
+    m_shared.temps = 0.0;
+    corde(m_shared.temps);
+}
+
+void Vibreur::marquePas(TextBox *box)
+{
+    box->setRefused(!lirePas(box->Text().toStdString()),
+                    QStringLiteral("Entrez un nombre positif, par exemple 0.01"));
+}
+
+int Vibreur::frequenceValue() const
+{
+    return Frequence->Value();
+}
+
+int Vibreur::hScroll1Value() const
+{
+    return HScroll1->Value();
+}
+
+int Vibreur::celeriteValue() const
+{
+    return célérité->Value();
+}
+
+int Vibreur::ampValue() const
+{
+    return Amp->Value();
+}
+
+std::string Vibreur::pasXText() const
+{
+    return PasX->Text().toStdString();
+}
+
+std::string Vibreur::pasTText() const
+{
+    return PasT->Text().toStdString();
+}
+
+ExtremiteDroite Vibreur::extremite() const
+{
+    if (Option1->Value())
+        return ExtremiteDroite::Fixe;
+    if (Option2->Value())
+        return ExtremiteDroite::Libre;
+    return ExtremiteDroite::Absente;
+}
+
+void Vibreur::afficheDepassement()
+{
+    MsgBox(this, QString::fromUtf8(DrivenStringModel::messageDepassement));
+}
+
+void Vibreur::effaceImage()
+{
+    Picture1->Cls();
+}

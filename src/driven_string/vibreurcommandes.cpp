@@ -1,0 +1,166 @@
+#include "vibreur.h"
+
+#include "colors.h"
+#include "fonts.h"
+#include "icons.h"
+
+// The row of buttons under the picture and the animation timer. Two
+// independent state machines: the animation (running or paused: `Timer1`,
+// `pause`/`Reprise`) and the excitation (`Command1`/`Command3`, `Command5`).
+
+namespace {
+
+const QColor ardoise = RGB(102, 102, 153);
+const QColor gris = RGB(128, 128, 128);
+const QColor faceBouton = RGB(224, 224, 224);
+
+LabelStyle legende()
+{
+    return {faceBouton, gris, Fonts::sans(), Qt::AlignHCenter | Qt::AlignTop, false};
+}
+
+LabelStyle titreGroupe()
+{
+    return {Qt::white, gris, Fonts::sans(8.25, Fonts::Bold | Fonts::Underline),
+            Qt::AlignLeft | Qt::AlignTop, false};
+}
+
+} // namespace
+
+void Vibreur::creeCommandes()
+{
+    using Icons::Curve;
+    using Icons::Glyph;
+    new ShapeControl(this, ShapeControl::Kind::Rectangle, 3360, 6960, 8655, 1575, gris, QColor());
+    new Label(this, 3960, 7080, 2655, 255, QStringLiteral("Commande du vibreur"), titreGroupe());
+    new Label(this, 8040, 7080, 1815, 255, QStringLiteral("Animation : "), titreGroupe());
+
+    constexpr int haut = 7440;
+    constexpr int hauteur = 615;
+    Command5 = new CommandButton(this, 3960, haut, 975, hauteur,
+                                 Icons::curveButton(Curve::Bump, Glyph::TriangleRight), faceBouton);
+    Command1 = new CommandButton(this, 5160, haut, 975, hauteur,
+                                 Icons::curveButton(Curve::Sine, Glyph::TriangleRight), faceBouton);
+    Command3 = new CommandButton(this, 5160, haut, 975, hauteur, Icons::glyph(Glyph::Square, ardoise),
+                                 faceBouton);
+    Command4 = new CommandButton(this, 6360, haut, 855, hauteur,
+                                 Icons::curveButton(Curve::Flat, Glyph::TriangleLeftBar), faceBouton);
+    pause = new CommandButton(this, 8160, haut, 615, hauteur, Icons::glyph(Glyph::TwoBars, ardoise),
+                              faceBouton);
+    Reprise = new CommandButton(this, 8160, haut, 615, hauteur,
+                                Icons::glyph(Glyph::TriangleRight, ardoise), faceBouton);
+    Command6 = new CommandButton(this, 9240, haut, 615, hauteur,
+                                 Icons::glyph(Glyph::BarTriangleRight, ardoise), faceBouton);
+    Command2 = new CommandButton(this, 11160, haut, 735, hauteur,
+                                 Icons::glyph(Glyph::Diamond, RGB(255, 0, 0)), faceBouton);
+    Command3->setVisible(false);
+    Reprise->setVisible(false);
+
+    // The captions, centred under their buttons; long ones wrap on two lines.
+    constexpr int legendeHaut = 8070;
+    constexpr int legendeHauteur = 420;
+    const LabelStyle l = legende();
+    Label19 = new Label(this, 3862, legendeHaut, 1170, legendeHauteur,
+                        QStringLiteral("Impulsion solitaire"), l);
+    Label13 = new Label(this, 5062, legendeHaut, 1170, legendeHauteur,
+                        QStringLiteral("Excitation sinusoïdale"), l);
+    Label15 = new Label(this, 6262, legendeHaut, 1050, legendeHauteur,
+                        QStringLiteral("Réinitialiser"), l);
+    Label21 = new Label(this, 7980, legendeHaut, 975, legendeHauteur, QStringLiteral("Pause"), l);
+    Label22 = new Label(this, 9060, legendeHaut, 975, legendeHauteur, QStringLiteral("Pas à pas"), l);
+    Label11 = new Label(this, 11100, legendeHaut, 855, legendeHauteur, QStringLiteral("Quitter"), l);
+    Command5->setCaptionLabel(Label19);
+    Command1->setCaptionLabel(Label13);
+    Command3->setCaptionLabel(Label13);
+    Command4->setCaptionLabel(Label15);
+    pause->setCaptionLabel(Label21);
+    Reprise->setCaptionLabel(Label21);
+    Command6->setCaptionLabel(Label22);
+    Command2->setCaptionLabel(Label11);
+
+    Timer1 = new FormTimer(this, 50, true);
+}
+
+void Vibreur::connecteCommandes()
+{
+    connect(Timer1, &FormTimer::Timer, this, &Vibreur::Timer1_Timer);
+    connect(pause, &QAbstractButton::clicked, this, &Vibreur::pause_Click);
+    connect(Reprise, &QAbstractButton::clicked, this, &Vibreur::Reprise_Click);
+    connect(Command6, &QAbstractButton::clicked, this, &Vibreur::Command6_Click);
+    connect(Command1, &QAbstractButton::clicked, this, &Vibreur::Command1_Click);
+    connect(Command3, &QAbstractButton::clicked, this, &Vibreur::Command3_Click);
+    connect(Command5, &QAbstractButton::clicked, this, &Vibreur::Command5_Click);
+    connect(Command4, &QAbstractButton::clicked, this, &Vibreur::Command4_Click);
+    connect(Command2, &QAbstractButton::clicked, this, &Vibreur::Command2_Click);
+    // Closed from its frame: the timer stops as with "Quitter".
+    connect(this, &Form::unloading, this, [this] { Timer1->setEnabled(false); });
+}
+
+void Vibreur::Timer1_Timer()
+{
+    m_model.Ondule();
+}
+
+void Vibreur::pause_Click()
+{
+    Timer1->setEnabled(false);
+    Reprise->setVisible(true);
+    pause->setVisible(false);
+    Label21->setCaption(QStringLiteral("Reprise"));
+}
+
+void Vibreur::Reprise_Click()
+{
+    Reprise->setVisible(false);
+    pause->setVisible(true);
+    Timer1->setEnabled(true);
+    Label21->setCaption(QStringLiteral("Pause"));
+}
+
+void Vibreur::Command6_Click()
+{
+    pause_Click();
+    m_model.Ondule();
+}
+
+void Vibreur::Command1_Click()
+{
+    Command5->setEnabled(false);
+    m_model.demarreVibreur();
+    Command3->setVisible(true);
+    Command1->setVisible(false);
+}
+
+void Vibreur::Command3_Click()
+{
+    Command1->setEnabled(true);
+    Command5->setEnabled(true);
+    m_model.arreteVibreur();
+    Command3->setVisible(false);
+    Command1->setVisible(true);
+}
+
+void Vibreur::Command5_Click()
+{
+    m_model.lanceImpulsion();
+}
+
+void Vibreur::Command4_Click()
+{
+    Command1->setEnabled(true);
+    Command5->setEnabled(true);
+    m_state.vibreurActif = false;
+    m_model.effaceNiveaux(200);
+    Picture1->Cls();
+    m_shared.temps = 0.0;
+    traces->setValue(0);
+    corde(m_shared.temps);
+    Command3->setVisible(false);
+    Command1->setVisible(true);
+}
+
+void Vibreur::Command2_Click()
+{
+    Timer1->setEnabled(false);
+    close();
+}

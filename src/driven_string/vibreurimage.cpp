@@ -1,0 +1,90 @@
+#include "vibreur.h"
+
+#include "colors.h"
+#include "fonts.h"
+
+// The picture of the string. User units: x is the point number (one unit is
+// one space step), y the displacement in mm, growing downward; the picture
+// spans x from −10 to 105.4 and y from −100 (top) to +100 (bottom).
+// Nothing is cleared between frames: each old segment is painted over in the
+// erase colour just before the new one is drawn in red.
+
+namespace {
+
+const QColor rouge = RGB(255, 0, 0);
+const QColor blanc = RGB(255, 255, 255);
+const QColor orangeTrace = RGB(255, 200, 100);
+const QColor jaune = RGB(255, 255, 0);
+const QColor grillePrincipale = RGB(180, 180, 255);
+const QColor grilleIntermediaire = RGB(230, 230, 255);
+
+} // namespace
+
+void Vibreur::creeImage()
+{
+    Picture1 = new DrawingSurface(this, 3720, 120, 8175, 6375, blanc, DrawingSurface::Border::Flat);
+    Picture1->setScale(UserScale(-10, -100, 70.5653, 31.725));
+    // The vibrator rides on point 0; the clamp marks the fixed right end.
+    Excitateur = new ShapeControl(Picture1, ShapeControl::Kind::Rectangle, 150, 3172, 585, 127,
+                                  jaune, Qt::black);
+    Shape4 = new ShapeControl(Picture1, ShapeControl::Kind::Rectangle, 7762, 3109, 106, 127, jaune,
+                              Qt::black);
+
+    const QColor fond = RGB(64, 64, 64);
+    traces = new CheckBox(this, 3720, 6600, 255, 255, fond);
+    Label14 = new Label(this, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"),
+                        {RGB(224, 224, 224), fond, Fonts::sans(8.25, Fonts::Underline),
+                         Qt::AlignLeft | Qt::AlignTop, true});
+    connect(Label14, &Label::clicked, this, &Vibreur::Label14_Click);
+}
+
+void Vibreur::Label14_Click()
+{
+    traces->setValue(traces->Value() == 1 ? 0 : 1);
+}
+
+// `temps` is what the model passes; the drawing does not depend on it.
+void Vibreur::corde([[maybe_unused]] double &temps)
+{
+    const QColor effacement = traces->Value() == 0 ? blanc : orangeTrace;
+    Quadrille();
+
+    auto &y = m_state;
+    for (int i = 1; i <= 100; ++i) {
+        Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]), effacement);
+        Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]), rouge);
+        y.yAffiche[i - 1] = y.yNouveau[i - 1];
+    }
+    const bool sansExtremite = Option3->Value();
+    if (!sansExtremite)
+        y.yAffiche[100] = y.yNouveau[100];
+    if (sansExtremite) {
+        // The extension runs on past the right edge; traces are never left
+        // there, whatever the switch says.
+        for (int i = 101; i <= 200; ++i) {
+            Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]), blanc);
+            Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]), rouge);
+            y.yAffiche[i - 1] = y.yNouveau[i - 1];
+        }
+    }
+    // The 4-unit marker spans from 2.5 units above point 0 to 1.5 below.
+    Excitateur->setTop(float(y.yNouveau[0] - 2.5));
+}
+
+// Main lines every 20 mm and every 10 points, intermediate lines half-way;
+// drawn 1 pixel wide, then the pen goes back to the string's 2 pixels.
+void Vibreur::Quadrille()
+{
+    Picture1->setDrawWidth(1);
+    for (int k = 0; k <= 100; k += 20) {
+        Picture1->Line(0, float(k + 10), 100, float(k + 10), grilleIntermediaire);
+        Picture1->Line(0, float(k), 100, float(k), grillePrincipale);
+        Picture1->Line(0, float(-k - 10), 100, float(-k - 10), grilleIntermediaire);
+        Picture1->Line(0, float(-k), 100, float(-k), grillePrincipale);
+    }
+    for (int k = 0; k <= 100; k += 10) {
+        Picture1->Line(float(k), -100, float(k), 100, grillePrincipale);
+        Picture1->Line(float(k + 5), -100, float(k + 5), 100, grilleIntermediaire);
+    }
+    Picture1->setDrawWidth(2);
+}

@@ -1,0 +1,147 @@
+#include "vibreur.h"
+
+#include "colors.h"
+#include "fonts.h"
+#include "numberformat.h"
+
+// The parameter column: every setting of the string and of the scheme, at
+// positions in twips. Its handlers only rewrite the value captions and mark
+// the parameters as changed; the model reads the controls when it derives
+// its constants.
+
+namespace {
+
+const QColor fondGroupe = RGB(192, 192, 255);
+
+LabelStyle texte(const QFont &font = Fonts::sans(), Qt::Alignment alignment = Qt::AlignLeft)
+{
+    return {RGB(0, 0, 192), fondGroupe, font, alignment | Qt::AlignTop, false};
+}
+
+// Option buttons let the group's rounded shape show through.
+LabelStyle option()
+{
+    return {RGB(0, 0, 192), QColor(), Fonts::sans(), Qt::AlignLeft | Qt::AlignTop, false};
+}
+
+LabelStyle titre()
+{
+    return {RGB(0, 0, 128), QColor(), Fonts::sans(8.25, Fonts::Bold | Fonts::Underline),
+            Qt::AlignLeft | Qt::AlignTop, false};
+}
+
+} // namespace
+
+void Vibreur::creePanneau()
+{
+    using Kind = ShapeControl::Kind;
+    new ShapeControl(this, Kind::Rectangle, 0, 0, 3375, 8535, RGB(128, 128, 255), QColor());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 240, 3135, 3135, fondGroupe, fondGroupe);
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 3720, 3135, 2295, fondGroupe, fondGroupe);
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 6360, 3135, 1935, fondGroupe, fondGroupe);
+
+    // The vibrator.
+    new Label(this, 240, 480, 2895, 255, QStringLiteral("Réglage du vibreur (bord gauche)"), titre());
+    new Label(this, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "), texte());
+    Label5 = new Label(this, 2160, 840, 855, 255, QStringLiteral("f = 1.3 Hz"), texte());
+    Frequence = new ScrollBar(this, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
+    new Label(this, 360, 1440, 1935, 255, QStringLiteral("Amplitude de l'excitation :"), texte());
+    Label18 = new Label(this, 2160, 1440, 855, 255, QStringLiteral("A = 10 mm"), texte());
+    Amp = new ScrollBar(this, 360, 1680, 2415, 255, 1, 20, 10, 1, 2);
+
+    // The right end.
+    new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"), titre());
+    Option1 = new OptionButton(this, 360, 2520, 2295, 255, QStringLiteral("extrémité fixe"), option());
+    Option2 = new OptionButton(this, 360, 2760, 2295, 255, QStringLiteral("extrémité libre"), option());
+    Option3 = new OptionButton(this, 360, 3000, 2775, 255, QStringLiteral("pas d'extrémité"), option());
+    Option1->setChecked(true);
+
+    // The wave and the medium.
+    new Label(this, 240, 3840, 3015, 255, QStringLiteral("Onde et milieu de propagation"), titre());
+    new Label(this, 360, 4200, 1695, 255, QStringLiteral("Coeff. d'amortissement :"), texte());
+    new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "), texte(Fonts::sans(9, Fonts::Italic)));
+    Label24 = new Label(this, 2400, 4200, 735, 255, QStringLiteral("0.5 /s"), texte());
+    HScroll1 = new ScrollBar(this, 360, 4440, 2415, 255, 0, 50, 5, 1, 1);
+    new Label(this, 360, 4800, 615, 255, QStringLiteral("célérité :"), texte(Fonts::sans(), Qt::AlignRight));
+    Label4 = new Label(this, 1080, 4800, 1935, 255, QStringLiteral("1 m/s"), texte());
+    célérité = new ScrollBar(this, 360, 5040, 2415, 255, 0, 20, 10, 1, 1);
+    new Label(this, 360, 5400, 2775, 255, QStringLiteral("fréquence propre fondamentale :"), texte());
+    Label2 = new Label(this, 840, 5640, 1575, 255, QStringLiteral("f1 = 0.5 Hz"), texte());
+
+    // The steps of the scheme.
+    const QFont formule = Fonts::serif(9, Fonts::Bold | Fonts::Italic);
+    new Label(this, 360, 6480, 2055, 255, QStringLiteral("Options de simulation"), titre());
+    new Label(this, 360, 6840, 1695, 255, QStringLiteral("pas du calcul spatial :"), texte());
+    new Label(this, 360, 7080, 495, 255, QStringLiteral("dx ="), texte(formule));
+    PasX = new TextBox(this, 720, 7080, 615, 285, QStringLiteral("0.01"));
+    new Label(this, 1440, 7080, 375, 255, QStringLiteral("m"), texte());
+    new Label(this, 360, 7560, 1695, 255, QStringLiteral("pas du calcul temporel :"), texte());
+    new Label(this, 360, 7800, 375, 255, QStringLiteral("dt = "), texte(formule));
+    PasT = new TextBox(this, 720, 7800, 615, 285, QStringLiteral("0.0025"));
+    new Label(this, 1440, 7800, 255, 255, QStringLiteral("s"), texte());
+}
+
+void Vibreur::connectePanneau()
+{
+    connect(Amp, &ScrollBar::Change, this, &Vibreur::Amp_Change);
+    connect(Frequence, &ScrollBar::Change, this, &Vibreur::Frequence_Change);
+    connect(HScroll1, &ScrollBar::Change, this, &Vibreur::HScroll1_Change);
+    connect(célérité, &ScrollBar::Change, this, &Vibreur::célérité_Change);
+    connect(PasT, &TextBox::Change, this, &Vibreur::PasT_Change);
+    // The space step has no handler of its own: it is read when the
+    // constants are derived. Only the refusal mark follows its text.
+    connect(PasX, &TextBox::Change, this, [this] { marquePas(PasX); });
+    connect(Option1, &OptionButton::Click, this, &Vibreur::Option1_Click);
+    connect(Option2, &OptionButton::Click, this, &Vibreur::Option2_Click);
+    connect(Option3, &OptionButton::Click, this, &Vibreur::Option3_Click);
+}
+
+void Vibreur::Amp_Change()
+{
+    m_state.parametresModifies = true;
+    Label18->setCaption(QStringLiteral("A =") + Str(Amp->Value()) + QStringLiteral("mm"));
+}
+
+void Vibreur::Frequence_Change()
+{
+    m_state.parametresModifies = true;
+    Label5->setCaption(QStringLiteral("f=") + Str(Frequence->Value() / 10.0) + QStringLiteral("Hz"));
+}
+
+void Vibreur::HScroll1_Change()
+{
+    m_state.parametresModifies = true;
+    Label24->setCaption(Str(HScroll1->Value() / 10.0) + QStringLiteral("/s"));
+}
+
+void Vibreur::célérité_Change()
+{
+    m_state.parametresModifies = true;
+    // f1 = c / 2: the fundamental of a 1 m string held at both ends.
+    Label2->setCaption(QStringLiteral("f1=") + Str(célérité->Value() / 20.0) + QStringLiteral("Hz"));
+    Label4->setCaption(QStringLiteral("c=") + Str(célérité->Value() / 10.0) + QStringLiteral("m/s"));
+}
+
+void Vibreur::PasT_Change()
+{
+    m_state.parametresModifies = true;
+    marquePas(PasT);
+}
+
+void Vibreur::Option1_Click()
+{
+    m_model.ActualiseConstantes();
+    Shape4->setVisible(true);
+}
+
+void Vibreur::Option2_Click()
+{
+    m_model.ActualiseConstantes();
+    Shape4->setVisible(false);
+}
+
+void Vibreur::Option3_Click()
+{
+    m_model.ActualiseConstantes();
+    Shape4->setVisible(false);
+}

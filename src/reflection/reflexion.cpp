@@ -1,0 +1,323 @@
+#include "reflexion.h"
+
+#include "colors.h"
+#include "controls.h"
+#include "drawingsurface.h"
+#include "fonts.h"
+#include "formtimer.h"
+#include "icons.h"
+#include "numberformat.h"
+#include "shapecontrol.h"
+#include "twips.h"
+
+#include <cmath>
+
+namespace {
+
+const QColor blanc = RGB(255, 255, 255);
+const QColor noir = RGB(0, 0, 0);
+const QColor couleurIncidente = RGB(0, 200, 150);
+const QColor couleurReflechie = RGB(0, 0, 255);
+const QColor couleurResultante = RGB(200, 50, 100);
+const QColor couleurAiguille = RGB(255, 0, 0);
+
+const QColor fondPanneau = RGB(192, 192, 255);
+const QColor ardoise = RGB(102, 102, 153);
+const QColor rouge = RGB(255, 0, 0);
+const QColor faceBouton = RGB(192, 192, 192);
+
+LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
+{
+    LabelStyle style;
+    style.foreground = RGB(0, 0, 128);
+    style.background = fondPanneau;
+    style.font = Fonts::sans(8.25, fontStyle);
+    return style;
+}
+
+// The grey captions under the buttons of the animation bar.
+LabelStyle styleLegende()
+{
+    LabelStyle style;
+    style.foreground = RGB(224, 224, 224);
+    style.background = RGB(128, 128, 128);
+    style.font = Fonts::sans();
+    style.alignment = Qt::AlignHCenter | Qt::AlignTop;
+    return style;
+}
+
+// User scale spanning the client area (inside the sunken border) of a surface.
+UserScale echelle(const DrawingSurface *surface, double largeur, double hauteur)
+{
+    const QRect client = surface->clientRect();
+    return UserScale::fromExtent(0, 0, largeur, hauteur, client.width() * Twips::perPixel,
+                                 client.height() * Twips::perPixel);
+}
+
+} // namespace
+
+Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state)
+    : Form(parent, QStringLiteral("Superposition d'une onde incidente et d'une onde rfléchie"),
+           12000, 9000, RGB(64, 64, 64)),
+      m_shared(shared), m_state(state), m_model(shared, state)
+{
+    construitDecor();
+    construitControles();
+    connecteControles();
+    Form_Load();
+}
+
+void Reflexion::construitDecor()
+{
+    // Created first so that they lie behind everything placed on them.
+    using Kind = ShapeControl::Kind;
+    new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, RGB(128, 128, 255), QColor());
+    new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, RGB(128, 128, 128), QColor());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 1455, fondPanneau, QColor());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 2160, 2775, 1455, fondPanneau, QColor());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 4680, 2775, 3495, fondPanneau, QColor());
+
+    const int titre = Fonts::Bold | Fonts::Underline;
+    new Label(this, 240, 600, 2655, 255, QStringLiteral("Rang du mode de vibration"),
+              stylePanneau(titre));
+    new Label(this, 240, 1440, 255, 255, QStringLiteral("k="), stylePanneau());
+    new Label(this, 240, 2400, 2655, 255, QStringLiteral("Célérité de l'onde"), stylePanneau(titre));
+    new Label(this, 240, 3120, 255, 255, QStringLiteral("c="), stylePanneau());
+    new Label(this, 240, 4920, 1215, 255, QStringLiteral("temps écoulé"), stylePanneau(titre));
+    new Label(this, 240, 5160, 2415, 375,
+              QStringLiteral("Un tour de cadran  représente une période temporelle de l'onde"),
+              stylePanneau());
+
+    LabelStyle animation;
+    animation.foreground = RGB(255, 255, 255);
+    animation.font = Fonts::sans(8.25, titre);
+    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "), animation);
+}
+
+void Reflexion::construitControles()
+{
+    Picture1 = new DrawingSurface(this, 3240, 240, 8535, 6615, blanc, DrawingSurface::Border::Sunken);
+    Picture1->setScale(echelle(Picture1, 100, 50));
+    pendule = new DrawingSurface(this, 360, 5640, 2295, 2295, fondPanneau,
+                                 DrawingSurface::Border::Sunken);
+    pendule->setScale(echelle(pendule, 2, 2));
+    pendule->setFillSolid(true);
+
+    Mode = new ScrollBar(this, 240, 960, 2415, 255, 1, 10, 1, 1, 1);
+    celerite = new ScrollBar(this, 240, 2760, 2415, 255, 1, 100, 25, 1, 10);
+    Label3 = new Label(this, 480, 1440, 255, 255, QStringLiteral("1"), stylePanneau());
+    Label6 = new Label(this, 480, 3120, 855, 255, QStringLiteral("2,5 cm/s"), stylePanneau());
+
+    using Icons::Glyph;
+    go = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TriangleRight, ardoise),
+                           faceBouton);
+    pause = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TwoBars, ardoise),
+                              faceBouton);
+    pause->setVisible(false);
+    pas = new CommandButton(this, 5040, 7800, 975, 615,
+                            Icons::glyph(Glyph::BarTriangleRight, ardoise), faceBouton);
+    Command2 = new CommandButton(this, 6360, 7800, 975, 615,
+                                 Icons::glyph(Glyph::BarTriangleLeft, ardoise), faceBouton);
+    Command1 = new CommandButton(this, 7800, 7800, 975, 615,
+                                 Icons::glyph(Glyph::TriangleRight, ardoise), faceBouton);
+    Command1->setCaption(QStringLiteral("T/4"));
+    Command4 = new CommandButton(this, 9240, 7800, 975, 615,
+                                 Icons::glyph(Glyph::BarTriangleLeft, rouge), faceBouton);
+    Command3 = new CommandButton(this, 10920, 7800, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
+                                 RGB(224, 224, 224));
+
+    Label7 = new Label(this, 3720, 8520, 975, 255, QStringLiteral("animer"), styleLegende());
+    go->setCaptionLabel(Label7);
+    pause->setCaptionLabel(Label7);
+    pas->setCaptionLabel(
+        new Label(this, 4920, 8520, 1215, 255, QStringLiteral("image suivante"), styleLegende()));
+    Command2->setCaptionLabel(
+        new Label(this, 6120, 8520, 1335, 255, QStringLiteral("image précédente"), styleLegende()));
+    Command1->setCaptionLabel(new Label(this, 7560, 8520, 1455, 375,
+                                        QStringLiteral("animer pendant un quart de période"),
+                                        styleLegende()));
+    Command4->setCaptionLabel(
+        new Label(this, 9000, 8520, 1335, 255, QStringLiteral("réinitialiser"), styleLegende()));
+    Command3->setCaptionLabel(
+        new Label(this, 10920, 8400, 735, 255, QStringLiteral("Quitter"), styleLegende()));
+
+    Timer1 = new FormTimer(this, 25, true);
+}
+
+void Reflexion::connecteControles()
+{
+    connect(Mode, &ScrollBar::Change, this, &Reflexion::Mode_Change);
+    connect(celerite, &ScrollBar::Change, this, &Reflexion::celerite_Change);
+    connect(go, &CommandButton::clicked, this, &Reflexion::go_Click);
+    connect(pause, &CommandButton::clicked, this, &Reflexion::pause_Click);
+    connect(pas, &CommandButton::clicked, this, &Reflexion::pas_Click);
+    connect(Command2, &CommandButton::clicked, this, &Reflexion::Command2_Click);
+    connect(Command1, &CommandButton::clicked, this, &Reflexion::Command1_Click);
+    connect(Command4, &CommandButton::clicked, this, &Reflexion::Command4_Click);
+    connect(Command3, &CommandButton::clicked, this, &Reflexion::Command3_Click);
+    connect(Timer1, &FormTimer::Timer, this, &Reflexion::Timer1_Timer);
+    // Closing from the frame unloads the window: no tick may reach it afterwards.
+    connect(this, &Form::unloading, this, [this] { Timer1->setEnabled(false); });
+}
+
+void Reflexion::Form_Load()
+{
+    Timer1->setEnabled(false);
+    DessineCadran();
+    CalculeConstantes();
+    m_shared.dt = 0.05;
+}
+
+void Reflexion::Mode_Change()
+{
+    Label3->setCaption(Str(Mode->Value()));
+    CalculeConstantes();
+}
+
+void Reflexion::celerite_Change()
+{
+    m_model.changeCelerite(Mode->Value(), celerite->Value());
+    Label6->setCaption(Str(celerite->Value() / 10.0) + QStringLiteral(" cm/s"));
+    EffaceDessins();
+    DessineImage();
+}
+
+void Reflexion::go_Click()
+{
+    Timer1->setEnabled(true);
+    pause->setVisible(true);
+    go->setVisible(false);
+    Label7->setCaption(QStringLiteral("pause"));
+}
+
+void Reflexion::pause_Click()
+{
+    Timer1->setEnabled(false);
+    pause->setVisible(false);
+    go->setVisible(true);
+    Label7->setCaption(QStringLiteral("animer"));
+}
+
+void Reflexion::pas_Click()
+{
+    pause_Click();
+    m_shared.temps = m_shared.dt + m_shared.temps;
+    DessineImage();
+}
+
+void Reflexion::Command2_Click()
+{
+    // One step with dt negated: the frame erased is the one on display, the
+    // one drawn is 0.05 s earlier.
+    pause_Click();
+    m_shared.dt = -m_shared.dt;
+    pas_Click();
+    m_shared.dt = -m_shared.dt;
+}
+
+void Reflexion::Command1_Click()
+{
+    m_state.tFin = m_state.periode / 4 + m_shared.temps;
+    Timer1->setEnabled(true);
+}
+
+void Reflexion::Command4_Click()
+{
+    m_shared.temps = 0;
+    Timer1->setEnabled(false);
+    EffaceDessins();
+    DessineImage();
+}
+
+void Reflexion::Command3_Click()
+{
+    Timer1->setEnabled(false);
+    close();
+}
+
+void Reflexion::Timer1_Timer()
+{
+    m_shared.temps = m_shared.dt + m_shared.temps;
+    DessineImage();
+    // An armed stop time (0 means none) ends the run, whichever button
+    // started it, on the frame exactly at tFin.
+    if (m_state.tFin != 0 && m_shared.temps >= m_state.tFin) {
+        m_shared.temps = m_state.tFin;
+        EffaceDessins();
+        DessineImage();
+        m_state.tFin = 0;
+        Timer1->setEnabled(false);
+    }
+}
+
+void Reflexion::CalculeConstantes()
+{
+    m_model.calculeConstantes(Mode->Value(), celerite->Value());
+    EffaceDessins();
+    DessineImage();
+}
+
+void Reflexion::DessineImage()
+{
+    for (int i = 1; i <= ReflectionModel::longueurCorde; ++i) {
+        m_shared.temps = m_shared.temps - m_shared.dt;
+        traceSegments(i, blanc, blanc, blanc);
+        m_shared.temps = m_shared.temps + m_shared.dt;
+        traceSegments(i, couleurIncidente, couleurReflechie, couleurResultante);
+    }
+    DessineAiguille();
+}
+
+void Reflexion::traceSegments(int i, const QColor &incidente, const QColor &reflechie,
+                              const QColor &resultante)
+{
+    const double t = m_shared.temps;
+    const double x0 = i - 1;
+    const double x1 = i;
+    Picture1->setDrawWidth(1);
+    Picture1->Line(float(x0), float(m_model.yIncidente(x0, t)), float(x1),
+                   float(m_model.yIncidente(x1, t)), incidente);
+    Picture1->Line(float(x0), float(m_model.yReflechie(x0, t)), float(x1),
+                   float(m_model.yReflechie(x1, t)), reflechie);
+    Picture1->setDrawWidth(2);
+    Picture1->Line(float(x0), float(m_model.yResultante(x0, t)), float(x1),
+                   float(m_model.yResultante(x1, t)), resultante);
+}
+
+void Reflexion::EffaceDessins()
+{
+    Picture1->Cls();
+    pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), blanc);
+}
+
+void Reflexion::DessineCadran()
+{
+    pendule->setFillColor(blanc);
+    pendule->setForeColor(noir);
+    pendule->setDrawWidth(2);
+    pendule->Circle(1, 1, 1);
+    pendule->setDrawWidth(1);
+    for (int a = 0; a <= 350; a += 10) {
+        m_state.angleCadran = ReflectionModel::angleGraduation(a);
+        pendule->Line(1, 1, float(1 + std::cos(m_state.angleCadran)),
+                      float(1 + std::sin(m_state.angleCadran)), noir);
+    }
+    pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), blanc);
+    // Width of the hand from now on.
+    pendule->setDrawWidth(2);
+}
+
+void Reflexion::DessineAiguille()
+{
+    m_state.angleCadran = m_model.angleAiguille(m_shared.temps - m_shared.dt);
+    traceAiguille(blanc);
+    m_state.angleCadran = m_model.angleAiguille(m_shared.temps);
+    traceAiguille(couleurAiguille);
+}
+
+void Reflexion::traceAiguille(const QColor &couleur)
+{
+    const double longueur = ReflectionModel::longueurAiguille;
+    pendule->Line(1, 1, float(1 + longueur * std::cos(m_state.angleCadran)),
+                  float(1 + longueur * std::sin(m_state.angleCadran)), couleur);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "form.h"
+#include "reflectionmodel.h"
+
+#include <QColor>
+
+class CommandButton;
+class DrawingSurface;
+class FormTimer;
+class Label;
+class ScrollBar;
+
+// The window of the incident and reflected waves: on a string 100 mm long
+// fixed at both ends, a wave travelling toward the fixed end, its reflection
+// and their sum (the standing wave of rank k), with a dial whose hand turns
+// once per period. The mode rank and the speed are set with two scroll bars;
+// an animation bar runs, pauses, steps and resets the time.
+//
+// Frames are never cleared while time moves by one step: each segment of the
+// frame at temps − dt is painted over in white just before the same segment
+// of the frame at temps is drawn. Any other jump of temps goes through
+// EffaceDessins first.
+//
+// Four run states come from the timer, the button shown in the go/pause place
+// and tFin: stopped (timer off, go), animating (on, pause), timed run (on, go)
+// and frozen (off, pause).
+class Reflexion : public Form
+{
+    Q_OBJECT
+
+public:
+    Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state);
+
+    // Wave picture: x 0..100 mm left to right, y 0..50 downward, rest line y = 25.
+    DrawingSurface *Picture1;
+    // Period dial: 2 × 2 units, centre (1, 1).
+    DrawingSurface *pendule;
+    ScrollBar *Mode;
+    ScrollBar *celerite;
+    Label *Label3;
+    Label *Label6;
+    Label *Label7;
+    CommandButton *go;
+    CommandButton *pause;
+    CommandButton *pas;
+    CommandButton *Command2;
+    CommandButton *Command1;
+    CommandButton *Command4;
+    CommandButton *Command3;
+    FormTimer *Timer1;
+
+    void Form_Load();
+    void Mode_Change();
+    void celerite_Change();
+    void go_Click();
+    void pause_Click();
+    void pas_Click();
+    void Command2_Click();
+    void Command1_Click();
+    void Command4_Click();
+    void Command3_Click();
+    void Timer1_Timer();
+
+    void CalculeConstantes();
+    void DessineImage();
+    void EffaceDessins();
+    void DessineCadran();
+    void DessineAiguille();
+
+private:
+    void construitDecor();
+    void construitControles();
+    void connecteControles();
+    // Segment i of the three curves at the current temps, incident and
+    // reflected at width 1, then the sum at width 2 over them.
+    void traceSegments(int i, const QColor &incidente, const QColor &reflechie,
+                       const QColor &resultante);
+    // The hand at angle angleCadran.
+    void traceAiguille(const QColor &couleur);
+
+    SharedVariables &m_shared;
+    ReflectionState &m_state;
+    ReflectionModel m_model;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+
+// Draws an aliased straight line on an RGB32 image, both ends included, with
+// a square pen of `width` device pixels centred on it. The ends are in device
+// pixels (pixel i covers [i, i + 1)); the same line drawn twice covers exactly
+// the same pixels, which is what erasing by overdraw needs. Segments far
+// outside the image are clipped first, and non-finite ends draw nothing, so
+// no coordinate can make the loop long.
+void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb color);

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "eigenmodes.h"
+#include "form.h"
+#include "sharedvariables.h"
+#include "stringmodesstate.h"
+
+#include <array>
+
+class CommandButton;
+class DrawingSurface;
+class Frame;
+class FormTimer;
+class Label;
+class LineControl;
+class ScrollBar;
+class ShapeControl;
+
+// The eigenmode window: a string between a fixed point (x = 0) and a bridge
+// (x = L), stretched by a solid hanging over a pulley, drawn vibrating as the
+// sum of its first ten harmonics. The panel sets the length (cm), the mass
+// (g) and each harmonic's amplitude; the run state is whether Timer1 is
+// enabled (stopped: Command1 "animer" shown; running: Arret "pause" shown).
+//
+// Picture1's user units: x in mm from 0 (left edge) to 1200 (right edge),
+// y in display units from -1 (top) to +1 (bottom), so a positive
+// displacement is drawn below the rest line. The model time `temps` is in ms
+// and shared with the other windows; this window never resets it.
+class ModesCorde : public Form
+{
+    Q_OBJECT
+
+public:
+    ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state);
+
+    // The scroll bar of harmonic k, k = 1 to 10, and the bridge's jaws
+    // Shape3(0) (lower) and Shape3(1) (upper).
+    ScrollBar *Harmonique(int k) const { return m_harmonique[k - 1]; }
+    ShapeControl *Shape3(int index) const { return m_shape3[index]; }
+
+    // Computes the modal constants from Longueur and Masse, then starts the timer.
+    void LanceSimulation();
+    // Draws one frame at time t (ms): for each segment, from left to right,
+    // the previous frame's segment in white then the new one in red.
+    void corde(const double &t);
+    // Wipes the string's area (x 0 to 1000) and draws the rest line between
+    // the bridge and x = 1000.
+    void EffaceCorde();
+
+    void Command1_Click();
+    void Arret_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Longueur_Change();
+    void Masse_Change();
+    void Timer1_Timer();
+
+    ShapeControl *Shape4 = nullptr;
+    ShapeControl *Shape5 = nullptr;
+    ShapeControl *Shape6 = nullptr;
+    ShapeControl *Shape7 = nullptr;
+    DrawingSurface *Picture1 = nullptr;
+    LineControl *Line2 = nullptr;
+    ShapeControl *Shape1 = nullptr;
+    LineControl *Line1 = nullptr;
+    ShapeControl *Shape2 = nullptr;
+    Label *Label1 = nullptr;
+    Label *Label2 = nullptr;
+    Label *Label3 = nullptr;
+    ScrollBar *Masse = nullptr;
+    Label *Label4 = nullptr;
+    Label *Label5 = nullptr;
+    ScrollBar *Longueur = nullptr;
+    Frame *Frame1 = nullptr;
+    // The harmonic numbers "1" to "10" beside the scroll bars.
+    Label *Label7 = nullptr;
+    Label *Label8 = nullptr;
+    Label *Label9 = nullptr;
+    Label *Label10 = nullptr;
+    Label *Label11 = nullptr;
+    Label *Label12 = nullptr;
+    Label *Label13 = nullptr;
+    Label *Label14 = nullptr;
+    Label *Label15 = nullptr;
+    Label *Label16 = nullptr;
+    Label *Label17 = nullptr;
+    CommandButton *Command1 = nullptr;
+    CommandButton *Arret = nullptr;
+    Label *Label18 = nullptr;
+    CommandButton *Command2 = nullptr;
+    Label *Label19 = nullptr;
+    CommandButton *Command3 = nullptr;
+    Label *Label6 = nullptr;
+    FormTimer *Timer1 = nullptr;
+
+private:
+    void creeFond();
+    void creeDispositif();
+    void creePanneau();
+    void creeHarmoniques();
+    void creeAnimation();
+    void connecte();
+    EigenModes::Amplitudes lisHarmoniques() const;
+
+    SharedVariables &m_shared;
+    StringModesState &m_state;
+    std::array<ScrollBar *, EigenModes::nombreHarmoniques> m_harmonique{};
+    std::array<ShapeControl *, 2> m_shape3{};
+};

@@ -1,0 +1,135 @@
+// The controls of ModesCorde at their designer positions (twips) and looks.
+
+#include "modescorde.h"
+
+#include "colors.h"
+#include "controls.h"
+#include "drawingsurface.h"
+#include "fonts.h"
+#include "icons.h"
+#include "shapecontrol.h"
+
+namespace {
+
+const QColor navy = RGB(0, 0, 128);
+const QColor panneauClair = RGB(192, 192, 255);
+const QColor gris = RGB(128, 128, 128);
+const QColor grisClair = RGB(224, 224, 224);
+const QColor ardoise = RGB(102, 102, 153);
+const QColor rouge = RGB(255, 0, 0);
+const QColor noir = RGB(0, 0, 0);
+
+LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
+{
+    LabelStyle style;
+    style.foreground = navy;
+    style.background = panneauClair;
+    style.font = Fonts::sans(8.25, fontStyle);
+    return style;
+}
+
+LabelStyle styleBouton()
+{
+    LabelStyle style;
+    style.foreground = grisClair;
+    style.background = gris;
+    style.font = Fonts::sans();
+    style.alignment = Qt::AlignHCenter | Qt::AlignTop;
+    return style;
+}
+
+} // namespace
+
+void ModesCorde::creeFond()
+{
+    using Kind = ShapeControl::Kind;
+    const QColor bande = RGB(128, 128, 255);
+    Shape4 = new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, bande, noir);
+    Shape5 = new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 2775, panneauClair,
+                              panneauClair);
+    Shape6 = new ShapeControl(this, Kind::RoundedRectangle, 120, 3960, 2775, 4815, panneauClair,
+                              panneauClair);
+    Shape7 = new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, gris, noir);
+}
+
+void ModesCorde::creeDispositif()
+{
+    using Kind = ShapeControl::Kind;
+    Picture1 = new DrawingSurface(this, 3240, 240, 8655, 6135, RGB(255, 255, 255),
+                                  DrawingSurface::Border::Sunken);
+    // x: 8595 twips for 1200 mm from 0; y: 6075 twips for 2 display units from -1.
+    Picture1->setScale(UserScale(0, -1, 7.1625, 3037.5));
+
+    // Positions in twips of Picture1's client area. The rest line, the
+    // pulley, the hanging string and the solid never move.
+    Line2 = new LineControl(Picture1, 7680, 3044, 0, 3044, rouge, 2);
+    Shape1 = new ShapeControl(Picture1, Kind::Circle, 7440, 3038, 495, 495, gris, noir);
+    Line1 = new LineControl(Picture1, 7920, 3241, 7920, 4441, rouge, 2);
+    Shape2 = new ShapeControl(Picture1, Kind::Rectangle, 7680, 4440, 495, 495,
+                              RGB(255, 255, 128), noir);
+    // The bridge's jaws, at x = L (1000 mm by design), above and below the
+    // string; outlined in black, the window-frame colour.
+    const QColor machoire = RGB(192, 192, 255);
+    m_shape3[0] = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 3068, 135, 495,
+                                   machoire, noir);
+    m_shape3[1] = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 2520, 135, 495,
+                                   machoire, noir);
+}
+
+void ModesCorde::creePanneau()
+{
+    Label1 = new Label(this, 240, 600, 2535, 255, QStringLiteral("Propriétés du dispositif : "),
+                       stylePanneau(Fonts::Bold | Fonts::Underline));
+    Label2 = new Label(this, 240, 1080, 2055, 255, QStringLiteral("Masse du solide suspendu :"),
+                       stylePanneau());
+    Label3 = new Label(this, 2280, 1080, 615, 255, QStringLiteral("1000 g"), stylePanneau());
+    Masse = new ScrollBar(this, 240, 1320, 2535, 255, 100, 10000, 1000, 100, 1);
+    Label4 = new Label(this, 240, 1920, 1695, 255, QStringLiteral("Longueur de la corde :"),
+                       stylePanneau());
+    Label5 = new Label(this, 1920, 1920, 735, 255, QStringLiteral("100 cm"), stylePanneau());
+    Longueur = new ScrollBar(this, 240, 2160, 2535, 255, 10, 100, 100, 1, 10);
+}
+
+void ModesCorde::creeHarmoniques()
+{
+    Frame1 = new Frame(this, 240, 4200, 2535, 4335, QStringLiteral("Harmoniques"),
+                       stylePanneau(Fonts::Bold | Fonts::Underline));
+    const std::array<Label **, EigenModes::nombreHarmoniques> numeros{
+        &Label7, &Label8, &Label9, &Label10, &Label11,
+        &Label12, &Label13, &Label14, &Label15, &Label16};
+    for (int k = 1; k <= EigenModes::nombreHarmoniques; ++k) {
+        const int top = 720 + 360 * (k - 1);
+        m_harmonique[k - 1] = new ScrollBar(Frame1, 480, top, 1695, 255, 0, 10, k == 1 ? 10 : 0, 1, 1);
+        *numeros[k - 1] = new Label(Frame1, 240, top, 255, 255, QString::number(k),
+                                    stylePanneau(Fonts::Bold));
+    }
+}
+
+void ModesCorde::creeAnimation()
+{
+    LabelStyle titre;
+    titre.foreground = RGB(255, 255, 255);
+    titre.font = Fonts::sans(8.25, Fonts::Bold | Fonts::Underline);
+    Label17 = new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "), titre);
+
+    using Icons::Glyph;
+    Command1 = new CommandButton(this, 4080, 7920, 1095, 615,
+                                 Icons::glyph(Glyph::TriangleRight, ardoise), grisClair);
+    Arret = new CommandButton(this, 4080, 7920, 1095, 615, Icons::glyph(Glyph::TwoBars, ardoise),
+                              grisClair);
+    Arret->setVisible(false);
+    Label18 = new Label(this, 4080, 8520, 1095, 255, QStringLiteral("animer"), styleBouton());
+    Command1->setCaptionLabel(Label18);
+    Arret->setCaptionLabel(Label18);
+
+    Command2 = new CommandButton(this, 5520, 7920, 1095, 615,
+                                 Icons::glyph(Glyph::BarTriangleRight, ardoise), grisClair);
+    Label19 = new Label(this, 5400, 8520, 1335, 255, QStringLiteral("image suivante"),
+                        styleBouton());
+    Command2->setCaptionLabel(Label19);
+
+    Command3 = new CommandButton(this, 9840, 7920, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
+                                 grisClair);
+    Label6 = new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), styleBouton());
+    Command3->setCaptionLabel(Label6);
+}

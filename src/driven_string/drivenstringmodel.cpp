@@ -1,6 +1,6 @@
 #include "drivenstringmodel.h"
 
-#include "numberreader.h"
+#include "stepreader.h"
 
 #include <cmath>
 

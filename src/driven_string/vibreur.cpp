@@ -2,7 +2,7 @@
 
 #include "colors.h"
 #include "messagebox.h"
-#include "numberreader.h"
+#include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
     : Form(parent, QStringLiteral("Vellane à une dimension"), 12000, 8520, RGB(64, 64, 64)),

@@ -1,6 +1,6 @@
 #include "drivenstringmodel.h"
 #include "fakepanel.h"
-#include "numberreader.h"
+#include "stepreader.h"
 
 #include <QtTest>
 
@@ -87,8 +87,6 @@ private slots:
     void sansExtremiteAucuneReflexionEn100();
     void sansExtremiteAmortissementNulRevient();
     void sansExtremiteZoneAbsorbe();
-    void lireNombre_data();
-    void lireNombre();
     void lirePas_data();
     void lirePas();
     void pasRefuseModeleIntact_data();
@@ -495,36 +493,6 @@ void TestDrivenStringModel::sansExtremiteZoneAbsorbe()
     b.model.lanceImpulsion();
     const Extreme retour = extremeEntre(b, 50, 3.0, 4.2);
     QVERIFY2(std::fabs(retour.valeur) < 3.0, qPrintable(QString::number(retour.valeur)));
-}
-
-void TestDrivenStringModel::lireNombre_data()
-{
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<double>("valeur");
-    QTest::newRow("plain") << "0.0025" << 0.0025;
-    QTest::newRow("blanks anywhere") << " 0 .0 1 " << 0.01;
-    QTest::newRow("no leading zero") << "-.5" << -0.5;
-    QTest::newRow("plus sign") << "+3" << 3.0;
-    QTest::newRow("exponent") << "25e-4" << 0.0025;
-    QTest::newRow("bare exponent letter") << "1e" << 1.0;
-    QTest::newRow("second point ends it") << "1.2.3" << 1.2;
-    QTest::newRow("comma ends it") << "0,01" << 0.0;
-    QTest::newRow("trailing text") << "0.01m" << 0.01;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("no number") << "abc" << 0.0;
-    QTest::newRow("sign only") << "-" << 0.0;
-    QTest::newRow("huge") << "1e400" << HUGE_VAL;
-    QTest::newRow("huge negative") << "-1e400" << -HUGE_VAL;
-    QTest::newRow("many digits") << QString(400, '9') << HUGE_VAL;
-    QTest::newRow("tiny") << "1e-400" << 0.0;
-    QTest::newRow("tiny without exponent") << "0." + QString(400, '0') + "1" << 0.0;
-}
-
-void TestDrivenStringModel::lireNombre()
-{
-    QFETCH(QString, texte);
-    QFETCH(double, valeur);
-    QCOMPARE(::lireNombre(texte.toStdString()), valeur);
 }
 
 void TestDrivenStringModel::lirePas_data()

@@ -86,7 +86,7 @@ long ordreDeGrandeur(const std::string &nombre)
 
 } // namespace
 
-double lireNombre(std::string_view texte)
+double Val(std::string_view texte)
 {
     std::string sansBlancs;
     for (const char c : texte) {
@@ -105,17 +105,4 @@ double lireNombre(std::string_view texte)
         return nombre.front() == '-' ? -magnitude : magnitude;
     }
     return valeur;
-}
-
-std::optional<double> lirePas(std::string_view texte)
-{
-    std::string avecPoint(texte);
-    for (char &c : avecPoint) {
-        if (c == ',')
-            c = '.';
-    }
-    const double pas = lireNombre(avecPoint);
-    if (!(pas >= pasMinimal && pas <= pasMaximal))
-        return std::nullopt;
-    return pas;
 }

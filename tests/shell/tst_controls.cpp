@@ -2,30 +2,14 @@
 // groups, check boxes, clickable labels and refused text.
 #include "controls.h"
 #include "fonts.h"
+#include "imageprobe.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 namespace {
-
-QRect subControl(ScrollBar &bar, QStyle::SubControl control)
-{
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.upsideDown = bar.invertedAppearance();
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
-}
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
 {
@@ -53,15 +37,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy change(&bar, &ScrollBar::Change);
 
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, subControl(bar, QStyle::SC_ScrollBarSubLine).center());
+        Probe::click(bar, QStyle::SC_ScrollBarSubLine);
         QCOMPARE(bar.Value(), 12);
         QCOMPARE(change.count(), 1);
 
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, subControl(bar, QStyle::SC_ScrollBarAddLine).center());
+        Probe::click(bar, QStyle::SC_ScrollBarAddLine);
         QCOMPARE(bar.Value(), 13);
         QCOMPARE(change.count(), 2);
 
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, subControl(bar, QStyle::SC_ScrollBarAddPage).center());
+        Probe::click(bar, QStyle::SC_ScrollBarAddPage);
         QCOMPARE(bar.Value(), 23);
         QCOMPARE(change.count(), 3);
     }
@@ -74,7 +58,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy change(&bar, &ScrollBar::Change);
 
-        const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+        const QPoint start = Probe::part(bar, QStyle::SC_ScrollBarSlider).center();
         sendMouse(&bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
         for (int dx = 5; dx <= 60; dx += 5)
             sendMouse(&bar, QEvent::MouseMove, start + QPoint(dx, 0), Qt::LeftButton);

@@ -2,6 +2,7 @@
 // and erasing by drawing over in the background colour.
 #include "colors.h"
 #include "drawingsurface.h"
+#include "imageprobe.h"
 #include "shapecontrol.h"
 
 #include <QElapsedTimer>
@@ -18,16 +19,6 @@ std::unique_ptr<DrawingSurface> drivenPicture(QWidget *parent)
                                                     DrawingSurface::Border::Flat);
     surface->setScale(UserScale(-10, -100, 70.5653, 31.725));
     return surface;
-}
-
-int countColor(const QImage &image, const QColor &color)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == color ? 1 : 0;
-    }
-    return count;
 }
 
 } // namespace
@@ -66,7 +57,7 @@ private slots:
         for (int i = 1; i <= 100; ++i)
             surface->Line(float(i - 1), y(i - 1), float(i), y(i), RGB(255, 0, 0));
         QVERIFY(!surface->isBlank());
-        QVERIFY(countColor(surface->image(), Qt::red) > 400);
+        QVERIFY(Probe::count(surface->image(), Qt::red) > 400);
         for (int i = 1; i <= 100; ++i)
             surface->Line(float(i - 1), y(i - 1), float(i), y(i), Qt::white);
         QVERIFY(surface->isBlank());
@@ -124,7 +115,7 @@ private slots:
                              DrawingSurface::Border::Sunken);
         modes.setScale(UserScale(0, -1, 7.1625, 3037.5));
         modes.LineBoxFilled(0, -1, 1200, 1, RGB(0, 0, 255));
-        QCOMPARE(countColor(modes.image(), Qt::blue), modes.image().width() * modes.image().height());
+        QCOMPARE(Probe::count(modes.image(), Qt::blue), modes.image().width() * modes.image().height());
         modes.LineBoxFilled(0, -1, 1000, 1, Qt::white);
         QCOMPARE(modes.pixelAt(999, 0.99f), QColor(Qt::white));
         QCOMPARE(modes.pixelAt(1010, 0), QColor(Qt::blue));

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "drawingsurface.h"
+#include "controls.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QStyle>
+
+
+// Helpers the widget tests share: counting colours on a picture and clicking
+// the parts of a scroll bar as a user does.
+namespace Probe {
+
+// Pixels of `image` with exactly that colour.
+int count(const QImage &image, const QColor &color);
+
+// Pixels of that colour on `surface` inside the user-coordinate box between
+// (x1, y1) and (x2, y2).
+int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
+            const QColor &color);
+
+// Pixels of that colour on `image` that `reference` does not have there:
+// what a redraw left behind compared with the same frame drawn afresh.
+int extra(const QImage &image, const QImage &reference, const QColor &color);
+
+// True when some pixel of that colour lies within `radius` pixels of the
+// user point (x, y).
+bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius = 1);
+
+// Where a part of the scroll bar stands (arrows, thumb, trough on either side).
+QRect part(ScrollBar &bar, QStyle::SubControl control);
+// A left-button click in the middle of that part.
+void click(ScrollBar &bar, QStyle::SubControl control);
+
+} // namespace Probe

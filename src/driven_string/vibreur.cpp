@@ -1,11 +1,13 @@
 #include "vibreur.h"
 
 #include "colors.h"
+#include "look.h"
 #include "messagebox.h"
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
-    : Form(parent, QStringLiteral("Vellane à une dimension"), 12000, 8520, RGB(64, 64, 64)),
+    : Form(parent, QStringLiteral("Vellane à une dimension"), 12000, 8520,
+           Look::formBackground()),
       m_shared(shared),
       m_state(state),
       m_model(shared, state, *this, *this)

@@ -3,6 +3,7 @@
 #include "colors.h"
 #include "fonts.h"
 #include "icons.h"
+#include "look.h"
 
 // The row of buttons under the picture and the animation timer. Two
 // independent state machines: the animation (running or paused: `Timer1`,
@@ -10,20 +11,7 @@
 
 namespace {
 
-const QColor ardoise = RGB(102, 102, 153);
-const QColor gris = RGB(128, 128, 128);
-const QColor faceBouton = RGB(224, 224, 224);
-
-LabelStyle legende()
-{
-    return {faceBouton, gris, Fonts::sans(), Qt::AlignHCenter | Qt::AlignTop, false};
-}
-
-LabelStyle titreGroupe()
-{
-    return {Qt::white, gris, Fonts::sans(8.25, Fonts::Bold | Fonts::Underline),
-            Qt::AlignLeft | Qt::AlignTop, false};
-}
+const QColor faceBouton = Look::captionGrey();
 
 } // namespace
 
@@ -31,9 +19,9 @@ void Vibreur::creeCommandes()
 {
     using Icons::Curve;
     using Icons::Glyph;
-    new ShapeControl(this, ShapeControl::Kind::Rectangle, 3360, 6960, 8655, 1575, gris, QColor());
-    new Label(this, 3960, 7080, 2655, 255, QStringLiteral("Commande du vibreur"), titreGroupe());
-    new Label(this, 8040, 7080, 1815, 255, QStringLiteral("Animation : "), titreGroupe());
+    new ShapeControl(this, ShapeControl::Kind::Rectangle, 3360, 6960, 8655, 1575, Look::buttonBar(), QColor());
+    new Label(this, 3960, 7080, 2655, 255, QStringLiteral("Commande du vibreur"), Look::heading(Qt::white));
+    new Label(this, 8040, 7080, 1815, 255, QStringLiteral("Animation : "), Look::heading(Qt::white));
 
     constexpr int haut = 7440;
     constexpr int hauteur = 615;
@@ -41,16 +29,16 @@ void Vibreur::creeCommandes()
                                  Icons::curveButton(Curve::Bump, Glyph::TriangleRight), faceBouton);
     Command1 = new CommandButton(this, 5160, haut, 975, hauteur,
                                  Icons::curveButton(Curve::Sine, Glyph::TriangleRight), faceBouton);
-    Command3 = new CommandButton(this, 5160, haut, 975, hauteur, Icons::glyph(Glyph::Square, ardoise),
+    Command3 = new CommandButton(this, 5160, haut, 975, hauteur, Icons::glyph(Glyph::Square, Look::slate()),
                                  faceBouton);
     Command4 = new CommandButton(this, 6360, haut, 855, hauteur,
                                  Icons::curveButton(Curve::Flat, Glyph::TriangleLeftBar), faceBouton);
-    pause = new CommandButton(this, 8160, haut, 615, hauteur, Icons::glyph(Glyph::TwoBars, ardoise),
+    pause = new CommandButton(this, 8160, haut, 615, hauteur, Icons::glyph(Glyph::TwoBars, Look::slate()),
                               faceBouton);
     Reprise = new CommandButton(this, 8160, haut, 615, hauteur,
-                                Icons::glyph(Glyph::TriangleRight, ardoise), faceBouton);
+                                Icons::glyph(Glyph::TriangleRight, Look::slate()), faceBouton);
     Command6 = new CommandButton(this, 9240, haut, 615, hauteur,
-                                 Icons::glyph(Glyph::BarTriangleRight, ardoise), faceBouton);
+                                 Icons::glyph(Glyph::BarTriangleRight, Look::slate()), faceBouton);
     Command2 = new CommandButton(this, 11160, haut, 735, hauteur,
                                  Icons::glyph(Glyph::Diamond, RGB(255, 0, 0)), faceBouton);
     Command3->setVisible(false);
@@ -59,7 +47,7 @@ void Vibreur::creeCommandes()
     // The captions, centred under their buttons; long ones wrap on two lines.
     constexpr int legendeHaut = 8070;
     constexpr int legendeHauteur = 420;
-    const LabelStyle l = legende();
+    const LabelStyle l = Look::buttonCaption();
     Label19 = new Label(this, 3862, legendeHaut, 1170, legendeHauteur,
                         QStringLiteral("Impulsion solitaire"), l);
     Label13 = new Label(this, 5062, legendeHaut, 1170, legendeHauteur,
@@ -92,8 +80,6 @@ void Vibreur::connecteCommandes()
     connect(Command5, &QAbstractButton::clicked, this, &Vibreur::Command5_Click);
     connect(Command4, &QAbstractButton::clicked, this, &Vibreur::Command4_Click);
     connect(Command2, &QAbstractButton::clicked, this, &Vibreur::Command2_Click);
-    // Closed from its frame: the timer stops as with "Quitter".
-    connect(this, &Form::unloading, this, [this] { Timer1->setEnabled(false); });
 }
 
 void Vibreur::Timer1_Timer()

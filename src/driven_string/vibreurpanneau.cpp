@@ -2,6 +2,7 @@
 
 #include "colors.h"
 #include "fonts.h"
+#include "look.h"
 #include "numberformat.h"
 
 // The parameter column: every setting of the string and of the scheme, at
@@ -11,23 +12,21 @@
 
 namespace {
 
-const QColor fondGroupe = RGB(192, 192, 255);
+const QColor texteBleu = RGB(0, 0, 192);
+const QColor fondGroupe = Look::panel();
 
 LabelStyle texte(const QFont &font = Fonts::sans(), Qt::Alignment alignment = Qt::AlignLeft)
 {
-    return {RGB(0, 0, 192), fondGroupe, font, alignment | Qt::AlignTop, false};
+    LabelStyle style = Look::onPanel(texteBleu);
+    style.font = font;
+    style.alignment = alignment | Qt::AlignTop;
+    return style;
 }
 
 // Option buttons let the group's rounded shape show through.
 LabelStyle option()
 {
-    return {RGB(0, 0, 192), QColor(), Fonts::sans(), Qt::AlignLeft | Qt::AlignTop, false};
-}
-
-LabelStyle titre()
-{
-    return {RGB(0, 0, 128), QColor(), Fonts::sans(8.25, Fonts::Bold | Fonts::Underline),
-            Qt::AlignLeft | Qt::AlignTop, false};
+    return {texteBleu, QColor(), Fonts::sans(), Qt::AlignLeft | Qt::AlignTop, false};
 }
 
 } // namespace
@@ -35,13 +34,13 @@ LabelStyle titre()
 void Vibreur::creePanneau()
 {
     using Kind = ShapeControl::Kind;
-    new ShapeControl(this, Kind::Rectangle, 0, 0, 3375, 8535, RGB(128, 128, 255), QColor());
+    new ShapeControl(this, Kind::Rectangle, 0, 0, 3375, 8535, Look::leftBand(), QColor());
     new ShapeControl(this, Kind::RoundedRectangle, 120, 240, 3135, 3135, fondGroupe, fondGroupe);
     new ShapeControl(this, Kind::RoundedRectangle, 120, 3720, 3135, 2295, fondGroupe, fondGroupe);
     new ShapeControl(this, Kind::RoundedRectangle, 120, 6360, 3135, 1935, fondGroupe, fondGroupe);
 
     // The vibrator.
-    new Label(this, 240, 480, 2895, 255, QStringLiteral("Réglage du vibreur (bord gauche)"), titre());
+    new Label(this, 240, 480, 2895, 255, QStringLiteral("Réglage du vibreur (bord gauche)"), Look::heading(Look::navy()));
     new Label(this, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "), texte());
     Label5 = new Label(this, 2160, 840, 855, 255, QStringLiteral("f = 1.3 Hz"), texte());
     Frequence = new ScrollBar(this, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
@@ -50,14 +49,14 @@ void Vibreur::creePanneau()
     Amp = new ScrollBar(this, 360, 1680, 2415, 255, 1, 20, 10, 1, 2);
 
     // The right end.
-    new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"), titre());
+    new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"), Look::heading(Look::navy()));
     Option1 = new OptionButton(this, 360, 2520, 2295, 255, QStringLiteral("extrémité fixe"), option());
     Option2 = new OptionButton(this, 360, 2760, 2295, 255, QStringLiteral("extrémité libre"), option());
     Option3 = new OptionButton(this, 360, 3000, 2775, 255, QStringLiteral("pas d'extrémité"), option());
     Option1->setChecked(true);
 
     // The wave and the medium.
-    new Label(this, 240, 3840, 3015, 255, QStringLiteral("Onde et milieu de propagation"), titre());
+    new Label(this, 240, 3840, 3015, 255, QStringLiteral("Onde et milieu de propagation"), Look::heading(Look::navy()));
     new Label(this, 360, 4200, 1695, 255, QStringLiteral("Coeff. d'amortissement :"), texte());
     new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "), texte(Fonts::sans(9, Fonts::Italic)));
     Label24 = new Label(this, 2400, 4200, 735, 255, QStringLiteral("0.5 /s"), texte());
@@ -70,7 +69,7 @@ void Vibreur::creePanneau()
 
     // The steps of the scheme.
     const QFont formule = Fonts::serif(9, Fonts::Bold | Fonts::Italic);
-    new Label(this, 360, 6480, 2055, 255, QStringLiteral("Options de simulation"), titre());
+    new Label(this, 360, 6480, 2055, 255, QStringLiteral("Options de simulation"), Look::heading(Look::navy()));
     new Label(this, 360, 6840, 1695, 255, QStringLiteral("pas du calcul spatial :"), texte());
     new Label(this, 360, 7080, 495, 255, QStringLiteral("dx ="), texte(formule));
     PasX = new TextBox(this, 720, 7080, 615, 285, QStringLiteral("0.01"));

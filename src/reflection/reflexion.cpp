@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "formtimer.h"
 #include "icons.h"
+#include "look.h"
 #include "numberformat.h"
 #include "shapecontrol.h"
 #include "twips.h"
@@ -21,29 +22,12 @@ const QColor couleurReflechie = RGB(0, 0, 255);
 const QColor couleurResultante = RGB(200, 50, 100);
 const QColor couleurAiguille = RGB(255, 0, 0);
 
-const QColor fondPanneau = RGB(192, 192, 255);
-const QColor ardoise = RGB(102, 102, 153);
 const QColor rouge = RGB(255, 0, 0);
 const QColor faceBouton = RGB(192, 192, 192);
 
 LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
 {
-    LabelStyle style;
-    style.foreground = RGB(0, 0, 128);
-    style.background = fondPanneau;
-    style.font = Fonts::sans(8.25, fontStyle);
-    return style;
-}
-
-// The grey captions under the buttons of the animation bar.
-LabelStyle styleLegende()
-{
-    LabelStyle style;
-    style.foreground = RGB(224, 224, 224);
-    style.background = RGB(128, 128, 128);
-    style.font = Fonts::sans();
-    style.alignment = Qt::AlignHCenter | Qt::AlignTop;
-    return style;
+    return Look::onPanel(Look::navy(), fontStyle);
 }
 
 // User scale spanning the client area (inside the sunken border) of a surface.
@@ -58,7 +42,7 @@ UserScale echelle(const DrawingSurface *surface, double largeur, double hauteur)
 
 Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state)
     : Form(parent, QStringLiteral("Superposition d'une onde incidente et d'une onde rfléchie"),
-           12000, 9000, RGB(64, 64, 64)),
+           12000, 9000, Look::formBackground()),
       m_shared(shared), m_state(state), m_model(shared, state)
 {
     construitDecor();
@@ -71,11 +55,11 @@ void Reflexion::construitDecor()
 {
     // Created first so that they lie behind everything placed on them.
     using Kind = ShapeControl::Kind;
-    new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, RGB(128, 128, 255), QColor());
-    new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, RGB(128, 128, 128), QColor());
-    new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 1455, fondPanneau, QColor());
-    new ShapeControl(this, Kind::RoundedRectangle, 120, 2160, 2775, 1455, fondPanneau, QColor());
-    new ShapeControl(this, Kind::RoundedRectangle, 120, 4680, 2775, 3495, fondPanneau, QColor());
+    new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, Look::leftBand(), QColor());
+    new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(), QColor());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 1455, Look::panel(), QColor());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 2160, 2775, 1455, Look::panel(), QColor());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 4680, 2775, 3495, Look::panel(), QColor());
 
     const int titre = Fonts::Bold | Fonts::Underline;
     new Label(this, 240, 600, 2655, 255, QStringLiteral("Rang du mode de vibration"),
@@ -88,17 +72,14 @@ void Reflexion::construitDecor()
               QStringLiteral("Un tour de cadran  représente une période temporelle de l'onde"),
               stylePanneau());
 
-    LabelStyle animation;
-    animation.foreground = RGB(255, 255, 255);
-    animation.font = Fonts::sans(8.25, titre);
-    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "), animation);
+    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "), Look::heading(Qt::white));
 }
 
 void Reflexion::construitControles()
 {
     Picture1 = new DrawingSurface(this, 3240, 240, 8535, 6615, blanc, DrawingSurface::Border::Sunken);
     Picture1->setScale(echelle(Picture1, 100, 50));
-    pendule = new DrawingSurface(this, 360, 5640, 2295, 2295, fondPanneau,
+    pendule = new DrawingSurface(this, 360, 5640, 2295, 2295, Look::panel(),
                                  DrawingSurface::Border::Sunken);
     pendule->setScale(echelle(pendule, 2, 2));
     pendule->setFillSolid(true);
@@ -109,37 +90,37 @@ void Reflexion::construitControles()
     Label6 = new Label(this, 480, 3120, 855, 255, QStringLiteral("2,5 cm/s"), stylePanneau());
 
     using Icons::Glyph;
-    go = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TriangleRight, ardoise),
+    go = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TriangleRight, Look::slate()),
                            faceBouton);
-    pause = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TwoBars, ardoise),
+    pause = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TwoBars, Look::slate()),
                               faceBouton);
     pause->setVisible(false);
     pas = new CommandButton(this, 5040, 7800, 975, 615,
-                            Icons::glyph(Glyph::BarTriangleRight, ardoise), faceBouton);
+                            Icons::glyph(Glyph::BarTriangleRight, Look::slate()), faceBouton);
     Command2 = new CommandButton(this, 6360, 7800, 975, 615,
-                                 Icons::glyph(Glyph::BarTriangleLeft, ardoise), faceBouton);
+                                 Icons::glyph(Glyph::BarTriangleLeft, Look::slate()), faceBouton);
     Command1 = new CommandButton(this, 7800, 7800, 975, 615,
-                                 Icons::glyph(Glyph::TriangleRight, ardoise), faceBouton);
+                                 Icons::glyph(Glyph::TriangleRight, Look::slate()), faceBouton);
     Command1->setCaption(QStringLiteral("T/4"));
     Command4 = new CommandButton(this, 9240, 7800, 975, 615,
                                  Icons::glyph(Glyph::BarTriangleLeft, rouge), faceBouton);
     Command3 = new CommandButton(this, 10920, 7800, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
-                                 RGB(224, 224, 224));
+                                 Look::captionGrey());
 
-    Label7 = new Label(this, 3720, 8520, 975, 255, QStringLiteral("animer"), styleLegende());
+    Label7 = new Label(this, 3720, 8520, 975, 255, QStringLiteral("animer"), Look::buttonCaption());
     go->setCaptionLabel(Label7);
     pause->setCaptionLabel(Label7);
     pas->setCaptionLabel(
-        new Label(this, 4920, 8520, 1215, 255, QStringLiteral("image suivante"), styleLegende()));
+        new Label(this, 4920, 8520, 1215, 255, QStringLiteral("image suivante"), Look::buttonCaption()));
     Command2->setCaptionLabel(
-        new Label(this, 6120, 8520, 1335, 255, QStringLiteral("image précédente"), styleLegende()));
+        new Label(this, 6120, 8520, 1335, 255, QStringLiteral("image précédente"), Look::buttonCaption()));
     Command1->setCaptionLabel(new Label(this, 7560, 8520, 1455, 375,
                                         QStringLiteral("animer pendant un quart de période"),
-                                        styleLegende()));
+                                        Look::buttonCaption()));
     Command4->setCaptionLabel(
-        new Label(this, 9000, 8520, 1335, 255, QStringLiteral("réinitialiser"), styleLegende()));
+        new Label(this, 9000, 8520, 1335, 255, QStringLiteral("réinitialiser"), Look::buttonCaption()));
     Command3->setCaptionLabel(
-        new Label(this, 10920, 8400, 735, 255, QStringLiteral("Quitter"), styleLegende()));
+        new Label(this, 10920, 8400, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
 
     Timer1 = new FormTimer(this, 25, true);
 }
@@ -156,8 +137,6 @@ void Reflexion::connecteControles()
     connect(Command4, &CommandButton::clicked, this, &Reflexion::Command4_Click);
     connect(Command3, &CommandButton::clicked, this, &Reflexion::Command3_Click);
     connect(Timer1, &FormTimer::Timer, this, &Reflexion::Timer1_Timer);
-    // Closing from the frame unloads the window: no tick may reach it afterwards.
-    connect(this, &Form::unloading, this, [this] { Timer1->setEnabled(false); });
 }
 
 void Reflexion::Form_Load()

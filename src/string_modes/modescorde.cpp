@@ -4,11 +4,13 @@
 #include "controls.h"
 #include "drawingsurface.h"
 #include "formtimer.h"
+#include "look.h"
 #include "numberformat.h"
 #include "shapecontrol.h"
 
 ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state)
-    : Form(parent, QStringLiteral("Simulation d'une corde vibrante"), 12000, 9000, RGB(64, 64, 64))
+    : Form(parent, QStringLiteral("Simulation d'une corde vibrante"), 12000, 9000,
+           Look::formBackground())
     , m_shared(shared)
     , m_state(state)
 {
@@ -30,8 +32,6 @@ void ModesCorde::connecte()
     connect(Longueur, &ScrollBar::Change, this, &ModesCorde::Longueur_Change);
     connect(Masse, &ScrollBar::Change, this, &ModesCorde::Masse_Change);
     connect(Timer1, &FormTimer::Timer, this, &ModesCorde::Timer1_Timer);
-    // Closed from its frame: no tick may reach a window that is going away.
-    connect(this, &Form::unloading, this, [this] { Timer1->setEnabled(false); });
 }
 
 EigenModes::Amplitudes ModesCorde::lisHarmoniques() const

@@ -7,35 +7,17 @@
 #include "drawingsurface.h"
 #include "fonts.h"
 #include "icons.h"
+#include "look.h"
 #include "shapecontrol.h"
 
 namespace {
 
-const QColor navy = RGB(0, 0, 128);
-const QColor panneauClair = RGB(192, 192, 255);
-const QColor gris = RGB(128, 128, 128);
-const QColor grisClair = RGB(224, 224, 224);
-const QColor ardoise = RGB(102, 102, 153);
 const QColor rouge = RGB(255, 0, 0);
 const QColor noir = RGB(0, 0, 0);
 
 LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
 {
-    LabelStyle style;
-    style.foreground = navy;
-    style.background = panneauClair;
-    style.font = Fonts::sans(8.25, fontStyle);
-    return style;
-}
-
-LabelStyle styleBouton()
-{
-    LabelStyle style;
-    style.foreground = grisClair;
-    style.background = gris;
-    style.font = Fonts::sans();
-    style.alignment = Qt::AlignHCenter | Qt::AlignTop;
-    return style;
+    return Look::onPanel(Look::navy(), fontStyle);
 }
 
 } // namespace
@@ -43,13 +25,12 @@ LabelStyle styleBouton()
 void ModesCorde::creeFond()
 {
     using Kind = ShapeControl::Kind;
-    const QColor bande = RGB(128, 128, 255);
-    Shape4 = new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, bande, noir);
-    Shape5 = new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 2775, panneauClair,
-                              panneauClair);
-    Shape6 = new ShapeControl(this, Kind::RoundedRectangle, 120, 3960, 2775, 4815, panneauClair,
-                              panneauClair);
-    Shape7 = new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, gris, noir);
+    Shape4 = new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, Look::leftBand(), noir);
+    Shape5 = new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 2775, Look::panel(),
+                              Look::panel());
+    Shape6 = new ShapeControl(this, Kind::RoundedRectangle, 120, 3960, 2775, 4815, Look::panel(),
+                              Look::panel());
+    Shape7 = new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(), noir);
 }
 
 void ModesCorde::creeDispositif()
@@ -63,7 +44,8 @@ void ModesCorde::creeDispositif()
     // Positions in twips of Picture1's client area. The rest line, the
     // pulley, the hanging string and the solid never move.
     Line2 = new LineControl(Picture1, 7680, 3044, 0, 3044, rouge, 2);
-    Shape1 = new ShapeControl(Picture1, Kind::Circle, 7440, 3038, 495, 495, gris, noir);
+    Shape1 = new ShapeControl(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128),
+                              noir);
     Line1 = new LineControl(Picture1, 7920, 3241, 7920, 4441, rouge, 2);
     Shape2 = new ShapeControl(Picture1, Kind::Rectangle, 7680, 4440, 495, 495,
                               RGB(255, 255, 128), noir);
@@ -107,29 +89,27 @@ void ModesCorde::creeHarmoniques()
 
 void ModesCorde::creeAnimation()
 {
-    LabelStyle titre;
-    titre.foreground = RGB(255, 255, 255);
-    titre.font = Fonts::sans(8.25, Fonts::Bold | Fonts::Underline);
-    Label17 = new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "), titre);
+    Label17 = new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "),
+                        Look::heading(Qt::white));
 
     using Icons::Glyph;
     Command1 = new CommandButton(this, 4080, 7920, 1095, 615,
-                                 Icons::glyph(Glyph::TriangleRight, ardoise), grisClair);
-    Arret = new CommandButton(this, 4080, 7920, 1095, 615, Icons::glyph(Glyph::TwoBars, ardoise),
-                              grisClair);
+                                 Icons::glyph(Glyph::TriangleRight, Look::slate()), Look::captionGrey());
+    Arret = new CommandButton(this, 4080, 7920, 1095, 615, Icons::glyph(Glyph::TwoBars, Look::slate()),
+                              Look::captionGrey());
     Arret->setVisible(false);
-    Label18 = new Label(this, 4080, 8520, 1095, 255, QStringLiteral("animer"), styleBouton());
+    Label18 = new Label(this, 4080, 8520, 1095, 255, QStringLiteral("animer"), Look::buttonCaption());
     Command1->setCaptionLabel(Label18);
     Arret->setCaptionLabel(Label18);
 
     Command2 = new CommandButton(this, 5520, 7920, 1095, 615,
-                                 Icons::glyph(Glyph::BarTriangleRight, ardoise), grisClair);
+                                 Icons::glyph(Glyph::BarTriangleRight, Look::slate()), Look::captionGrey());
     Label19 = new Label(this, 5400, 8520, 1335, 255, QStringLiteral("image suivante"),
-                        styleBouton());
+                        Look::buttonCaption());
     Command2->setCaptionLabel(Label19);
 
     Command3 = new CommandButton(this, 9840, 7920, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
-                                 grisClair);
-    Label6 = new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), styleBouton());
+                                 Look::captionGrey());
+    Label6 = new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption());
     Command3->setCaptionLabel(Label6);
 }

@@ -1,5 +1,7 @@
 #include "formtimer.h"
 
+#include "form.h"
+
 namespace {
 int guardDepth = 0;
 }
@@ -14,6 +16,9 @@ FormTimer::FormTimer(QObject *parent, int intervalMs, bool enabled) : QObject(pa
 {
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &FormTimer::tick);
+    // A window's timer stops when the window unloads, however it is closed.
+    if (const auto *form = qobject_cast<Form *>(parent))
+        connect(form, &Form::unloading, this, [this] { setEnabled(false); });
     setEnabled(enabled);
 }
 

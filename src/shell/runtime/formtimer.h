@@ -5,7 +5,8 @@
 
 // A timer that raises Timer every Interval ms while enabled. Ticks never pile
 // up, and no tick is delivered while another tick's handler, or a message box
-// opened inside a handler, is still running: such ticks are dropped.
+// opened inside a handler, is still running: such ticks are dropped. A timer
+// whose parent is a window stops when that window unloads.
 class FormTimer : public QObject
 {
     Q_OBJECT

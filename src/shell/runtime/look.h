@@ -1,0 +1,26 @@
+#pragma once
+
+#include "controls.h"
+
+#include <QColor>
+
+// The look the module windows share: the colours of their bands, panels and
+// button bars, and the styles of the labels placed on them.
+namespace Look {
+
+QColor formBackground(); // dark grey behind every module window
+QColor leftBand();       // the blue band on the left
+QColor panel();          // the light rounded panels
+QColor navy();           // text on the panels
+QColor buttonBar();      // the grey band of the buttons
+QColor captionGrey();    // the captions under the buttons, and the button faces
+QColor slate();          // the button pictures
+
+// Text on a light panel, in `text` colour.
+LabelStyle onPanel(const QColor &text, int fontStyle = 0);
+// A bold underlined heading on a transparent background.
+LabelStyle heading(const QColor &text);
+// The grey caption centred under a graphical button.
+LabelStyle buttonCaption();
+
+} // namespace Look

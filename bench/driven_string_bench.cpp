@@ -24,9 +24,9 @@ struct PanneauInitial : DrivenStringPanel
 
 struct VueMuette : DrivenStringView
 {
-    void afficheDepassement() override {}
-    void effaceImage() override {}
-    void corde(double &) override {}
+    void afficheDepassement() override { }
+    void effaceImage() override { }
+    void corde(double &) override { }
 };
 
 void Ondule(benchmark::State &etat)
@@ -71,13 +71,19 @@ void TicExtremiteFixe(benchmark::State &etat)
 {
     tic(etat, false);
 }
-BENCHMARK(TicExtremiteFixe)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(TicExtremiteFixe)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void TicSansExtremiteTraces(benchmark::State &etat)
 {
     tic(etat, true);
 }
-BENCHMARK(TicSansExtremiteTraces)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(TicSansExtremiteTraces)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

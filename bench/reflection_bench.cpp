@@ -27,7 +27,11 @@ void BM_DessineImage(benchmark::State &bench)
     }
     bench.SetItemsProcessed(bench.iterations() * 600);
 }
-BENCHMARK(BM_DessineImage)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+BENCHMARK(BM_DessineImage)
+    ->Arg(1)
+    ->Arg(10)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
 // The 1200 wave evaluations of one frame alone, without drawing.
@@ -44,14 +48,17 @@ void BM_OndesSeules(benchmark::State &bench)
         for (int passage = 0; passage < 2; ++passage) {
             for (int i = 1; i <= ReflectionModel::longueurCorde; ++i) {
                 for (int x = i - 1; x <= i; ++x)
-                    somme += model.yIncidente(x, t) + model.yReflechie(x, t) + model.yResultante(x, t);
+                    somme += model.yIncidente(x, t) + model.yReflechie(x, t)
+                        + model.yResultante(x, t);
             }
         }
         benchmark::DoNotOptimize(somme);
     }
     bench.SetItemsProcessed(bench.iterations() * 1200);
 }
-BENCHMARK(BM_OndesSeules)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+BENCHMARK(BM_OndesSeules)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
 } // namespace

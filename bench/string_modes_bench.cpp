@@ -25,7 +25,9 @@ void BM_TickCordeComplete(benchmark::State &bench)
         window.Timer1_Timer();
     bench.SetItemsProcessed(bench.iterations() * 1000);
 }
-BENCHMARK(BM_TickCordeComplete)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+BENCHMARK(BM_TickCordeComplete)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
 // The displacement sum alone, without drawing.
@@ -34,7 +36,7 @@ void BM_DeplacementsSeuls(benchmark::State &bench)
     SharedVariables shared;
     StringModesState state;
     EigenModes::ConstantesModales(100, 1000, state, shared);
-    EigenModes::Amplitudes h{};
+    EigenModes::Amplitudes h {};
     h.fill(10);
     double t = 0.0;
     for (auto _ : bench) {
@@ -46,7 +48,9 @@ void BM_DeplacementsSeuls(benchmark::State &bench)
     }
     bench.SetItemsProcessed(bench.iterations() * 1000);
 }
-BENCHMARK(BM_DeplacementsSeuls)->Unit(benchmark::kMicrosecond)->Repetitions(15)
+BENCHMARK(BM_DeplacementsSeuls)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
 } // namespace

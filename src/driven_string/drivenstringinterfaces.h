@@ -12,12 +12,12 @@ class DrivenStringPanel
 public:
     virtual ~DrivenStringPanel() = default;
 
-    virtual int frequenceValue() const = 0;     // `Frequence`, tenths of Hz
-    virtual int hScroll1Value() const = 0;      // `HScroll1`, tenths of 1/s
-    virtual int celeriteValue() const = 0;      // `célérité`, tenths of m/s
-    virtual int ampValue() const = 0;           // `Amp`, mm
-    virtual std::string pasXText() const = 0;   // `PasX`, UTF-8
-    virtual std::string pasTText() const = 0;   // `PasT`, UTF-8
+    virtual int frequenceValue() const = 0; // `Frequence`, tenths of Hz
+    virtual int hScroll1Value() const = 0; // `HScroll1`, tenths of 1/s
+    virtual int celeriteValue() const = 0; // `célérité`, tenths of m/s
+    virtual int ampValue() const = 0; // `Amp`, mm
+    virtual std::string pasXText() const = 0; // `PasX`, UTF-8
+    virtual std::string pasTText() const = 0; // `PasT`, UTF-8
     virtual ExtremiteDroite extremite() const = 0;
 };
 

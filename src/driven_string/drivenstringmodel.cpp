@@ -13,10 +13,10 @@ constexpr int dernierPointCorde = 100;
 constexpr int dernierPointZone = 200;
 
 // The solitary pulse: an upward bump of 40 mm centred on 0.2 s, lasting 0.4 s.
-constexpr double impulsionHauteur = 40.0;   // mm
-constexpr double impulsionCentre = 0.2;     // s
-constexpr double impulsionRaideur = 15.0;   // 1/s
-constexpr double impulsionDuree = 0.4;      // s
+constexpr double impulsionHauteur = 40.0; // mm
+constexpr double impulsionCentre = 0.2; // s
+constexpr double impulsionRaideur = 15.0; // 1/s
+constexpr double impulsionDuree = 0.4; // s
 
 double carre(double x)
 {
@@ -27,8 +27,11 @@ double carre(double x)
 
 DrivenStringModel::DrivenStringModel(SharedVariables &shared, DrivenStringState &state,
                                      const DrivenStringPanel &panel, DrivenStringView &view)
-    : m_shared(shared), m_state(state), m_panel(panel), m_view(view)
-{}
+    : m_shared(shared)
+    , m_state(state)
+    , m_panel(panel)
+    , m_view(view)
+{ }
 
 double DrivenStringModel::sech(double x)
 {
@@ -51,11 +54,11 @@ double DrivenStringModel::pasT()
 
 void DrivenStringModel::ActualiseConstantes()
 {
-    m_shared.frequence = m_panel.frequenceValue() / 10.0;        // Hz
-    m_state.amortissement = m_panel.hScroll1Value() / 10.0;      // 1/s
-    m_state.dx = pasX();                                         // m
-    m_shared.dt = pasT();                                        // s
-    const double c = m_panel.celeriteValue() / 10.0;             // m/s
+    m_shared.frequence = m_panel.frequenceValue() / 10.0; // Hz
+    m_state.amortissement = m_panel.hScroll1Value() / 10.0; // 1/s
+    m_state.dx = pasX(); // m
+    m_shared.dt = pasT(); // s
+    const double c = m_panel.celeriteValue() / 10.0; // m/s
     m_state.amplitude = static_cast<std::int16_t>(m_panel.ampValue()); // mm
 
     const double r = m_shared.dt * c / m_state.dx;
@@ -118,7 +121,7 @@ void DrivenStringModel::avanceUnPas()
 
     for (int i = 1; i < dernierPointCorde; ++i) {
         y.yNouveau[i] = y.coefA * (y.yActuel[i - 1] + y.yActuel[i + 1]) + y.coefB * y.yActuel[i]
-                        + y.coefC * y.yAncien[i];
+            + y.coefC * y.yAncien[i];
         if (std::fabs(y.yNouveau[i]) > limite)
             depassement(dernierPointCorde);
     }
@@ -156,7 +159,8 @@ void DrivenStringModel::zoneAbsorbante()
         const double a = 2.0 * carre(r) / (g + 2.0);
         const double b = (1.0 - carre(r)) * 4.0 / (g + 2.0);
         const double e = (g - 2.0) / (g + 2.0);
-        y.yNouveau[i] = a * (y.yActuel[i - 1] + y.yActuel[i + 1]) + b * y.yActuel[i] + e * y.yAncien[i];
+        y.yNouveau[i]
+            = a * (y.yActuel[i - 1] + y.yActuel[i + 1]) + b * y.yActuel[i] + e * y.yAncien[i];
         // Beyond the limit or not finite: the whole line, zone included,
         // goes back to rest, so the zone can never feed a blow-up back.
         if (!(std::fabs(y.yNouveau[i]) <= limite))

@@ -35,16 +35,16 @@ public:
     static double sech(double x);
 
     // Run-control operations on the state.
-    void demarreVibreur();  // start the sinusoidal excitation (phase 0)
-    void arreteVibreur();   // stop it at the next upward zero crossing of point 0
-    void lanceImpulsion();  // start a solitary pulse (temps back to 0)
+    void demarreVibreur(); // start the sinusoidal excitation (phase 0)
+    void arreteVibreur(); // stop it at the next upward zero crossing of point 0
+    void lanceImpulsion(); // start a solitary pulse (temps back to 0)
     // Points 0 to `dernier` of yNouveau, yActuel and yAncien back to rest.
     void effaceNiveaux(int dernier);
 
     // Overflow limit of the displacements, mm: the half-height of the picture.
     static constexpr double limite = 100.0;
-    static constexpr const char *messageDepassement =
-        "Dépassement de capacité ! Veuillez modifier les paramètres de la simulation.";
+    static constexpr const char *messageDepassement
+        = "Dépassement de capacité ! Veuillez modifier les paramètres de la simulation.";
 
 private:
     void zoneAbsorbante();

@@ -17,10 +17,10 @@ struct DrivenStringState
     static constexpr int nbPoints = 201;
     using Niveau = std::array<double, nbPoints>;
 
-    Niveau yAncien{};  // mm, time step n-1
-    Niveau yActuel{};  // mm, time step n
-    Niveau yNouveau{}; // mm, time step n+1: the state drawn after `Ondule`
-    Niveau yAffiche{}; // mm, what the picture shows now (written only by `corde`)
+    Niveau yAncien {}; // mm, time step n-1
+    Niveau yActuel {}; // mm, time step n
+    Niveau yNouveau {}; // mm, time step n+1: the state drawn after `Ondule`
+    Niveau yAffiche {}; // mm, what the picture shows now (written only by `corde`)
 
     // Weights of the three-level scheme:
     // yNouveau(i) = coefA·(yActuel(i-1) + yActuel(i+1)) + coefB·yActuel(i) + coefC·yAncien(i)
@@ -28,13 +28,13 @@ struct DrivenStringState
     double coefB = 0.0;
     double coefC = 0.0;
 
-    double dx = 0.0;                 // m, space step
-    double amortissement = 0.0;      // 1/s, damping coefficient of the string
+    double dx = 0.0; // m, space step
+    double amortissement = 0.0; // 1/s, damping coefficient of the string
     double amortissementLocal = 0.0; // 1/s, damping of the point computed in the absorbing zone
-    std::int16_t amplitude = 0;      // mm, vibrator amplitude
+    std::int16_t amplitude = 0; // mm, vibrator amplitude
 
-    bool vibreurActif = false;       // the sinusoidal excitation drives point 0
+    bool vibreurActif = false; // the sinusoidal excitation drives point 0
     bool parametresModifies = false; // a setting changed since the constants were derived
-    bool arretDemande = false;       // stop the vibrator at the next re-synchronisation
-    bool impulsionActive = false;    // a solitary pulse drives point 0
+    bool arretDemande = false; // stop the vibrator at the next re-synchronisation
+    bool impulsionActive = false; // a solitary pulse drives point 0
 };

@@ -6,11 +6,10 @@
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
-    : Form(parent, QStringLiteral("Vellane à une dimension"), 12000, 8520,
-           Look::formBackground()),
-      m_shared(shared),
-      m_state(state),
-      m_model(shared, state, *this, *this)
+    : Form(parent, QStringLiteral("Vellane à une dimension"), 12000, 8520, Look::formBackground())
+    , m_shared(shared)
+    , m_state(state)
+    , m_model(shared, state, *this, *this)
 {
     creePanneau();
     creeImage();

@@ -64,11 +64,11 @@ public:
     OptionButton *Option1;
     OptionButton *Option2;
     OptionButton *Option3;
-    Label *Label5;  // frequency
+    Label *Label5; // frequency
     Label *Label18; // amplitude
     Label *Label24; // damping
-    Label *Label4;  // wave speed
-    Label *Label2;  // fundamental frequency
+    Label *Label4; // wave speed
+    Label *Label2; // fundamental frequency
 
     // Display.
     DrawingSurface *Picture1;

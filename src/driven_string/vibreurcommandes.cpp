@@ -19,9 +19,12 @@ void Vibreur::creeCommandes()
 {
     using Icons::Curve;
     using Icons::Glyph;
-    new ShapeControl(this, ShapeControl::Kind::Rectangle, 3360, 6960, 8655, 1575, Look::buttonBar(), QColor());
-    new Label(this, 3960, 7080, 2655, 255, QStringLiteral("Commande du vibreur"), Look::heading(Qt::white));
-    new Label(this, 8040, 7080, 1815, 255, QStringLiteral("Animation : "), Look::heading(Qt::white));
+    new ShapeControl(this, ShapeControl::Kind::Rectangle, 3360, 6960, 8655, 1575, Look::buttonBar(),
+                     QColor());
+    new Label(this, 3960, 7080, 2655, 255, QStringLiteral("Commande du vibreur"),
+              Look::heading(Qt::white));
+    new Label(this, 8040, 7080, 1815, 255, QStringLiteral("Animation : "),
+              Look::heading(Qt::white));
 
     constexpr int haut = 7440;
     constexpr int hauteur = 615;
@@ -29,12 +32,13 @@ void Vibreur::creeCommandes()
                                  Icons::curveButton(Curve::Bump, Glyph::TriangleRight), faceBouton);
     Command1 = new CommandButton(this, 5160, haut, 975, hauteur,
                                  Icons::curveButton(Curve::Sine, Glyph::TriangleRight), faceBouton);
-    Command3 = new CommandButton(this, 5160, haut, 975, hauteur, Icons::glyph(Glyph::Square, Look::slate()),
-                                 faceBouton);
-    Command4 = new CommandButton(this, 6360, haut, 855, hauteur,
-                                 Icons::curveButton(Curve::Flat, Glyph::TriangleLeftBar), faceBouton);
-    pause = new CommandButton(this, 8160, haut, 615, hauteur, Icons::glyph(Glyph::TwoBars, Look::slate()),
-                              faceBouton);
+    Command3 = new CommandButton(this, 5160, haut, 975, hauteur,
+                                 Icons::glyph(Glyph::Square, Look::slate()), faceBouton);
+    Command4
+        = new CommandButton(this, 6360, haut, 855, hauteur,
+                            Icons::curveButton(Curve::Flat, Glyph::TriangleLeftBar), faceBouton);
+    pause = new CommandButton(this, 8160, haut, 615, hauteur,
+                              Icons::glyph(Glyph::TwoBars, Look::slate()), faceBouton);
     Reprise = new CommandButton(this, 8160, haut, 615, hauteur,
                                 Icons::glyph(Glyph::TriangleRight, Look::slate()), faceBouton);
     Command6 = new CommandButton(this, 9240, haut, 615, hauteur,
@@ -55,8 +59,10 @@ void Vibreur::creeCommandes()
     Label15 = new Label(this, 6262, legendeHaut, 1050, legendeHauteur,
                         QStringLiteral("Réinitialiser"), l);
     Label21 = new Label(this, 7980, legendeHaut, 975, legendeHauteur, QStringLiteral("Pause"), l);
-    Label22 = new Label(this, 9060, legendeHaut, 975, legendeHauteur, QStringLiteral("Pas à pas"), l);
-    Label11 = new Label(this, 11100, legendeHaut, 855, legendeHauteur, QStringLiteral("Quitter"), l);
+    Label22
+        = new Label(this, 9060, legendeHaut, 975, legendeHauteur, QStringLiteral("Pas à pas"), l);
+    Label11
+        = new Label(this, 11100, legendeHaut, 855, legendeHauteur, QStringLiteral("Quitter"), l);
     Command5->setCaptionLabel(Label19);
     Command1->setCaptionLabel(Label13);
     Command3->setCaptionLabel(Label13);

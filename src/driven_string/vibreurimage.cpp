@@ -51,8 +51,10 @@ void Vibreur::corde([[maybe_unused]] double &temps)
 
     auto &y = m_state;
     for (int i = 1; i <= 100; ++i) {
-        Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]), effacement);
-        Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]), rouge);
+        Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]),
+                       effacement);
+        Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]),
+                       rouge);
         y.yAffiche[i - 1] = y.yNouveau[i - 1];
     }
     const bool sansExtremite = Option3->Value();
@@ -62,8 +64,10 @@ void Vibreur::corde([[maybe_unused]] double &temps)
         // The extension runs on past the right edge; traces are never left
         // there, whatever the switch says.
         for (int i = 101; i <= 200; ++i) {
-            Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]), blanc);
-            Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]), rouge);
+            Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]),
+                           blanc);
+            Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]),
+                           rouge);
             y.yAffiche[i - 1] = y.yNouveau[i - 1];
         }
     }

@@ -40,7 +40,8 @@ void Vibreur::creePanneau()
     new ShapeControl(this, Kind::RoundedRectangle, 120, 6360, 3135, 1935, fondGroupe, fondGroupe);
 
     // The vibrator.
-    new Label(this, 240, 480, 2895, 255, QStringLiteral("Réglage du vibreur (bord gauche)"), Look::heading(Look::navy()));
+    new Label(this, 240, 480, 2895, 255, QStringLiteral("Réglage du vibreur (bord gauche)"),
+              Look::heading(Look::navy()));
     new Label(this, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "), texte());
     Label5 = new Label(this, 2160, 840, 855, 255, QStringLiteral("f = 1.3 Hz"), texte());
     Frequence = new ScrollBar(this, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
@@ -49,27 +50,36 @@ void Vibreur::creePanneau()
     Amp = new ScrollBar(this, 360, 1680, 2415, 255, 1, 20, 10, 1, 2);
 
     // The right end.
-    new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"), Look::heading(Look::navy()));
-    Option1 = new OptionButton(this, 360, 2520, 2295, 255, QStringLiteral("extrémité fixe"), option());
-    Option2 = new OptionButton(this, 360, 2760, 2295, 255, QStringLiteral("extrémité libre"), option());
-    Option3 = new OptionButton(this, 360, 3000, 2775, 255, QStringLiteral("pas d'extrémité"), option());
+    new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"),
+              Look::heading(Look::navy()));
+    Option1
+        = new OptionButton(this, 360, 2520, 2295, 255, QStringLiteral("extrémité fixe"), option());
+    Option2
+        = new OptionButton(this, 360, 2760, 2295, 255, QStringLiteral("extrémité libre"), option());
+    Option3
+        = new OptionButton(this, 360, 3000, 2775, 255, QStringLiteral("pas d'extrémité"), option());
     Option1->setChecked(true);
 
     // The wave and the medium.
-    new Label(this, 240, 3840, 3015, 255, QStringLiteral("Onde et milieu de propagation"), Look::heading(Look::navy()));
+    new Label(this, 240, 3840, 3015, 255, QStringLiteral("Onde et milieu de propagation"),
+              Look::heading(Look::navy()));
     new Label(this, 360, 4200, 1695, 255, QStringLiteral("Coeff. d'amortissement :"), texte());
-    new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "), texte(Fonts::sans(9, Fonts::Italic)));
+    new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "),
+              texte(Fonts::sans(9, Fonts::Italic)));
     Label24 = new Label(this, 2400, 4200, 735, 255, QStringLiteral("0.5 /s"), texte());
     HScroll1 = new ScrollBar(this, 360, 4440, 2415, 255, 0, 50, 5, 1, 1);
-    new Label(this, 360, 4800, 615, 255, QStringLiteral("célérité :"), texte(Fonts::sans(), Qt::AlignRight));
+    new Label(this, 360, 4800, 615, 255, QStringLiteral("célérité :"),
+              texte(Fonts::sans(), Qt::AlignRight));
     Label4 = new Label(this, 1080, 4800, 1935, 255, QStringLiteral("1 m/s"), texte());
     célérité = new ScrollBar(this, 360, 5040, 2415, 255, 0, 20, 10, 1, 1);
-    new Label(this, 360, 5400, 2775, 255, QStringLiteral("fréquence propre fondamentale :"), texte());
+    new Label(this, 360, 5400, 2775, 255, QStringLiteral("fréquence propre fondamentale :"),
+              texte());
     Label2 = new Label(this, 840, 5640, 1575, 255, QStringLiteral("f1 = 0.5 Hz"), texte());
 
     // The steps of the scheme.
     const QFont formule = Fonts::serif(9, Fonts::Bold | Fonts::Italic);
-    new Label(this, 360, 6480, 2055, 255, QStringLiteral("Options de simulation"), Look::heading(Look::navy()));
+    new Label(this, 360, 6480, 2055, 255, QStringLiteral("Options de simulation"),
+              Look::heading(Look::navy()));
     new Label(this, 360, 6840, 1695, 255, QStringLiteral("pas du calcul spatial :"), texte());
     new Label(this, 360, 7080, 495, 255, QStringLiteral("dx ="), texte(formule));
     PasX = new TextBox(this, 720, 7080, 615, 285, QStringLiteral("0.01"));
@@ -104,7 +114,8 @@ void Vibreur::Amp_Change()
 void Vibreur::Frequence_Change()
 {
     m_state.parametresModifies = true;
-    Label5->setCaption(QStringLiteral("f=") + Str(Frequence->Value() / 10.0) + QStringLiteral("Hz"));
+    Label5->setCaption(QStringLiteral("f=") + Str(Frequence->Value() / 10.0)
+                       + QStringLiteral("Hz"));
 }
 
 void Vibreur::HScroll1_Change()
@@ -117,8 +128,10 @@ void Vibreur::célérité_Change()
 {
     m_state.parametresModifies = true;
     // f1 = c / 2: the fundamental of a 1 m string held at both ends.
-    Label2->setCaption(QStringLiteral("f1=") + Str(célérité->Value() / 20.0) + QStringLiteral("Hz"));
-    Label4->setCaption(QStringLiteral("c=") + Str(célérité->Value() / 10.0) + QStringLiteral("m/s"));
+    Label2->setCaption(QStringLiteral("f1=") + Str(célérité->Value() / 20.0)
+                       + QStringLiteral("Hz"));
+    Label4->setCaption(QStringLiteral("c=") + Str(célérité->Value() / 10.0)
+                       + QStringLiteral("m/s"));
 }
 
 void Vibreur::PasT_Change()

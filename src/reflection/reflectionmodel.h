@@ -28,17 +28,18 @@ public:
     static constexpr double deuxPi = 6.2832;
     static constexpr double pi = 3.1416;
 
-    static constexpr int longueurCorde = 100;       // mm, segments of the picture
-    static constexpr double repos = 25.0;           // y of the rest line
-    static constexpr double reposReflechie = 24.8;  // reflected wave drawn 0.2 higher
-    static constexpr double echelle = 10.0;         // drawing units per unit of amplitude
+    static constexpr int longueurCorde = 100; // mm, segments of the picture
+    static constexpr double repos = 25.0; // y of the rest line
+    static constexpr double reposReflechie = 24.8; // reflected wave drawn 0.2 higher
+    static constexpr double echelle = 10.0; // drawing units per unit of amplitude
 
-    static constexpr double rayonGraduation = 0.8;  // ticks run from here to the rim (radius 1)
+    static constexpr double rayonGraduation = 0.8; // ticks run from here to the rim (radius 1)
     static constexpr double longueurAiguille = 0.7;
 
     ReflectionModel(SharedVariables &shared, ReflectionState &state)
-        : m_shared(shared), m_state(state)
-    {}
+        : m_shared(shared)
+        , m_state(state)
+    { }
 
     // temps ← 0, then c, λ, f and T from the mode rank k (1..10) and the speed
     // c (1..100 mm/s), in that order. tFin and dt are left alone.

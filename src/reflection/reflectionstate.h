@@ -5,7 +5,7 @@
 struct ReflectionState
 {
     double celeriteOnde = 0.0; // mm/s, wave speed c
-    double periode = 0.0;      // s, T = 1 / f
-    double tFin = 0.0;         // s, end of a quarter-period run; 0 = none armed
-    double angleCadran = 0.0;  // rad, angle of the dial tick or hand being drawn
+    double periode = 0.0; // s, T = 1 / f
+    double tFin = 0.0; // s, end of a quarter-period run; 0 = none armed
+    double angleCadran = 0.0; // rad, angle of the dial tick or hand being drawn
 };

@@ -42,8 +42,10 @@ UserScale echelle(const DrawingSurface *surface, double largeur, double hauteur)
 
 Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state)
     : Form(parent, QStringLiteral("Superposition d'une onde incidente et d'une onde rfléchie"),
-           12000, 9000, Look::formBackground()),
-      m_shared(shared), m_state(state), m_model(shared, state)
+           12000, 9000, Look::formBackground())
+    , m_shared(shared)
+    , m_state(state)
+    , m_model(shared, state)
 {
     construitDecor();
     construitControles();
@@ -65,19 +67,22 @@ void Reflexion::construitDecor()
     new Label(this, 240, 600, 2655, 255, QStringLiteral("Rang du mode de vibration"),
               stylePanneau(titre));
     new Label(this, 240, 1440, 255, 255, QStringLiteral("k="), stylePanneau());
-    new Label(this, 240, 2400, 2655, 255, QStringLiteral("Célérité de l'onde"), stylePanneau(titre));
+    new Label(this, 240, 2400, 2655, 255, QStringLiteral("Célérité de l'onde"),
+              stylePanneau(titre));
     new Label(this, 240, 3120, 255, 255, QStringLiteral("c="), stylePanneau());
     new Label(this, 240, 4920, 1215, 255, QStringLiteral("temps écoulé"), stylePanneau(titre));
     new Label(this, 240, 5160, 2415, 375,
               QStringLiteral("Un tour de cadran  représente une période temporelle de l'onde"),
               stylePanneau());
 
-    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "), Look::heading(Qt::white));
+    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "),
+              Look::heading(Qt::white));
 }
 
 void Reflexion::construitControles()
 {
-    Picture1 = new DrawingSurface(this, 3240, 240, 8535, 6615, blanc, DrawingSurface::Border::Sunken);
+    Picture1
+        = new DrawingSurface(this, 3240, 240, 8535, 6615, blanc, DrawingSurface::Border::Sunken);
     Picture1->setScale(echelle(Picture1, 100, 50));
     pendule = new DrawingSurface(this, 360, 5640, 2295, 2295, Look::panel(),
                                  DrawingSurface::Border::Sunken);
@@ -90,10 +95,10 @@ void Reflexion::construitControles()
     Label6 = new Label(this, 480, 3120, 855, 255, QStringLiteral("2,5 cm/s"), stylePanneau());
 
     using Icons::Glyph;
-    go = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TriangleRight, Look::slate()),
-                           faceBouton);
-    pause = new CommandButton(this, 3720, 7800, 975, 615, Icons::glyph(Glyph::TwoBars, Look::slate()),
-                              faceBouton);
+    go = new CommandButton(this, 3720, 7800, 975, 615,
+                           Icons::glyph(Glyph::TriangleRight, Look::slate()), faceBouton);
+    pause = new CommandButton(this, 3720, 7800, 975, 615,
+                              Icons::glyph(Glyph::TwoBars, Look::slate()), faceBouton);
     pause->setVisible(false);
     pas = new CommandButton(this, 5040, 7800, 975, 615,
                             Icons::glyph(Glyph::BarTriangleRight, Look::slate()), faceBouton);
@@ -110,15 +115,15 @@ void Reflexion::construitControles()
     Label7 = new Label(this, 3720, 8520, 975, 255, QStringLiteral("animer"), Look::buttonCaption());
     go->setCaptionLabel(Label7);
     pause->setCaptionLabel(Label7);
-    pas->setCaptionLabel(
-        new Label(this, 4920, 8520, 1215, 255, QStringLiteral("image suivante"), Look::buttonCaption()));
-    Command2->setCaptionLabel(
-        new Label(this, 6120, 8520, 1335, 255, QStringLiteral("image précédente"), Look::buttonCaption()));
+    pas->setCaptionLabel(new Label(this, 4920, 8520, 1215, 255, QStringLiteral("image suivante"),
+                                   Look::buttonCaption()));
+    Command2->setCaptionLabel(new Label(this, 6120, 8520, 1335, 255,
+                                        QStringLiteral("image précédente"), Look::buttonCaption()));
     Command1->setCaptionLabel(new Label(this, 7560, 8520, 1455, 375,
                                         QStringLiteral("animer pendant un quart de période"),
                                         Look::buttonCaption()));
-    Command4->setCaptionLabel(
-        new Label(this, 9000, 8520, 1335, 255, QStringLiteral("réinitialiser"), Look::buttonCaption()));
+    Command4->setCaptionLabel(new Label(this, 9000, 8520, 1335, 255,
+                                        QStringLiteral("réinitialiser"), Look::buttonCaption()));
     Command3->setCaptionLabel(
         new Label(this, 10920, 8400, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
 

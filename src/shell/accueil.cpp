@@ -32,8 +32,8 @@ LabelStyle creditStyle(Qt::Alignment alignment)
 } // namespace
 
 Accueil::Accueil(std::array<ModuleFactory, 3> factories)
-    : Form(nullptr, QStringLiteral("Vellane à une dimension"), 10500, 6105, Qt::black),
-      m_factories(std::move(factories))
+    : Form(nullptr, QStringLiteral("Vellane à une dimension"), 10500, 6105, Qt::black)
+    , m_factories(std::move(factories))
 {
     // The home screen lives for the whole run; it is not deleted on close.
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -54,9 +54,9 @@ Accueil::Accueil(std::array<ModuleFactory, 3> factories)
     new Label(this, 1200, 5535, 1080, 255, QStringLiteral("version 1.0"),
               creditStyle(Qt::AlignRight));
 
-    new Label(this, 2880, 120, 5415, 735, QStringLiteral("Vellane à une dimension"),
-              {Qt::white, Qt::black, Fonts::sans(24, Fonts::Bold), Qt::AlignLeft | Qt::AlignTop,
-               false});
+    new Label(
+        this, 2880, 120, 5415, 735, QStringLiteral("Vellane à une dimension"),
+        {Qt::white, Qt::black, Fonts::sans(24, Fonts::Bold), Qt::AlignLeft | Qt::AlignTop, false});
 
     const LabelStyle link = linkStyle();
     Option1 = new OptionButton(this, 2880, 1080, 255, 255, QString(), link);
@@ -80,11 +80,12 @@ Accueil::Accueil(std::array<ModuleFactory, 3> factories)
                              "extrémité est agitée verticalement par un vibreur. L'algorithme "
                              "utilise la méthode d'Euler."),
               plain);
-    new Label(this, 3120, 1920, 7095, 495,
-              QStringLiteral("Le type d'excitation est réglable : solitaire ou sinusoïdale. Dans ce "
-                             "dernier cas la valeur de la fréquence est réglable. L'autre extrémité "
-                             "est fixe ou libre, au choix de l'utilisateur. "),
-              plain);
+    new Label(
+        this, 3120, 1920, 7095, 495,
+        QStringLiteral("Le type d'excitation est réglable : solitaire ou sinusoïdale. Dans ce "
+                       "dernier cas la valeur de la fréquence est réglable. L'autre extrémité "
+                       "est fixe ou libre, au choix de l'utilisateur. "),
+        plain);
     new Label(this, 3120, 2400, 7095, 495,
               QStringLiteral("Ce module permet de voir la réflexion des ondes à l'extrémité de la "
                              "corde et d'assister à la naissance des modes propres."),
@@ -94,14 +95,16 @@ Accueil::Accueil(std::array<ModuleFactory, 3> factories)
                              "vibration comme le résultat de la superposition d'une onde incidente "
                              "et d'une onde réfléchie."),
               plain);
-    new Label(this, 3120, 4560, 7095, 495,
-              QStringLiteral("Ce programme permet de voir une corde osciller selon ses différents "
-                             "modes propres, et de superposer plusieurs modes de rangs différents."),
-              plain);
+    new Label(
+        this, 3120, 4560, 7095, 495,
+        QStringLiteral("Ce programme permet de voir une corde osciller selon ses différents "
+                       "modes propres, et de superposer plusieurs modes de rangs différents."),
+        plain);
 
     const QColor grey = RGB(192, 192, 192);
-    Reprise = new CommandButton(this, 8160, 5280, 975, 735,
-                                Icons::glyph(Icons::Glyph::TriangleRight, RGB(102, 102, 153)), grey);
+    Reprise
+        = new CommandButton(this, 8160, 5280, 975, 735,
+                            Icons::glyph(Icons::Glyph::TriangleRight, RGB(102, 102, 153)), grey);
     Reprise->setCaption(QStringLiteral("Démarrer"));
     Command1 = new CommandButton(this, 9360, 5280, 975, 735,
                                  Icons::glyph(Icons::Glyph::TriangleLeftBar, RGB(255, 0, 0)), grey);

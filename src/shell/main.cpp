@@ -1,6 +1,6 @@
 #include "accueil.h"
-#include "modulevariables.h"
 #include "modescorde.h"
+#include "modulevariables.h"
 #include "reflexion.h"
 #include "vibreur.h"
 

@@ -97,7 +97,8 @@ double Val(std::string_view texte)
     if (nombre.empty())
         return 0.0;
     double valeur = 0.0;
-    const std::from_chars_result lu = std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
+    const std::from_chars_result lu
+        = std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
     if (lu.ec == std::errc::result_out_of_range) {
         // Beyond the double range: infinity with its sign for a huge
         // magnitude, zero for a tiny one.

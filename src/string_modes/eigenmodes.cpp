@@ -33,7 +33,7 @@ int NombreSegments(const StringModesState &state)
 FacteursTemps FacteursDuTemps(const Amplitudes &harmoniques, const StringModesState &state,
                               double t)
 {
-    FacteursTemps facteurs{};
+    FacteursTemps facteurs {};
     for (int n = 1; n <= nombreHarmoniques; ++n) {
         const double h = harmoniques[n];
         facteurs[n] = ((h / 10) * 0.5) * std::sin(state.pulsation[n] * t);

@@ -17,11 +17,11 @@
 // scroll bar. pi and 2 pi are taken as 3.1416 and 6.2832, and g as 9.81.
 namespace EigenModes {
 
-constexpr double g = 9.81;          // m/s^2
+constexpr double g = 9.81; // m/s^2
 constexpr double pi = 3.1416;
 constexpr double deuxPi = 6.2832;
 constexpr int nombreHarmoniques = 10;
-constexpr double pasX = 10.0;       // mm between two points of the string
+constexpr double pasX = 10.0; // mm between two points of the string
 
 // Scroll bar positions of the harmonics, H_n at index n (1 to 10); index 0 is unused.
 using Amplitudes = std::array<int, nombreHarmoniques + 1>;
@@ -50,7 +50,6 @@ FacteursTemps FacteursDuTemps(const Amplitudes &harmoniques, const StringModesSt
 
 // Displacement of the point at abscisse (mm): the terms added for n = 1 to
 // 10, each the time factor times sin((6.2832 x abscisse) / lambda_n).
-double Deplacement(const FacteursTemps &facteurs, const SharedVariables &shared,
-                   double abscisse);
+double Deplacement(const FacteursTemps &facteurs, const SharedVariables &shared, double abscisse);
 
 } // namespace EigenModes

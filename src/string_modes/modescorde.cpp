@@ -37,7 +37,7 @@ void ModesCorde::connecte()
 EigenModes::Amplitudes ModesCorde::lisHarmoniques() const
 {
     // Read once per frame: nothing can move a scroll bar while a frame is drawn.
-    EigenModes::Amplitudes h{};
+    EigenModes::Amplitudes h {};
     for (int n = 1; n <= EigenModes::nombreHarmoniques; ++n)
         h[n] = Harmonique(n)->Value();
     return h;
@@ -52,11 +52,11 @@ void ModesCorde::LanceSimulation()
 void ModesCorde::corde(const double &t)
 {
     // sin(w_n t) is the same for every point: computed once for the frame.
-    const EigenModes::FacteursTemps facteurs =
-        EigenModes::FacteursDuTemps(lisHarmoniques(), m_state, t);
+    const EigenModes::FacteursTemps facteurs
+        = EigenModes::FacteursDuTemps(lisHarmoniques(), m_state, t);
     const QColor blanc = RGB(255, 255, 255);
     const QColor rouge = RGB(255, 0, 0);
-    std::array<double, 101> ancienneOrdonnee{};
+    std::array<double, 101> ancienneOrdonnee {};
     auto &ordonnee = m_state.ordonnee;
     const int segments = EigenModes::NombreSegments(m_state);
     for (int i = 1; i <= segments; ++i) {
@@ -65,7 +65,8 @@ void ModesCorde::corde(const double &t)
         ordonnee[i] = EigenModes::Deplacement(facteurs, m_shared, abscisse);
         Picture1->setDrawWidth(2);
         // The previous frame's segment painted out, then the new one drawn.
-        Picture1->Line(abscisse - 10, ancienneOrdonnee[i - 1], abscisse, ancienneOrdonnee[i], blanc);
+        Picture1->Line(abscisse - 10, ancienneOrdonnee[i - 1], abscisse, ancienneOrdonnee[i],
+                       blanc);
         Picture1->Line(abscisse - 10, ordonnee[i - 1], abscisse, ordonnee[i], rouge);
     }
 }

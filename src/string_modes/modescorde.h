@@ -104,6 +104,6 @@ private:
 
     SharedVariables &m_shared;
     StringModesState &m_state;
-    std::array<ScrollBar *, EigenModes::nombreHarmoniques> m_harmonique{};
-    std::array<ShapeControl *, 2> m_shape3{};
+    std::array<ScrollBar *, EigenModes::nombreHarmoniques> m_harmonique {};
+    std::array<ShapeControl *, 2> m_shape3 {};
 };

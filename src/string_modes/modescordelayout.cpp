@@ -30,7 +30,8 @@ void ModesCorde::creeFond()
                               Look::panel());
     Shape6 = new ShapeControl(this, Kind::RoundedRectangle, 120, 3960, 2775, 4815, Look::panel(),
                               Look::panel());
-    Shape7 = new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(), noir);
+    Shape7
+        = new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(), noir);
 }
 
 void ModesCorde::creeDispositif()
@@ -44,18 +45,18 @@ void ModesCorde::creeDispositif()
     // Positions in twips of Picture1's client area. The rest line, the
     // pulley, the hanging string and the solid never move.
     Line2 = new LineControl(Picture1, 7680, 3044, 0, 3044, rouge, 2);
-    Shape1 = new ShapeControl(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128),
-                              noir);
+    Shape1
+        = new ShapeControl(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128), noir);
     Line1 = new LineControl(Picture1, 7920, 3241, 7920, 4441, rouge, 2);
-    Shape2 = new ShapeControl(Picture1, Kind::Rectangle, 7680, 4440, 495, 495,
-                              RGB(255, 255, 128), noir);
+    Shape2 = new ShapeControl(Picture1, Kind::Rectangle, 7680, 4440, 495, 495, RGB(255, 255, 128),
+                              noir);
     // The bridge's jaws, at x = L (1000 mm by design), above and below the
     // string; outlined in black, the window-frame colour.
     const QColor machoire = RGB(192, 192, 255);
-    m_shape3[0] = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 3068, 135, 495,
-                                   machoire, noir);
-    m_shape3[1] = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 2520, 135, 495,
-                                   machoire, noir);
+    m_shape3[0]
+        = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 3068, 135, 495, machoire, noir);
+    m_shape3[1]
+        = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 2520, 135, 495, machoire, noir);
 }
 
 void ModesCorde::creePanneau()
@@ -76,14 +77,15 @@ void ModesCorde::creeHarmoniques()
 {
     Frame1 = new Frame(this, 240, 4200, 2535, 4335, QStringLiteral("Harmoniques"),
                        stylePanneau(Fonts::Bold | Fonts::Underline));
-    const std::array<Label **, EigenModes::nombreHarmoniques> numeros{
-        &Label7, &Label8, &Label9, &Label10, &Label11,
+    const std::array<Label **, EigenModes::nombreHarmoniques> numeros {
+        &Label7,  &Label8,  &Label9,  &Label10, &Label11,
         &Label12, &Label13, &Label14, &Label15, &Label16};
     for (int k = 1; k <= EigenModes::nombreHarmoniques; ++k) {
         const int top = 720 + 360 * (k - 1);
-        m_harmonique[k - 1] = new ScrollBar(Frame1, 480, top, 1695, 255, 0, 10, k == 1 ? 10 : 0, 1, 1);
-        *numeros[k - 1] = new Label(Frame1, 240, top, 255, 255, QString::number(k),
-                                    stylePanneau(Fonts::Bold));
+        m_harmonique[k - 1]
+            = new ScrollBar(Frame1, 480, top, 1695, 255, 0, 10, k == 1 ? 10 : 0, 1, 1);
+        *numeros[k - 1]
+            = new Label(Frame1, 240, top, 255, 255, QString::number(k), stylePanneau(Fonts::Bold));
     }
 }
 
@@ -93,23 +95,27 @@ void ModesCorde::creeAnimation()
                         Look::heading(Qt::white));
 
     using Icons::Glyph;
-    Command1 = new CommandButton(this, 4080, 7920, 1095, 615,
-                                 Icons::glyph(Glyph::TriangleRight, Look::slate()), Look::captionGrey());
-    Arret = new CommandButton(this, 4080, 7920, 1095, 615, Icons::glyph(Glyph::TwoBars, Look::slate()),
-                              Look::captionGrey());
+    Command1
+        = new CommandButton(this, 4080, 7920, 1095, 615,
+                            Icons::glyph(Glyph::TriangleRight, Look::slate()), Look::captionGrey());
+    Arret = new CommandButton(this, 4080, 7920, 1095, 615,
+                              Icons::glyph(Glyph::TwoBars, Look::slate()), Look::captionGrey());
     Arret->setVisible(false);
-    Label18 = new Label(this, 4080, 8520, 1095, 255, QStringLiteral("animer"), Look::buttonCaption());
+    Label18
+        = new Label(this, 4080, 8520, 1095, 255, QStringLiteral("animer"), Look::buttonCaption());
     Command1->setCaptionLabel(Label18);
     Arret->setCaptionLabel(Label18);
 
     Command2 = new CommandButton(this, 5520, 7920, 1095, 615,
-                                 Icons::glyph(Glyph::BarTriangleRight, Look::slate()), Look::captionGrey());
+                                 Icons::glyph(Glyph::BarTriangleRight, Look::slate()),
+                                 Look::captionGrey());
     Label19 = new Label(this, 5400, 8520, 1335, 255, QStringLiteral("image suivante"),
                         Look::buttonCaption());
     Command2->setCaptionLabel(Label19);
 
     Command3 = new CommandButton(this, 9840, 7920, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
                                  Look::captionGrey());
-    Label6 = new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption());
+    Label6
+        = new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption());
     Command3->setCaptionLabel(Label6);
 }

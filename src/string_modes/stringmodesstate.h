@@ -6,12 +6,12 @@
 // their values while the window is closed and opened again.
 struct StringModesState
 {
-    double longueurCorde = 0.0;  // mm, vibrating length L from the fixed end to the bridge
-    double masseSolide = 0.0;    // kg, mass m of the solid hanging over the pulley
-    double masseLineique = 0.0;  // kg/m, linear mass density mu of the string
+    double longueurCorde = 0.0; // mm, vibrating length L from the fixed end to the bridge
+    double masseSolide = 0.0; // kg, mass m of the solid hanging over the pulley
+    double masseLineique = 0.0; // kg/m, linear mass density mu of the string
     // rad/ms, angular eigenfrequency of harmonic n at index n (1 to 10).
-    std::array<double, 21> pulsation{};
+    std::array<double, 21> pulsation {};
     // Display units, displacement of string point i (x = 10 i mm) as last
     // drawn; index 0, the fixed end, is never written.
-    std::array<double, 101> ordonnee{};
+    std::array<double, 101> ordonnee {};
 };

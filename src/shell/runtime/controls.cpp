@@ -28,7 +28,8 @@ constexpr int minimumPixelSize = 7;
 
 Label::Label(QWidget *parent, int left, int top, int width, int height, const QString &caption,
              const LabelStyle &style)
-    : QLabel(parent), m_font(style.font)
+    : QLabel(parent)
+    , m_font(style.font)
 {
     setGeometry(Twips::rect(left, top, width, height));
     setAlignment(style.alignment);
@@ -141,9 +142,10 @@ void TextBox::setRefused(bool refused, const QString &hint)
     if (refused == m_refused && (!refused || toolTip() == hint))
         return;
     m_refused = refused;
-    setStyleSheet(refused ? QStringLiteral("QLineEdit { color: rgb(200,0,0); border: 2px solid rgb(220,0,0);"
-                                           " background: rgb(255,230,230); }")
-                          : QString());
+    setStyleSheet(
+        refused ? QStringLiteral("QLineEdit { color: rgb(200,0,0); border: 2px solid rgb(220,0,0);"
+                                 " background: rgb(255,230,230); }")
+                : QString());
     setToolTip(refused ? hint : QString());
 }
 

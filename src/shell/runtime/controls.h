@@ -110,8 +110,8 @@ class OptionButton : public QRadioButton
     Q_OBJECT
 
 public:
-    OptionButton(QWidget *parent, int left, int top, int width, int height,
-                 const QString &caption, const LabelStyle &style);
+    OptionButton(QWidget *parent, int left, int top, int width, int height, const QString &caption,
+                 const LabelStyle &style);
 
     bool Value() const { return isChecked(); }
     void setValue(bool value);

@@ -37,15 +37,17 @@ qreal screenRatio(const QWidget *widget)
 
 DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, int height,
                                const QColor &background, Border border)
-    : QWidget(parent), m_background(background), m_border(border)
+    : QWidget(parent)
+    , m_background(background)
+    , m_border(border)
 {
     setGeometry(Twips::rect(left, top, width, height));
     const int b = borderWidth(border);
     m_client = QRect(b, b, this->width() - 2 * b, this->height() - 2 * b);
     const qreal ratio = screenRatio(parent);
-    m_image = QImage(QSize(int(std::ceil(m_client.width() * ratio)),
-                           int(std::ceil(m_client.height() * ratio))),
-                     QImage::Format_RGB32);
+    m_image = QImage(
+        QSize(int(std::ceil(m_client.width() * ratio)), int(std::ceil(m_client.height() * ratio))),
+        QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(m_background);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -105,9 +107,10 @@ void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const
     const QPointF a = m_scale.toPixels(x1, y1);
     const QPointF b = m_scale.toPixels(x2, y2);
     // Both corners belong to the box: round outward to whole pixels.
-    const QRectF box(QPointF(std::floor(std::min(a.x(), b.x())), std::floor(std::min(a.y(), b.y()))),
-                     QPointF(std::floor(std::max(a.x(), b.x())) + 1.0,
-                             std::floor(std::max(a.y(), b.y())) + 1.0));
+    const QRectF box(
+        QPointF(std::floor(std::min(a.x(), b.x())), std::floor(std::min(a.y(), b.y()))),
+        QPointF(std::floor(std::max(a.x(), b.x())) + 1.0,
+                std::floor(std::max(a.y(), b.y())) + 1.0));
     painter().fillRect(box, color);
     update();
 }

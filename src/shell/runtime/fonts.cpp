@@ -26,9 +26,9 @@ QFont make(const QStringList &families, double points, int style)
 
 QFont sans(double points, int style)
 {
-    return make({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                 QStringLiteral("DejaVu Sans")},
-                points, style);
+    return make(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
+        points, style);
 }
 
 QFont serif(double points, int style)

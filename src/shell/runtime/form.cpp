@@ -25,7 +25,8 @@ void Form::showEvent(QShowEvent *event)
 {
     if (!m_centred) {
         m_centred = true;
-        const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        const QScreen *screen
+            = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
         if (screen) {
             QRect frame = rect();
             frame.moveCenter(screen->availableGeometry().center());

@@ -6,13 +6,23 @@ namespace {
 int guardDepth = 0;
 }
 
-HandlerGuard::HandlerGuard() { ++guardDepth; }
+HandlerGuard::HandlerGuard()
+{
+    ++guardDepth;
+}
 
-HandlerGuard::~HandlerGuard() { --guardDepth; }
+HandlerGuard::~HandlerGuard()
+{
+    --guardDepth;
+}
 
-bool HandlerGuard::active() { return guardDepth > 0; }
+bool HandlerGuard::active()
+{
+    return guardDepth > 0;
+}
 
-FormTimer::FormTimer(QObject *parent, int intervalMs, bool enabled) : QObject(parent)
+FormTimer::FormTimer(QObject *parent, int intervalMs, bool enabled)
+    : QObject(parent)
 {
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &FormTimer::tick);

@@ -143,7 +143,10 @@ QPixmap standingWave(int side)
 
 } // namespace
 
-QPixmap illustration() { return standingWave(421); }
+QPixmap illustration()
+{
+    return standingWave(421);
+}
 
 QIcon programIcon()
 {

@@ -10,13 +10,13 @@ namespace Icons {
 
 // The 20 × 20 pictures, on white.
 enum class Glyph {
-    TriangleRight,     // play, "animer", "Démarrer"
-    TriangleLeftBar,   // a triangle pointing left against a bar: back to the start
-    BarTriangleLeft,   // a triangle pointing left then a bar: one image back
-    TwoBars,           // pause
-    BarTriangleRight,  // a bar then a triangle pointing right: one step
-    Square,            // stop
-    Diamond,           // quit
+    TriangleRight, // play, "animer", "Démarrer"
+    TriangleLeftBar, // a triangle pointing left against a bar: back to the start
+    BarTriangleLeft, // a triangle pointing left then a bar: one image back
+    TwoBars, // pause
+    BarTriangleRight, // a bar then a triangle pointing right: one step
+    Square, // stop
+    Diamond, // quit
 };
 QPixmap glyph(Glyph glyph, const QColor &color);
 

@@ -5,13 +5,34 @@
 
 namespace Look {
 
-QColor formBackground() { return RGB(64, 64, 64); }
-QColor leftBand() { return RGB(128, 128, 255); }
-QColor panel() { return RGB(192, 192, 255); }
-QColor navy() { return RGB(0, 0, 128); }
-QColor buttonBar() { return RGB(128, 128, 128); }
-QColor captionGrey() { return RGB(224, 224, 224); }
-QColor slate() { return RGB(102, 102, 153); }
+QColor formBackground()
+{
+    return RGB(64, 64, 64);
+}
+QColor leftBand()
+{
+    return RGB(128, 128, 255);
+}
+QColor panel()
+{
+    return RGB(192, 192, 255);
+}
+QColor navy()
+{
+    return RGB(0, 0, 128);
+}
+QColor buttonBar()
+{
+    return RGB(128, 128, 128);
+}
+QColor captionGrey()
+{
+    return RGB(224, 224, 224);
+}
+QColor slate()
+{
+    return RGB(102, 102, 153);
+}
 
 LabelStyle onPanel(const QColor &text, int fontStyle)
 {

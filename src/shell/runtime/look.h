@@ -9,12 +9,12 @@
 namespace Look {
 
 QColor formBackground(); // dark grey behind every module window
-QColor leftBand();       // the blue band on the left
-QColor panel();          // the light rounded panels
-QColor navy();           // text on the panels
-QColor buttonBar();      // the grey band of the buttons
-QColor captionGrey();    // the captions under the buttons, and the button faces
-QColor slate();          // the button pictures
+QColor leftBand(); // the blue band on the left
+QColor panel(); // the light rounded panels
+QColor navy(); // text on the panels
+QColor buttonBar(); // the grey band of the buttons
+QColor captionGrey(); // the captions under the buttons, and the button faces
+QColor slate(); // the button pictures
 
 // Text on a light panel, in `text` colour.
 LabelStyle onPanel(const QColor &text, int fontStyle = 0);

@@ -20,8 +20,17 @@ QString formatNumber(double value, int digits)
 
 } // namespace
 
-QString Str(double value) { return formatNumber(value, 15); }
+QString Str(double value)
+{
+    return formatNumber(value, 15);
+}
 
-QString Str(int value) { return formatNumber(value, 15); }
+QString Str(int value)
+{
+    return formatNumber(value, 15);
+}
 
-QString StrSingle(float value) { return formatNumber(value, 7); }
+QString StrSingle(float value)
+{
+    return formatNumber(value, 7);
+}

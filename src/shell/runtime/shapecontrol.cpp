@@ -10,7 +10,10 @@
 
 ShapeControl::ShapeControl(QWidget *parent, Kind kind, int left, int top, int width, int height,
                            const QColor &fill, const QColor &border)
-    : QWidget(parent), m_kind(kind), m_fill(fill), m_border(border)
+    : QWidget(parent)
+    , m_kind(kind)
+    , m_fill(fill)
+    , m_border(border)
 {
     setGeometry(Twips::rect(left, top, width, height));
     m_left = left;
@@ -26,29 +29,37 @@ ShapeControl::ShapeControl(DrawingSurface *surface, Kind kind, int left, int top
     m_surface = surface;
     m_origin = surface->clientRect().topLeft();
     move(pos() + surface->clientRect().topLeft());
-    const QPointF user = surface->scale().toUser(
-        QPointF(Twips::toPixelsExact(left), Twips::toPixelsExact(top)));
+    const QPointF user
+        = surface->scale().toUser(QPointF(Twips::toPixelsExact(left), Twips::toPixelsExact(top)));
     m_left = user.x();
     m_top = user.y();
 }
 
-double ShapeControl::Left() const { return m_left; }
+double ShapeControl::Left() const
+{
+    return m_left;
+}
 
-double ShapeControl::Top() const { return m_top; }
+double ShapeControl::Top() const
+{
+    return m_top;
+}
 
 void ShapeControl::setLeft(double left)
 {
     m_left = left;
-    const int px = m_surface ? int(std::lround(m_origin.x() + m_surface->scale().xToPixels(float(left))))
-                             : Twips::toPixels(int(std::lround(left)));
+    const int px = m_surface
+        ? int(std::lround(m_origin.x() + m_surface->scale().xToPixels(float(left))))
+        : Twips::toPixels(int(std::lround(left)));
     move(px, y());
 }
 
 void ShapeControl::setTop(double top)
 {
     m_top = top;
-    const int py = m_surface ? int(std::lround(m_origin.y() + m_surface->scale().yToPixels(float(top))))
-                             : Twips::toPixels(int(std::lround(top)));
+    const int py = m_surface
+        ? int(std::lround(m_origin.y() + m_surface->scale().yToPixels(float(top))))
+        : Twips::toPixels(int(std::lround(top)));
     move(x(), py);
 }
 
@@ -81,7 +92,9 @@ void ShapeControl::paintEvent(QPaintEvent *)
 
 LineControl::LineControl(QWidget *parent, int x1, int y1, int x2, int y2, const QColor &color,
                          int width)
-    : QWidget(parent), m_color(color), m_width(width)
+    : QWidget(parent)
+    , m_color(color)
+    , m_width(width)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     place(QPoint(0, 0), x1, y1, x2, y2);
@@ -89,7 +102,9 @@ LineControl::LineControl(QWidget *parent, int x1, int y1, int x2, int y2, const 
 
 LineControl::LineControl(DrawingSurface *surface, int x1, int y1, int x2, int y2,
                          const QColor &color, int width)
-    : QWidget(surface), m_color(color), m_width(width)
+    : QWidget(surface)
+    , m_color(color)
+    , m_width(width)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     place(surface->clientRect().topLeft(), x1, y1, x2, y2);
@@ -100,8 +115,8 @@ void LineControl::place(QPoint origin, int x1, int y1, int x2, int y2)
     const QPointF a = QPointF(Twips::toPixelsExact(x1), Twips::toPixelsExact(y1)) + origin;
     const QPointF b = QPointF(Twips::toPixelsExact(x2), Twips::toPixelsExact(y2)) + origin;
     // The widget covers the stroke with a margin of its width on every side.
-    const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-m_width, -m_width,
-                                                                          m_width, m_width);
+    const QRect box
+        = QRectF(a, b).normalized().toAlignedRect().adjusted(-m_width, -m_width, m_width, m_width);
     setGeometry(box);
     m_from = a - box.topLeft();
     m_to = b - box.topLeft();

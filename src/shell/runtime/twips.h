@@ -15,13 +15,19 @@ constexpr int toPixels(int twips)
     return twips >= 0 ? (twips + perPixel / 2) / perPixel : -((-twips + perPixel / 2) / perPixel);
 }
 
-constexpr double toPixelsExact(double twips) { return twips / perPixel; }
+constexpr double toPixelsExact(double twips)
+{
+    return twips / perPixel;
+}
 
 inline QRect rect(int left, int top, int width, int height)
 {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
-inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+inline QSize size(int width, int height)
+{
+    return QSize(toPixels(width), toPixels(height));
+}
 
 } // namespace Twips

@@ -18,7 +18,10 @@ float UserScale::yToPixels(float y) const
     return float(Twips::toPixelsExact((double(y) - m_top) * m_unitY));
 }
 
-QPointF UserScale::toPixels(float x, float y) const { return QPointF(xToPixels(x), yToPixels(y)); }
+QPointF UserScale::toPixels(float x, float y) const
+{
+    return QPointF(xToPixels(x), yToPixels(y));
+}
 
 float UserScale::widthToPixels(float width) const
 {

@@ -12,8 +12,11 @@ class UserScale
 public:
     constexpr UserScale() = default;
     constexpr UserScale(double scaleLeft, double scaleTop, double unitXTwips, double unitYTwips)
-        : m_left(scaleLeft), m_top(scaleTop), m_unitX(unitXTwips), m_unitY(unitYTwips)
-    {}
+        : m_left(scaleLeft)
+        , m_top(scaleTop)
+        , m_unitX(unitXTwips)
+        , m_unitY(unitYTwips)
+    { }
 
     // A scale whose client area of clientWidthTwips × clientHeightTwips spans
     // `width` × `height` user units from (left, top).

@@ -13,7 +13,7 @@ home=$HOME_ID
 # "Démarrer" with the first module selected, as at every start.
 click_twips "$home" 8640 5640
 vibreur=$(wait_window "$VIBREUR_W" "$VIBREUR_H")
-sleep 0.3
+eventually 10 expect_pixel "$vibreur" 400 220 "#ff0000"
 shot opened
 
 # The string at rest: red along the axis (y = 0 is pixel row 220), the dark
@@ -33,6 +33,7 @@ click_twips "$vibreur" 5647 7747
 for _ in 1 2 3 4; do
     click_twips "$vibreur" 9547 7747
 done
+eventually 10 expect_count_at_least "$vibreur" 296 226 15 25 "#ff0000" 10
 shot stepped
 
 # The left end of the string (points 0 to 3, pixels 296 to 310) is red well

@@ -140,11 +140,39 @@ expect_exit_ok() {
 HOME_W=700
 HOME_H=407
 
+# Runs a check on fresh screenshots until it passes, for up to $1 seconds,
+# then once more for its message: the program may still be busy with the
+# events sent to it when the machine is loaded.
+eventually() {
+    local limit=$1
+    shift
+    for _ in $(seq $((limit * 5))); do
+        shot
+        ("$@") >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    shot
+    "$@"
+}
+
+# Waits up to 10 s until the screen shows the colour at client pixel (x, y)
+# of window ID: the window is drawn and its program is taking events.
+wait_pixel() {
+    local id=$1 x=$2 y=$3 want=$4
+    for _ in $(seq 50); do
+        shot
+        [[ $(pixel "$id" "$x" "$y") == "$want" ]] && return 0
+        sleep 0.2
+    done
+    fail "pixel ($x, $y) never became $want"
+}
+
 # Starts Xvfb and the program, and sets HOME_ID to the home screen's window
-# (call it directly, not in $(...), so that DISPLAY and the program stay known).
+# once it is drawn (call it directly, not in $(...), so that DISPLAY and the
+# program stay known).
 open_home() {
     start_xvfb
     start_app
     HOME_ID=$(wait_window "$HOME_W" "$HOME_H")
-    sleep 0.3
+    wait_pixel "$HOME_ID" 5 250 "#8080ff"
 }

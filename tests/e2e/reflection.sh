@@ -11,7 +11,7 @@ home=$HOME_ID
 click_twips "$home" 4000 3100
 click_twips "$home" 8640 5640
 refl=$(wait_window 800 600)
-sleep 0.3
+eventually 10 expect_pixel "$refl" 5 300 "#8080ff"
 
 # The dial: pendule at (360, 5640) twips, 2 pixels of sunken border, 149
 # client pixels for 2 units, so its centre (1, 1) is near pixel (100, 452).
@@ -29,10 +29,9 @@ shot loaded
 # "T/4": 40 ticks of 25 ms (0.05 s of model time each, T = 8 s), then the run
 # stops by itself on the frame at T/4.
 click_twips "$refl" 8287 8107
-sleep 3
+hand_at_three() { (($(hand_right) >= 30)) && (($(hand_up) == 0)); }
+eventually 10 hand_at_three || fail "the hand is not at three o'clock after the run, or twelve o'clock was not erased"
 shot quarter
-(( $(hand_right) >= 30 )) || fail "the hand is not at three o'clock after the run"
-(( $(hand_up) == 0 )) || fail "the twelve o'clock hand was not erased"
 # The wave picture holds the three curves.
 expect_count_at_least "$refl" 218 18 565 437 "#c83264" 300
 expect_count_at_least "$refl" 218 18 565 437 "#00c896" 200

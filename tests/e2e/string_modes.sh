@@ -26,7 +26,7 @@ home=$HOME_ID
 click_twips "$home" 4000 4300
 click_twips "$home" 8640 5640
 modes=$(wait_window "$MODES_W" "$MODES_H")
-sleep 0.3
+eventually 10 expect_pixel "$modes" 5 300 "#8080ff"
 shot modes_open
 
 expect_pixel "$modes" 5 300 "#8080ff"            # the left band
@@ -39,6 +39,7 @@ expect_count "$modes" $(( MID_X - 6 )) $(( REST_Y + 4 )) 13 120 "#ff0000" 0
 # "image suivante": t = 10 ms, the arch 0.5 sin(w t) = 0.049 units (10 pixels)
 # below the rest line at the middle.
 click_twips "$modes" 6067 8227
+eventually 10 expect_count_at_least "$modes" $(( MID_X - 6 )) $(( REST_Y + 6 )) 13 9 "#ff0000" 13
 shot modes_first_image
 expect_count_at_least "$modes" $(( MID_X - 6 )) $(( REST_Y + 6 )) 13 9 "#ff0000" 13
 expect_count "$modes" $(( MID_X - 6 )) $(( REST_Y + 16 )) 13 110 "#ff0000" 0
@@ -50,7 +51,7 @@ for _ in $(seq 15); do
     xdotool mousemove --window "$modes" $(( 6067 / 15 )) $(( 8227 / 15 )) click 1
     sleep 0.05
 done
-sleep 0.3
+eventually 10 expect_count_at_least "$modes" $(( MID_X - 6 )) $(( REST_Y + 96 )) 13 11 "#ff0000" 13
 shot modes_quarter_period
 expect_count_at_least "$modes" $(( MID_X - 6 )) $(( REST_Y + 96 )) 13 11 "#ff0000" 13
 expect_count "$modes" $(( MID_X - 6 )) $(( REST_Y + 4 )) 13 88 "#ff0000" 0

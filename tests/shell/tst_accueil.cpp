@@ -10,7 +10,7 @@ namespace {
 // Counts the windows each module's factory creates.
 struct FakeModules
 {
-    std::array<int, 3> created{};
+    std::array<int, 3> created {};
 
     std::array<ModuleFactory, 3> factories()
     {
@@ -41,8 +41,9 @@ private slots:
         QVERIFY(home.Option1->Value());
         QVERIFY(!home.Option2->Value());
         QVERIFY(!home.Option3->Value());
-        QCOMPARE(home.Label11->Caption(),
-                 QStringLiteral("Modes propres de vibration d'une corde  tendue entre 2 points fixes"));
+        QCOMPARE(
+            home.Label11->Caption(),
+            QStringLiteral("Modes propres de vibration d'une corde  tendue entre 2 points fixes"));
         QCOMPARE(home.Label12->Caption(),
                  QStringLiteral("Superposition d'une onde incidente et d'une onde réflchie"));
         QCOMPARE(home.Reprise->text(), QStringLiteral("Démarrer"));
@@ -71,7 +72,7 @@ private slots:
         (module == 1 ? home.Option3 : home.Option2)->setValue(true);
         Label *label = title == 10 ? home.Label10 : title == 11 ? home.Label11 : home.Label12;
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(20, 8));
-        const std::array<OptionButton *, 3> options{home.Option1, home.Option2, home.Option3};
+        const std::array<OptionButton *, 3> options {home.Option1, home.Option2, home.Option3};
         for (int m = 0; m < 3; ++m)
             QCOMPARE(options[m]->Value(), m == module);
 

@@ -132,7 +132,8 @@ private slots:
         QWidget window;
         LabelStyle style = plainStyle();
         style.clickable = true;
-        Label link(&window, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"), style);
+        Label link(&window, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"),
+                   style);
         Label plain(&window, 0, 0, 3135, 255, QStringLiteral("texte"), plainStyle());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -148,11 +149,12 @@ private slots:
         QWidget window;
         Label label(&window, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "),
                     plainStyle());
-        label.setCaption(QStringLiteral("Un texte bien trop long pour tenir sur une ligne de ce label"));
+        label.setCaption(
+            QStringLiteral("Un texte bien trop long pour tenir sur une ligne de ce label"));
         const QFontMetrics metrics(label.font());
-        const QRect needed = metrics.boundingRect(QRect(0, 0, label.width(), 1000),
-                                                  int(label.alignment()) | Qt::TextWordWrap,
-                                                  label.Caption());
+        const QRect needed
+            = metrics.boundingRect(QRect(0, 0, label.width(), 1000),
+                                   int(label.alignment()) | Qt::TextWordWrap, label.Caption());
         QVERIFY(needed.height() <= label.height());
         QVERIFY(needed.width() <= label.width());
     }

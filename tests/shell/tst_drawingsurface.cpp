@@ -115,7 +115,8 @@ private slots:
                              DrawingSurface::Border::Sunken);
         modes.setScale(UserScale(0, -1, 7.1625, 3037.5));
         modes.LineBoxFilled(0, -1, 1200, 1, RGB(0, 0, 255));
-        QCOMPARE(Probe::count(modes.image(), Qt::blue), modes.image().width() * modes.image().height());
+        QCOMPARE(Probe::count(modes.image(), Qt::blue),
+                 modes.image().width() * modes.image().height());
         modes.LineBoxFilled(0, -1, 1000, 1, Qt::white);
         QCOMPARE(modes.pixelAt(999, 0.99f), QColor(Qt::white));
         QCOMPARE(modes.pixelAt(1010, 0), QColor(Qt::blue));

@@ -50,7 +50,8 @@ private slots:
                 const int otherBefore = otherTicks;
                 // Close the box after 150 ms, about 15 intervals of both timers.
                 QTimer::singleShot(150, this, [&] {
-                    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    if (auto *box
+                        = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                         boxShown = box->windowTitle() == applicationTitle();
                         box->accept();
                     }

@@ -17,8 +17,8 @@ private slots:
     {
         ModuleVariables variables;
         QPointer<Vibreur> vibreur = new Vibreur(nullptr, variables.shared, variables.vibreur);
-        QPointer<Reflexion> reflexion =
-            new Reflexion(nullptr, variables.shared, variables.reflexion);
+        QPointer<Reflexion> reflexion
+            = new Reflexion(nullptr, variables.shared, variables.reflexion);
         // The reflection window, loaded last, set the shared step to 0.05 s
         // and the time to 0; the driven string now steps with it.
         QCOMPARE(variables.shared.dt, 0.05);

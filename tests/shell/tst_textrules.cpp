@@ -83,7 +83,8 @@ private slots:
         QTest::newRow("huge negative") << "-1e400" << -HUGE_VAL;
         QTest::newRow("many digits") << QString(400, QLatin1Char('9')) << HUGE_VAL;
         QTest::newRow("tiny") << "1e-400" << 0.0;
-        QTest::newRow("tiny without exponent") << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
+        QTest::newRow("tiny without exponent")
+            << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
     }
 
     void val()

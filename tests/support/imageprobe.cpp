@@ -25,13 +25,15 @@ int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y
 {
     const QImage &image = surface.image();
     const qreal ratio = image.devicePixelRatio();
-    const QRectF box = QRectF(surface.scale().toPixels(x1, y1) * ratio,
-                              surface.scale().toPixels(x2, y2) * ratio)
-                           .normalized();
+    const QRectF box
+        = QRectF(surface.scale().toPixels(x1, y1) * ratio, surface.scale().toPixels(x2, y2) * ratio)
+              .normalized();
     const QRgb wanted = color.rgb();
     int n = 0;
-    for (int y = std::max(0, int(box.top())); y <= std::min(image.height() - 1, int(box.bottom())); ++y) {
-        for (int x = std::max(0, int(box.left())); x <= std::min(image.width() - 1, int(box.right())); ++x)
+    for (int y = std::max(0, int(box.top())); y <= std::min(image.height() - 1, int(box.bottom()));
+         ++y) {
+        for (int x = std::max(0, int(box.left()));
+             x <= std::min(image.width() - 1, int(box.right())); ++x)
             n += image.pixel(x, y) == wanted ? 1 : 0;
     }
     return n;

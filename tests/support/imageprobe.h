@@ -1,12 +1,11 @@
 #pragma once
 
-#include "drawingsurface.h"
 #include "controls.h"
+#include "drawingsurface.h"
 
 #include <QImage>
 #include <QRectF>
 #include <QStyle>
-
 
 // Helpers the widget tests share: counting colours on a picture and clicking
 // the parts of a scroll bar as a user does.

@@ -1,4 +1,5 @@
 #include "accueil.h"
+#include "icons.h"
 #include "modescorde.h"
 #include "modulevariables.h"
 #include "reflexion.h"
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // One look on every desktop: the windows are laid out to the pixel.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Drawn once for every window of the run.
+    QApplication::setWindowIcon(Icons::programIcon());
 
     // Declared before the home screen, which owns the module windows that
     // refer to these variables.

@@ -103,6 +103,10 @@ private slots:
         QCOMPARE(surface->pixelAt(0.2f, 50), QColor(Qt::red));
         surface->Line(0, 0, 1, 3e37f, Qt::white);
         QVERIFY(surface->isBlank());
+        // Segments running along the edges and just outside them.
+        surface->Line(106, 0, 107, 0, RGB(255, 0, 0));
+        surface->Line(-11, 0, -10.5f, 100, RGB(255, 0, 0));
+        surface->Line(0, 101, 100, 101, RGB(255, 0, 0));
         surface->Line(0, std::nanf(""), 1, 0, RGB(255, 0, 0));
         surface->Line(0, 0, INFINITY, 0, RGB(255, 0, 0));
         QVERIFY(surface->isBlank());

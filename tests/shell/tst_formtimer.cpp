@@ -1,10 +1,12 @@
 // The animation timers: they tick while enabled, never run a tick inside
 // another one, and stay silent while a message box is open.
+#include "form.h"
 #include "formtimer.h"
 #include "messagebox.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +29,16 @@ private slots:
         const int stopped = ticks;
         QTest::qWait(60);
         QCOMPARE(ticks, stopped);
+    }
+
+    void stopsWhenItsWindowUnloads()
+    {
+        auto *window = new Form(nullptr, QStringLiteral("module"), 1500, 1500, Qt::gray);
+        QPointer<FormTimer> timer = new FormTimer(window, 10, true);
+        window->show();
+        QVERIFY(window->close()); // closed from its frame: deleted soon after
+        QVERIFY(timer && !timer->Enabled());
+        QTRY_VERIFY(timer.isNull());
     }
 
     void noTickWhileAMessageBoxIsOpenInsideATick()

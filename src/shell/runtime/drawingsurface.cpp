@@ -88,7 +88,7 @@ void DrawingSurface::Cls()
 {
     endPainting();
     m_image.fill(m_background);
-    update();
+    scheduleRepaint();
 }
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &color)
@@ -99,7 +99,7 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &
     const qreal ratio = m_image.devicePixelRatio();
     drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio, m_scale.toPixels(x2, y2) * ratio,
                     int(std::lround(m_drawWidth * ratio)), color.rgb());
-    update();
+    scheduleRepaint();
 }
 
 void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const QColor &color)
@@ -112,7 +112,7 @@ void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const
         QPointF(std::floor(std::max(a.x(), b.x())) + 1.0,
                 std::floor(std::max(a.y(), b.y())) + 1.0));
     painter().fillRect(box, color);
-    update();
+    scheduleRepaint();
 }
 
 void DrawingSurface::Circle(float x, float y, float radius, const QColor &outline)
@@ -123,7 +123,7 @@ void DrawingSurface::Circle(float x, float y, float radius, const QColor &outlin
     const float r = m_scale.widthToPixels(radius);
     p.drawEllipse(m_scale.toPixels(x, y), r, r);
     p.setBrush(Qt::NoBrush);
-    update();
+    scheduleRepaint();
 }
 
 QColor DrawingSurface::pixelAt(float x, float y) const
@@ -149,8 +149,18 @@ bool DrawingSurface::isBlank() const
     return true;
 }
 
+void DrawingSurface::scheduleRepaint()
+{
+    // A hidden surface is painted anyway when it is shown.
+    if (!m_repaintPending && isVisible()) {
+        m_repaintPending = true;
+        update();
+    }
+}
+
 void DrawingSurface::paintEvent(QPaintEvent *)
 {
+    m_repaintPending = false;
     endPainting();
     QPainter p(this);
     switch (m_border) {

@@ -76,6 +76,8 @@ private:
     QPainter &painter();
     void endPainting() const;
     void setPen(const QColor &color, int width);
+    // Asks for one repaint however many drawings follow before it comes.
+    void scheduleRepaint();
 
     UserScale m_scale;
     QColor m_background;
@@ -85,6 +87,7 @@ private:
     int m_drawWidth = 1;
     Border m_border;
     QRect m_client;
+    bool m_repaintPending = false;
     QImage m_image;
     mutable std::unique_ptr<QPainter> m_painter;
 };

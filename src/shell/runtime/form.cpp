@@ -1,6 +1,5 @@
 #include "form.h"
 
-#include "icons.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -12,7 +11,6 @@ Form::Form(QWidget *parent, const QString &title, int widthTwips, int heightTwip
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(title);
-    setWindowIcon(Icons::programIcon());
     setFixedSize(Twips::size(widthTwips, heightTwips));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, background);

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // A window of fixed client size given in twips, not resizable, centred on its
-// screen when first shown, with the program's icon. Module windows are
+// screen when first shown; its icon is the application's. Module windows are
 // created with the home screen as parent so that they stay in front of it,
 // and are deleted when closed.
 class Form : public QWidget

@@ -1,5 +1,6 @@
 #include "linerasterizer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -76,15 +77,28 @@ void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb co
     QRgb *bits = reinterpret_cast<QRgb *>(image.bits());
     const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
     const auto plot = [&](int px, int py) {
-        for (int y = py; y < py + w; ++y) {
-            if (y < 0 || y >= imageHeight)
-                continue;
-            QRgb *line = bits + y * stride;
-            for (int x = px; x < px + w; ++x) {
-                if (x >= 0 && x < imageWidth)
-                    line[x] = color;
+        if (px >= 0 && py >= 0 && px + w <= imageWidth && py + w <= imageHeight) {
+            // The whole pen square lies inside: no clamping, and the usual
+            // pens of one and two pixels written out directly.
+            QRgb *row = bits + py * stride + px;
+            if (w == 1) {
+                row[0] = color;
+            } else if (w == 2) {
+                row[0] = row[1] = color;
+                row[stride] = row[stride + 1] = color;
+            } else {
+                for (int y = 0; y < w; ++y, row += stride)
+                    std::fill(row, row + w, color);
             }
+            return;
         }
+        const int left = std::max(px, 0);
+        const int right = std::min(px + w, imageWidth);
+        if (left >= right)
+            return; // wholly beside the image
+        const int bottom = std::min(py + w, imageHeight);
+        for (int y = std::max(py, 0); y < bottom; ++y)
+            std::fill(bits + y * stride + left, bits + y * stride + right, color);
     };
 
     // Bresenham's walk from one end to the other.

@@ -36,21 +36,17 @@ public:
 
     QColor background() const { return m_background; }
     void setForeColor(const QColor &color) { m_foreColor = color; }
-    QColor foreColor() const { return m_foreColor; }
     void setFillColor(const QColor &color) { m_fillColor = color; }
-    QColor fillColor() const { return m_fillColor; }
     // Circles are filled with the fill colour when true (solid fill style).
     void setFillSolid(bool solid) { m_fillSolid = solid; }
     // Pen width in logical pixels.
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
-    int drawWidth() const { return m_drawWidth; }
 
     // The client area's origin inside the widget and its size, in logical pixels.
     QRect clientRect() const { return m_client; }
 
     void Cls();
     void Line(float x1, float y1, float x2, float y2, const QColor &color);
-    void Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, m_foreColor); }
     // Filled box between two corners, both included.
     void LineBoxFilled(float x1, float y1, float x2, float y2, const QColor &color);
     // Circle of `radius` x units, outlined in `outline` and filled with the

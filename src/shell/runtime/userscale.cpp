@@ -28,11 +28,6 @@ float UserScale::widthToPixels(float width) const
     return float(Twips::toPixelsExact(double(width) * m_unitX));
 }
 
-float UserScale::heightToPixels(float height) const
-{
-    return float(Twips::toPixelsExact(double(height) * m_unitY));
-}
-
 QPointF UserScale::toUser(QPointF pixels) const
 {
     return QPointF(m_left + pixels.x() * Twips::perPixel / m_unitX,

@@ -23,17 +23,11 @@ public:
     static UserScale fromExtent(double left, double top, double width, double height,
                                 double clientWidthTwips, double clientHeightTwips);
 
-    double scaleLeft() const { return m_left; }
-    double scaleTop() const { return m_top; }
-    double unitXTwips() const { return m_unitX; }
-    double unitYTwips() const { return m_unitY; }
-
     QPointF toPixels(float x, float y) const;
     float xToPixels(float x) const;
     float yToPixels(float y) const;
     // A length along x in user units, in pixels (used for circle radii).
     float widthToPixels(float width) const;
-    float heightToPixels(float height) const;
     QPointF toUser(QPointF pixels) const;
 
 private:

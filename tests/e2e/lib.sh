@@ -19,6 +19,9 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    for log in "$WORK"/app.log "$WORK"/xvfb.log; do
+        [[ -s $log ]] && { echo "--- $(basename "$log"):" >&2; cat "$log" >&2; }
+    done
     if [[ -f $WORK/shot.png && -n ${E2E_KEEP_SHOT:-} ]]; then cp "$WORK/shot.png" "$E2E_KEEP_SHOT"; fi
     exit 1
 }
@@ -41,10 +44,11 @@ start_app() {
     APP_PID=$!
 }
 
-# Prints the id of a visible window whose client size is W × H pixels; waits up to 10 s.
+# Prints the id of a visible window whose client size is W × H pixels; waits
+# up to 30 s (a loaded machine may take long to start the program).
 wait_window() {
     local want_w=$1 want_h=$2 id
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
             eval "$(xdotool getwindowgeometry --shell "$id")"
             if [[ $WIDTH == "$want_w" && $HEIGHT == "$want_h" ]]; then

@@ -83,7 +83,7 @@ CommandButton::CommandButton(QWidget *parent, int left, int top, int width, int 
 {
     setGeometry(Twips::rect(left, top, width, height));
     setIcon(QIcon(picture));
-    setIconSize(picture.size());
+    setIconSize(picture.deviceIndependentSize().toSize());
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setFocusPolicy(Qt::StrongFocus);
     QPalette palette = this->palette();

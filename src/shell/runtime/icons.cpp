@@ -2,6 +2,7 @@
 
 #include "colors.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -51,9 +52,13 @@ void drawGlyph(QPainter &p, Glyph glyph, const QRectF &box)
     p.restore();
 }
 
+// A white picture of width × height logical pixels, at the screen's pixel
+// ratio so that the pictures stay sharp on high-density screens.
 QPixmap whitePixmap(int width, int height)
 {
-    QPixmap pixmap(width, height);
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(qRound(width * ratio), qRound(height * ratio));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::white);
     return pixmap;
 }

@@ -50,9 +50,10 @@ Accueil::Accueil(std::array<ModuleFactory, 3> factories)
               creditStyle(Qt::AlignLeft));
     new Label(this, 240, 5160, 2175, 255, QStringLiteral("sur une corde"),
               creditStyle(Qt::AlignLeft));
-    new LineControl(this, 1200, 5520, 2280, 5520, navy, 1);
-    new Label(this, 1200, 5535, 1080, 255, QStringLiteral("version 1.0"),
+    new Label(this, 1200, 5520, 1080, 255, QStringLiteral("version 1.0"),
               creditStyle(Qt::AlignRight));
+    // The rule above the version, drawn over the top of its label.
+    new LineControl(this, 1200, 5520, 2280, 5520, navy, 1);
 
     new Label(
         this, 2880, 120, 5415, 735, QStringLiteral("Vellane à une dimension"),

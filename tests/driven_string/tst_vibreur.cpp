@@ -108,9 +108,9 @@ void TestVibreur::legendes()
              (QStringList {"f = 1.3 Hz", "A = 10 mm", "0.5 /s", "1 m/s", "f1 = 0.5 Hz"}));
     ScrollBar *b = w.*barre;
     // Move away first so that setting the value raises a change.
-    b->setValue16(valeur == b->maximum() ? b->minimum() : b->maximum());
+    b->setValue(valeur == b->maximum() ? b->minimum() : b->maximum());
     f.state.parametresModifies = false;
-    b->setValue16(valeur);
+    b->setValue(valeur);
     QCOMPARE((w.*etiquette)->Caption(), legende);
     QVERIFY(f.state.parametresModifies);
     // The model changes only at its next derivation of the constants.
@@ -241,7 +241,7 @@ void TestVibreur::depassementModalSansTic()
     Fenetre f;
     Vibreur &w = *f.w;
     w.show();
-    w.célérité->setValue16(20);
+    w.célérité->setValue(20);
     w.PasT->setText(QStringLiteral("0.01"));
     w.Command1->click();
     int tics = 0;

@@ -231,8 +231,8 @@ void TestReflexion::transitions()
         {"Command4", [this] { w->Command4->click(); }},
         {"Command3", [this] { w->Command3->click(); }},
         {"close", [this] { w->close(); }},
-        {"Mode", [this] { w->Mode->setValue16(4); }},
-        {"celerite", [this] { w->celerite->setValue16(50); }},
+        {"Mode", [this] { w->Mode->setValue(4); }},
+        {"celerite", [this] { w->celerite->setValue(50); }},
         {"tick", [this] { w->Timer1_Timer(); }},
         {"ticks to tFin", [this] { QCOMPARE(tickJusquArret(), 2); }},
     };
@@ -267,7 +267,7 @@ void TestReflexion::speedChangeKeepsThePicture()
     redessine(4);
     const QImage image = w->Picture1->image();
     const QImage cadran = w->pendule->image();
-    w->celerite->setValue16(50);
+    w->celerite->setValue(50);
     QVERIFY(m_shared.temps == 2.0);
     QVERIFY(memeImage(w->Picture1->image(), image));
     QCOMPARE(w->pendule->image(), cadran);
@@ -275,11 +275,11 @@ void TestReflexion::speedChangeKeepsThePicture()
 
 void TestReflexion::captions()
 {
-    w->Mode->setValue16(3);
-    w->celerite->setValue16(26);
+    w->Mode->setValue(3);
+    w->celerite->setValue(26);
     QCOMPARE(w->Label3->Caption(), QString(" 3"));
     QCOMPARE(w->Label6->Caption(), QString(" 2.6 cm/s"));
-    w->celerite->setValue16(5);
+    w->celerite->setValue(5);
     QCOMPARE(w->Label6->Caption(), QString(" .5 cm/s"));
 }
 

@@ -76,7 +76,6 @@ public:
               int value, int smallChange, int largeChange);
 
     int Value() const { return value(); }
-    void setValue16(int v) { setValue(v); }
 
 signals:
     void Change();

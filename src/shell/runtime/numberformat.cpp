@@ -25,11 +25,6 @@ QString Str(double value)
     return formatNumber(value, 15);
 }
 
-QString Str(int value)
-{
-    return formatNumber(value, 15);
-}
-
 QString StrSingle(float value)
 {
     return formatNumber(value, 7);

@@ -7,5 +7,4 @@
 // the decimal point (" .5", "-.25"), "." whatever the locale, up to 15
 // significant digits for doubles (7 for singles), trailing zeros dropped.
 QString Str(double value);
-QString Str(int value);
 QString StrSingle(float value);

@@ -28,9 +28,13 @@ fail() {
 
 # Starts Xvfb on a free display (1280 × 1024, 24 bits) and exports DISPLAY.
 start_xvfb() {
-    # Xvfb picks a free display and writes its number to the pipe.
+    # Xvfb picks a free display and writes its number to the pipe. Without
+    # -noreset it resets whenever its last client leaves, and refuses
+    # connections meanwhile: a probe that disconnects just before the program
+    # connects would make the program fail to start.
     mkfifo "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" \
+        >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local display=
     read -r -t 10 display <"$WORK/display" || fail "Xvfb did not start"

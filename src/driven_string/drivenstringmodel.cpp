@@ -161,9 +161,9 @@ void DrivenStringModel::zoneAbsorbante()
         const double e = (g - 2.0) / (g + 2.0);
         y.yNouveau[i]
             = a * (y.yActuel[i - 1] + y.yActuel[i + 1]) + b * y.yActuel[i] + e * y.yAncien[i];
-        // Beyond the limit or not finite: the whole line, zone included,
-        // goes back to rest, so the zone can never feed a blow-up back.
-        if (!(std::fabs(y.yNouveau[i]) <= limite))
+        // Blown up or not finite: the whole line, zone included, goes back
+        // to rest, so the zone can never feed a blow-up back.
+        if (!(std::fabs(y.yNouveau[i]) <= limiteZone))
             depassement(dernierPointZone);
     }
     y.yNouveau[dernierPointZone] = 0.0;

@@ -43,6 +43,10 @@ public:
 
     // Overflow limit of the displacements, mm: the half-height of the picture.
     static constexpr double limite = 100.0;
+    // The absorbing zone lies beyond the picture and may carry large waves
+    // back; only a real blow-up there (mm, or a value that is not finite)
+    // runs the overflow handling.
+    static constexpr double limiteZone = 1e6;
     static constexpr const char *messageDepassement
         = "Dépassement de capacité ! Veuillez modifier les paramètres de la simulation.";
 

@@ -33,8 +33,11 @@ void Vibreur::Form_Load()
 
 void Vibreur::marquePas(TextBox *box)
 {
-    box->setRefused(!lirePas(box->Text().toStdString()),
-                    QStringLiteral("Entrez un nombre positif, par exemple 0.01"));
+    static const QString attendu
+        = QStringLiteral("Entrez un nombre positif, entre %1 et %2, par exemple 0.01")
+              .arg(QString::number(pasMinimal), QString::number(pasMaximal))
+              .remove(QLatin1Char('+')); // 1e60 as a user types it
+    box->setRefused(!lirePas(box->Text().toStdString()), attendu);
 }
 
 int Vibreur::frequenceValue() const

@@ -243,35 +243,51 @@ void Reflexion::CalculeConstantes()
 
 void Reflexion::DessineImage()
 {
+    // Right after a clear the picture is blank; the frame at temps − dt is
+    // painted over all the same, white on white, so that a frame drawn after a
+    // clear comes out pixel for pixel like the same frame reached by a step
+    // (the white strokes nick the new curves where they cross them).
+    const Courbes anciennes
+        = m_courbesAffichees ? *m_courbesAffichees : calculeCourbes(m_shared.temps - m_shared.dt);
+    const Courbes nouvelles = calculeCourbes(m_shared.temps);
     for (int i = 1; i <= ReflectionModel::longueurCorde; ++i) {
-        m_shared.temps = m_shared.temps - m_shared.dt;
-        traceSegments(i, blanc, blanc, blanc);
-        m_shared.temps = m_shared.temps + m_shared.dt;
-        traceSegments(i, couleurIncidente, couleurReflechie, couleurResultante);
+        traceSegments(anciennes, i, blanc, blanc, blanc);
+        traceSegments(nouvelles, i, couleurIncidente, couleurReflechie, couleurResultante);
     }
+    m_courbesAffichees = nouvelles;
     DessineAiguille();
 }
 
-void Reflexion::traceSegments(int i, const QColor &incidente, const QColor &reflechie,
-                              const QColor &resultante)
+Reflexion::Courbes Reflexion::calculeCourbes(double t) const
 {
-    const double t = m_shared.temps;
-    const double x0 = i - 1;
-    const double x1 = i;
+    Courbes courbes;
+    for (int x = 0; x <= ReflectionModel::longueurCorde; ++x) {
+        courbes.incidente[x] = float(m_model.yIncidente(x, t));
+        courbes.reflechie[x] = float(m_model.yReflechie(x, t));
+        courbes.resultante[x] = float(m_model.yResultante(x, t));
+    }
+    return courbes;
+}
+
+void Reflexion::traceSegments(const Courbes &courbes, int i, const QColor &incidente,
+                              const QColor &reflechie, const QColor &resultante)
+{
+    const float x0 = float(i - 1);
+    const float x1 = float(i);
     Picture1->setDrawWidth(1);
-    Picture1->Line(float(x0), float(m_model.yIncidente(x0, t)), float(x1),
-                   float(m_model.yIncidente(x1, t)), incidente);
-    Picture1->Line(float(x0), float(m_model.yReflechie(x0, t)), float(x1),
-                   float(m_model.yReflechie(x1, t)), reflechie);
+    Picture1->Line(x0, courbes.incidente[i - 1], x1, courbes.incidente[i], incidente);
+    Picture1->Line(x0, courbes.reflechie[i - 1], x1, courbes.reflechie[i], reflechie);
     Picture1->setDrawWidth(2);
-    Picture1->Line(float(x0), float(m_model.yResultante(x0, t)), float(x1),
-                   float(m_model.yResultante(x1, t)), resultante);
+    Picture1->Line(x0, courbes.resultante[i - 1], x1, courbes.resultante[i], resultante);
 }
 
 void Reflexion::EffaceDessins()
 {
     Picture1->Cls();
+    // The blank centre covers the hand, which is shorter.
     pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), blanc);
+    m_courbesAffichees.reset();
+    m_angleAffiche.reset();
 }
 
 void Reflexion::DessineCadran()
@@ -293,10 +309,13 @@ void Reflexion::DessineCadran()
 
 void Reflexion::DessineAiguille()
 {
-    m_state.angleCadran = m_model.angleAiguille(m_shared.temps - m_shared.dt);
+    // As for the curves: after a clear, the hand at temps − dt, white on white.
+    m_state.angleCadran
+        = m_angleAffiche ? *m_angleAffiche : m_model.angleAiguille(m_shared.temps - m_shared.dt);
     traceAiguille(blanc);
     m_state.angleCadran = m_model.angleAiguille(m_shared.temps);
     traceAiguille(couleurAiguille);
+    m_angleAffiche = m_state.angleCadran;
 }
 
 void Reflexion::traceAiguille(const QColor &couleur)

@@ -5,6 +5,9 @@
 
 #include <QColor>
 
+#include <array>
+#include <optional>
+
 class CommandButton;
 class DrawingSurface;
 class FormTimer;
@@ -18,8 +21,10 @@ class ScrollBar;
 // an animation bar runs, pauses, steps and resets the time.
 //
 // Frames are never cleared while time moves by one step: each segment of the
-// frame at temps − dt is painted over in white just before the same segment
-// of the frame at temps is drawn. Any other jump of temps goes through
+// frame on display is painted over in white just before the same segment of
+// the frame at temps is drawn. The window remembers what it drew last rather
+// than recomputing it at temps − dt, since another open module may have moved
+// the shared temps in between. Any other jump of temps goes through
 // EffaceDessins first.
 //
 // Four run states come from the timer, the button shown in the go/pause place
@@ -69,17 +74,30 @@ public:
     void DessineAiguille();
 
 private:
+    // The ordinates of the three curves at the abscissas 0 to 100, as handed
+    // to the picture (single precision).
+    struct Courbes
+    {
+        std::array<float, ReflectionModel::longueurCorde + 1> incidente;
+        std::array<float, ReflectionModel::longueurCorde + 1> reflechie;
+        std::array<float, ReflectionModel::longueurCorde + 1> resultante;
+    };
+
     void construitDecor();
     void construitControles();
     void connecteControles();
-    // Segment i of the three curves at the current temps, incident and
-    // reflected at width 1, then the sum at width 2 over them.
-    void traceSegments(int i, const QColor &incidente, const QColor &reflechie,
-                       const QColor &resultante);
+    Courbes calculeCourbes(double t) const;
+    // Segment i of the three curves, incident and reflected at width 1, then
+    // the sum at width 2 over them.
+    void traceSegments(const Courbes &courbes, int i, const QColor &incidente,
+                       const QColor &reflechie, const QColor &resultante);
     // The hand at angle angleCadran.
     void traceAiguille(const QColor &couleur);
 
     SharedVariables &m_shared;
     ReflectionState &m_state;
     ReflectionModel m_model;
+    // What the two pictures show now: nothing right after EffaceDessins.
+    std::optional<Courbes> m_courbesAffichees;
+    std::optional<double> m_angleAffiche; // rad, the hand on the dial
 };

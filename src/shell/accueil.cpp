@@ -13,20 +13,22 @@ namespace {
 const QColor credits = RGB(192, 192, 255);
 const QColor navy = RGB(0, 0, 128);
 
+// The labels are transparent: the black of the window, or the credits panel,
+// shows through as their background.
 LabelStyle linkStyle()
 {
-    return {Qt::white, Qt::black, Fonts::sans(9.75, Fonts::Bold | Fonts::Underline),
+    return {Qt::white, QColor(), Fonts::sans(9.75, Fonts::Bold | Fonts::Underline),
             Qt::AlignLeft | Qt::AlignTop, true};
 }
 
 LabelStyle descriptionStyle()
 {
-    return {Qt::white, Qt::black, Fonts::sans(), Qt::AlignLeft | Qt::AlignTop, false};
+    return {Qt::white, QColor(), Fonts::sans(), Qt::AlignLeft | Qt::AlignTop, false};
 }
 
 LabelStyle creditStyle(Qt::Alignment alignment)
 {
-    return {navy, credits, Fonts::sans(8.25, Fonts::Bold), alignment | Qt::AlignTop, false};
+    return {navy, QColor(), Fonts::sans(8.25, Fonts::Bold), alignment | Qt::AlignTop, false};
 }
 
 } // namespace
@@ -57,7 +59,7 @@ Accueil::Accueil(std::array<ModuleFactory, 3> factories)
 
     new Label(
         this, 2880, 120, 5415, 735, QStringLiteral("Vellane à une dimension"),
-        {Qt::white, Qt::black, Fonts::sans(24, Fonts::Bold), Qt::AlignLeft | Qt::AlignTop, false});
+        {Qt::white, QColor(), Fonts::sans(24, Fonts::Bold), Qt::AlignLeft | Qt::AlignTop, false});
 
     const LabelStyle link = linkStyle();
     Option1 = new OptionButton(this, 2880, 1080, 255, 255, QString(), link);

@@ -58,6 +58,7 @@ void ModesCorde::corde(const double &t)
     const QColor rouge = RGB(255, 0, 0);
     std::array<double, 101> ancienneOrdonnee {};
     auto &ordonnee = m_state.ordonnee;
+    rendLaCordeAuxImages();
     const int segments = EigenModes::NombreSegments(m_state);
     for (int i = 1; i <= segments; ++i) {
         ancienneOrdonnee[i] = ordonnee[i];
@@ -71,8 +72,14 @@ void ModesCorde::corde(const double &t)
     }
 }
 
+void ModesCorde::rendLaCordeAuxImages()
+{
+    Line2->setX2(xMilleTwips);
+}
+
 void ModesCorde::EffaceCorde()
 {
+    rendLaCordeAuxImages();
     Picture1->LineBoxFilled(0, -1, 1000, 1, RGB(255, 255, 255));
     // The string at rest beyond the bridge, with whatever pen width is set.
     Picture1->Line(1000, 0, 10 * Longueur->Value(), 0, RGB(255, 0, 0));

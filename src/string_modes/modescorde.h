@@ -94,6 +94,13 @@ public:
     FormTimer *Timer1 = nullptr;
 
 private:
+    // Twips from Picture1's client corner to x = 1000 mm, the end of the area
+    // the frames draw in and the bridge's place at the designer length.
+    static constexpr int xMilleTwips = 7162;
+
+    // The rest line Line2 lies above the picture: once a frame or a wipe has
+    // drawn the string's area, it shows only beyond x = 1000.
+    void rendLaCordeAuxImages();
     void creeFond();
     void creeDispositif();
     void creePanneau();

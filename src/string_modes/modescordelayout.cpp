@@ -53,10 +53,10 @@ void ModesCorde::creeDispositif()
     // The bridge's jaws, at x = L (1000 mm by design), above and below the
     // string; outlined in black, the window-frame colour.
     const QColor machoire = RGB(192, 192, 255);
-    m_shape3[0]
-        = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 3068, 135, 495, machoire, noir);
-    m_shape3[1]
-        = new ShapeControl(Picture1, Kind::RoundedRectangle, 7162, 2520, 135, 495, machoire, noir);
+    m_shape3[0] = new ShapeControl(Picture1, Kind::RoundedRectangle, xMilleTwips, 3068, 135, 495,
+                                   machoire, noir);
+    m_shape3[1] = new ShapeControl(Picture1, Kind::RoundedRectangle, xMilleTwips, 2520, 135, 495,
+                                   machoire, noir);
 }
 
 void ModesCorde::creePanneau()

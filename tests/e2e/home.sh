@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The home screen under a real X server: its colours and texts, selecting a
-# module by its title, and "Quitter" ending the program at once.
+# module by its title, reopening a module whose window was destroyed, and
+# "Quitter" ending the program at once.
 source "$(dirname "$0")/lib.sh"
 
 open_home
@@ -24,6 +25,13 @@ click_twips "$home" 4000 4300
 click_twips "$home" 8640 5640
 modes=$(wait_window 800 600)
 [[ -n $modes ]] || fail "the eigenmode window did not open"
+
+# A module window whose X window another program destroys counts as closed:
+# "Démarrer" opens a new one.
+xdotool windowclose "$modes"
+wait_window_gone 800 600
+click_twips "$home" 8640 5640
+modes=$(wait_window 800 600)
 
 # "Quitter" ends the whole program, module window included, within 2 s.
 # The module window stands in front of the home screen: bring it back first.

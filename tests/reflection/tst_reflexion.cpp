@@ -63,6 +63,7 @@ private slots:
     void transitions();
     void speedChangeKeepsThePicture();
     void captions();
+    void captionsReadWell();
 
 private:
     Etat etat() const;
@@ -150,6 +151,9 @@ void TestReflexion::frames()
     if (temps != 0)
         redessine(temps);
     QCOMPARE(directionAiguille(*w->pendule), aiguille);
+    // A hand along an axis is a straight bar two pixels thick.
+    const QRect aiguilleTracee = Probe::bounds(w->pendule->image(), rouge);
+    QCOMPARE(aiguille % 180 == 0 ? aiguilleTracee.height() : aiguilleTracee.width(), 2);
     for (double x = 5.5; x < 100; x += 10) {
         const double c = std::cos(M_PI * x / 100);
         const double s = std::sin(M_PI * x / 100);
@@ -281,6 +285,12 @@ void TestReflexion::captions()
     QCOMPARE(w->Label6->Caption(), QString(" 2.6 cm/s"));
     w->celerite->setValue(5);
     QCOMPARE(w->Label6->Caption(), QString(" .5 cm/s"));
+}
+
+void TestReflexion::captionsReadWell()
+{
+    // "image suivante" and "image précédente" wrap rather than read as one.
+    QCOMPARE(Probe::captionFaults(*w).join("; "), QString());
 }
 
 QTEST_MAIN(TestReflexion)

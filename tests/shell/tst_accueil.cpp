@@ -1,6 +1,7 @@
 // The home screen: which module is selected, which window "Démarrer" opens,
 // one window per module, and "Quitter" ending everything.
 #include "accueil.h"
+#include "imageprobe.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -49,6 +50,7 @@ private slots:
         QCOMPARE(home.Reprise->text(), QStringLiteral("Démarrer"));
         QCOMPARE(home.Command1->text(), QStringLiteral("Quitter"));
         QCOMPARE(home.Label10->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(Probe::captionFaults(home).join("; "), QString());
     }
 
     void titlesSelectTheirModule_data()
@@ -73,8 +75,12 @@ private slots:
         Label *label = title == 10 ? home.Label10 : title == 11 ? home.Label11 : home.Label12;
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(20, 8));
         const std::array<OptionButton *, 3> options {home.Option1, home.Option2, home.Option3};
-        for (int m = 0; m < 3; ++m)
+        // The selected button looks unlike the others.
+        const QImage selected = options[module]->grab().toImage();
+        for (int m = 0; m < 3; ++m) {
             QCOMPARE(options[m]->Value(), m == module);
+            QCOMPARE(options[m]->grab().toImage() == selected, m == module);
+        }
 
         QTest::mouseClick(home.Reprise, Qt::LeftButton);
         for (int m = 0; m < 3; ++m)

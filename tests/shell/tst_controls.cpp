@@ -127,6 +127,44 @@ private slots:
         QCOMPARE(click.count(), 2);
     }
 
+    void indicatorShowsItsStateOnTheWindowsColours_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<QColor>("ink");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("option, white on black") << true << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("option, navy on lavender")
+            << true << QColor(0, 0, 128) << QColor(192, 192, 255);
+        QTest::newRow("check box on dark grey") << false << QColor(Qt::black) << QColor(64, 64, 64);
+    }
+
+    void indicatorShowsItsStateOnTheWindowsColours()
+    {
+        QFETCH(bool, option);
+        QFETCH(QColor, ink);
+        QFETCH(QColor, background);
+        QWidget window;
+        QAbstractButton *button = option ? static_cast<QAbstractButton *>(new OptionButton(
+                                      &window, 0, 0, 255, 255, QString(),
+                                      {ink, background, Fonts::sans(), Qt::AlignLeft, true}))
+                                         : new CheckBox(&window, 0, 0, 255, 255, background);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage off = button->grab().toImage();
+        QCOMPARE(off.pixelColor(off.width() - 1, 0), background);
+        button->click();
+        const QImage on = button->grab().toImage();
+        // The selected state must stand out: many pixels change by a strong contrast.
+        int changed = 0;
+        for (int y = 0; y < on.height(); ++y) {
+            for (int x = 0; x < on.width(); ++x)
+                changed
+                    += std::abs(on.pixelColor(x, y).lightness() - off.pixelColor(x, y).lightness())
+                    > 100;
+        }
+        QVERIFY2(changed >= 12, qPrintable(QString::number(changed)));
+    }
+
     void clickableLabelReportsClicks()
     {
         QWidget window;
@@ -157,6 +195,41 @@ private slots:
                                    int(label.alignment()) | Qt::TextWordWrap, label.Caption());
         QVERIFY(needed.height() <= label.height());
         QVERIFY(needed.width() <= label.width());
+    }
+
+    void slightlyLongCaptionKeepsItsSize_data()
+    {
+        // In the sans font, this caption is a few pixels wider than its box.
+        QTest::addColumn<bool>("transparent");
+        QTest::addColumn<bool>("neighbour");
+        QTest::addColumn<bool>("tighter");
+        QTest::newRow("transparent, free space after it") << true << false << false;
+        QTest::newRow("transparent, a caption right after it") << true << true << true;
+        QTest::newRow("opaque") << false << false << true;
+    }
+
+    void slightlyLongCaptionKeepsItsSize()
+    {
+        QFETCH(bool, transparent);
+        QFETCH(bool, neighbour);
+        QFETCH(bool, tighter);
+        QWidget window;
+        window.resize(225, 100);
+        LabelStyle style = plainStyle();
+        if (transparent)
+            style.background = QColor();
+        const QString caption = QStringLiteral("pas du calcul temporel :");
+        Label label(&window, 360, 240, 1695, 255, caption, style);
+        Label next(&window, 2055, 240, 615, 255, neighbour ? QStringLiteral("0.0025") : QString(),
+                   style);
+        window.ensurePolished();
+        const QFontMetricsF metrics(label.font());
+        const double end = label.x() + metrics.horizontalAdvance(caption);
+        QCOMPARE(label.font().pixelSize(), label.styleFont().pixelSize());
+        QCOMPARE(label.font().letterSpacing() < 0, tighter);
+        QVERIFY(end <= label.x() + label.width());
+        if (neighbour)
+            QVERIFY(end + metrics.horizontalAdvance(QLatin1Char(' ')) <= next.x());
     }
 
     void refusedTextIsMarkedAndCleared()

@@ -53,6 +53,14 @@ class TestModesCorde : public QObject
         return m_window;
     }
 
+    // Whether the red rest line shows at x on screen, the controls over the picture included.
+    static bool reposVisible(ModesCorde *w, float x)
+    {
+        const QPointF p
+            = w->Picture1->scale().toPixels(x, 0.002f) + w->Picture1->clientRect().topLeft();
+        return w->Picture1->grab().toImage().pixelColor(p.toPoint()) == rouge;
+    }
+
 private slots:
     void cleanup()
     {
@@ -153,6 +161,9 @@ private slots:
         w->Command2_Click();
         QVERIFY(Probe::near(*w->Picture1, 500, float(m_state.ordonnee[50]), rouge));
         QCOMPARE(Probe::countIn(*w->Picture1, 0, 0.05f, 1000, 1, rouge), 0);
+        // On screen the rest line no longer crosses the displaced string.
+        QVERIFY(!reposVisible(w, 500));
+        QVERIFY(reposVisible(w, 1050));
     }
 
     void fermeture_data()
@@ -189,6 +200,13 @@ private slots:
         QCOMPARE(w2->Label18->Caption(), QString("animer"));
         QCOMPARE(w2->Label5->Caption(), QString("100 cm"));
         QVERIFY(w2->Picture1->isBlank());
+        QVERIFY(reposVisible(w2, 500)); // nothing drawn yet: the whole device shows
+    }
+
+    void legendesLisibles()
+    {
+        ModesCorde *w = ouvre();
+        QCOMPARE(Probe::captionFaults(*w).join("; "), QString());
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRectF>
+#include <QStringList>
 #include <QStyle>
 
 // Helpers the widget tests share: counting colours on a picture and clicking
@@ -13,6 +14,9 @@ namespace Probe {
 
 // Pixels of `image` with exactly that colour.
 int count(const QImage &image, const QColor &color);
+
+// The smallest rectangle holding every pixel of that colour (empty if none).
+QRect bounds(const QImage &image, const QColor &color);
 
 // Pixels of that colour on `surface` inside the user-coordinate box between
 // (x1, y1) and (x2, y2).
@@ -31,5 +35,13 @@ bool near(const DrawingSurface &surface, float x, float y, const QColor &color, 
 QRect part(ScrollBar &bar, QStyle::SubControl control);
 // A left-button click in the middle of that part.
 void click(ScrollBar &bar, QStyle::SubControl control);
+
+// What a reader would find wrong with the captions of `window`, one line per
+// fault: a caption drawn smaller than its style's font; two captions of one
+// container whose inks on one row come closer than a word space (3 pixels),
+// or closer than two when both are centred under controls of their own; and
+// pixels of a shape's colour where the shape paints nothing (a label's square
+// corner beyond a rounded panel).
+QStringList captionFaults(QWidget &window);
 
 } // namespace Probe

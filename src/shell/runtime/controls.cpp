@@ -1,10 +1,14 @@
 #include "controls.h"
 
 #include "fonts.h"
+#include "shapecontrol.h"
 #include "twips.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,15 +27,43 @@ void applyColors(QWidget *widget, const QColor &foreground, const QColor &backgr
 
 // Smallest pixel size a caption is shrunk to before it is left to be cut.
 constexpr int minimumPixelSize = 7;
+// Letters may come closer together by up to this fraction of the font's pixel
+// size (half a pixel at the panels' 11-pixel font); beyond it words blur.
+constexpr double maximumTightening = 1.0 / 20;
+constexpr double tighteningStep = 0.05; // pixels
+
+// Shapes and lines are decoration: captions may lie over them.
+bool isDecoration(const QObject *object)
+{
+    return qobject_cast<const ShapeControl *>(object) || qobject_cast<const LineControl *>(object);
+}
+
+// Two boxes on one row: the middle of either lies within the height of the other.
+bool sameRow(const QRectF &a, const QRectF &b)
+{
+    const auto within = [](double y, const QRectF &r) { return y >= r.top() && y < r.bottom(); };
+    return within(a.center().y(), b) || within(b.center().y(), a);
+}
+
+// Trailing blanks take room on a line but show nothing.
+QString inked(const QString &text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text.at(n - 1).isSpace())
+        --n;
+    return text.left(n);
+}
 
 } // namespace
 
 Label::Label(QWidget *parent, int left, int top, int width, int height, const QString &caption,
              const LabelStyle &style)
     : QLabel(parent)
+    , m_box(Twips::rect(left, top, width, height))
     , m_font(style.font)
+    , m_transparent(!style.background.isValid())
 {
-    setGeometry(Twips::rect(left, top, width, height));
+    setGeometry(m_box);
     setAlignment(style.alignment);
     setContentsMargins(0, 0, 0, 0);
     applyColors(this, style.foreground, style.background);
@@ -53,21 +85,193 @@ void Label::setCaption(const QString &caption)
     emit captionChanged(caption);
 }
 
+bool Label::event(QEvent *event)
+{
+    // A label is polished just before its window first shows, when all the
+    // window's controls exist: the caption is fitted again among them.
+    if (event->type() == QEvent::Polish)
+        fitText();
+    return QLabel::event(event);
+}
+
 void Label::fitText()
 {
-    // Like the original labels, a caption too long for one line wraps at word
-    // breaks; a caption that does not fit even so is drawn smaller.
+    // Every way keeps the caption's size, except the last.
+    const QRectF box = room(false);
+    if (place(m_font, box, true))
+        return;
+    const QRectF free = m_transparent ? room(true) : box;
+    if (m_transparent) {
+        // On along its row; else wrapped at the width of its box, lower down;
+        // else wrapped in all the free space.
+        QRectF below = free;
+        below.setLeft(std::max(free.left(), box.left()));
+        below.setRight(std::min(free.right(), box.right()));
+        if (place(m_font, free, false) || place(m_font, below, true) || place(m_font, free, true))
+            return;
+    }
     QFont font = m_font;
-    const int flags = int(alignment()) | Qt::TextWordWrap;
-    for (int size = m_font.pixelSize(); size >= minimumPixelSize; --size) {
+    const double most = maximumTightening * m_font.pixelSize();
+    for (double spacing = tighteningStep; spacing <= most + 1e-9; spacing += tighteningStep) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -spacing);
+        if (place(font, free, true))
+            return;
+    }
+    const QFont condensed = Fonts::condensed(m_font);
+    if (condensed != m_font && place(condensed, free, true))
+        return;
+    font = m_font;
+    for (int size = m_font.pixelSize() - 1; size >= minimumPixelSize; --size) {
         font.setPixelSize(size);
-        const QFontMetrics metrics(font);
-        const QRect needed = metrics.boundingRect(QRect(0, 0, width(), 10000), flags, text());
-        if (needed.width() <= width() && needed.height() <= height())
-            break;
+        if (place(font, free, true))
+            return;
+    }
+    // Nothing fits: the smallest size, wrapped in the box.
+    setFont(font);
+    setWordWrap(true);
+    setGeometry(m_box);
+}
+
+QRectF Label::room(bool spread) const
+{
+    // In the parent's coordinates: the box or, spreading, the shape under the
+    // label (or else the parent) a word space in from its edges; on the
+    // label's row, short of the neighbours by their gap. A block of text (a
+    // caption centred under its control, or a box of several lines) may also
+    // grow down to the controls below; a single line keeps its height.
+    QRectF room(m_box);
+    const QWidget *parent = parentWidget();
+    if (!parent)
+        return room;
+    const QObjectList &siblings = parent->children();
+    if (spread) {
+        QRectF area(parent->rect());
+        // Siblings created later lie above the label, not under it.
+        for (const QObject *sibling : siblings) {
+            if (sibling == this)
+                break;
+            const auto *shape = qobject_cast<const ShapeControl *>(sibling);
+            if (shape && shape->geometry().contains(m_box.topLeft()))
+                area = QRectF(shape->geometry()) & QRectF(parent->rect());
+        }
+        const double margin = std::ceil(QFontMetricsF(m_font).horizontalAdvance(QLatin1Char(' ')));
+        room = QRectF(QPointF(area.left() + margin, m_box.top()),
+                      QPointF(area.right() - margin, area.bottom()));
+    }
+    const double left = m_box.left();
+    const double right = left + m_box.width();
+    const double centre = (left + right) / 2;
+    const Qt::Alignment alignment = this->alignment();
+    const double anchor = alignment & Qt::AlignRight ? right
+        : alignment & Qt::AlignHCenter               ? centre
+                                                     : left;
+    for (const QObject *sibling : siblings) {
+        const auto *widget = qobject_cast<const QWidget *>(sibling);
+        if (!widget || widget == this || isDecoration(widget))
+            continue;
+        const auto *label = qobject_cast<const Label *>(widget);
+        const QRectF other = label ? label->claim() : QRectF(widget->geometry());
+        if (other.isEmpty() || !sameRow(QRectF(m_box), other))
+            continue;
+        if (other.center().x() > anchor)
+            room.setRight(std::min(room.right(), other.left() - gapTo(widget)));
+        else
+            room.setLeft(std::max(room.left(), other.right() + gapTo(widget)));
+    }
+    // The caption stays anchored where its box puts it: left, right or centred.
+    if (alignment & Qt::AlignRight) {
+        room.setRight(right);
+    } else if (alignment & Qt::AlignHCenter) {
+        const double half = std::min(centre - room.left(), room.right() - centre);
+        room.setLeft(centre - half);
+        room.setRight(centre + half);
+    } else {
+        room.setLeft(left);
+    }
+    const bool block = (alignment & Qt::AlignHCenter)
+        || m_box.height() > 1.5 * QFontMetricsF(m_font).lineSpacing();
+    if (!spread || !block) {
+        room.setBottom(m_box.top() + m_box.height());
+        return room;
+    }
+    for (const QObject *sibling : siblings) {
+        const auto *widget = qobject_cast<const QWidget *>(sibling);
+        if (!widget || widget == this || isDecoration(widget))
+            continue;
+        const auto *label = qobject_cast<const Label *>(widget);
+        const QRectF other(label ? label->m_box : widget->geometry());
+        if (other.top() > m_box.top() && !sameRow(QRectF(m_box), other)
+            && other.left() < room.right() && other.right() > room.left())
+            room.setBottom(std::min(room.bottom(), other.top()));
+    }
+    return room;
+}
+
+QRectF Label::claim() const
+{
+    // The part of its row the caption takes on one line in the style's font,
+    // within the box: what the neighbours keep their distance from.
+    const QString caption = inked(text());
+    if (caption.trimmed().isEmpty())
+        return {};
+    const QRectF box(m_box);
+    const double width = std::min(QFontMetricsF(m_font).horizontalAdvance(caption), box.width());
+    double left = box.left();
+    if (alignment() & Qt::AlignRight)
+        left = box.right() - width;
+    else if (alignment() & Qt::AlignHCenter)
+        left = box.center().x() - width / 2;
+    return {left, box.top(), width, box.height()};
+}
+
+double Label::gapTo(const QWidget *neighbour) const
+{
+    // Clear of a control's edge; a word space from another caption, as
+    // between the words of a phrase; two between captions centred under
+    // controls of their own, which would otherwise read as one phrase.
+    const auto *label = qobject_cast<const Label *>(neighbour);
+    if (!label)
+        return 1.0;
+    const double space = std::ceil(QFontMetricsF(m_font).horizontalAdvance(QLatin1Char(' ')));
+    const bool captions
+        = (alignment() & Qt::AlignHCenter) && (label->alignment() & Qt::AlignHCenter);
+    return captions ? 2 * space : space;
+}
+
+bool Label::place(const QFont &font, const QRectF &room, bool wrap)
+{
+    // The caption in `font` within `room`: on one line, or else, if `wrap`,
+    // wrapped at word breaks. The label then spans the width it was laid out
+    // in, at its box's anchor, and at least the box's height.
+    int width = int(std::floor(room.width() + 1e-6));
+    if ((alignment() & Qt::AlignHCenter) && (width - m_box.width()) % 2 != 0)
+        --width; // whole pixels on either side keep a centred caption's middle
+    const int height = int(std::floor(room.height() + 1e-6));
+    if (width <= 0 || height <= 0)
+        return false;
+    const QFontMetricsF metrics(font);
+    const QString caption = text();
+    const bool oneLine
+        = metrics.horizontalAdvance(inked(caption)) <= width && metrics.height() <= height;
+    double needed = metrics.height();
+    if (!oneLine) {
+        if (!wrap)
+            return false;
+        const QRectF wrapped = metrics.boundingRect(QRectF(0, 0, width, 1e6),
+                                                    int(alignment()) | Qt::TextWordWrap, caption);
+        if (wrapped.width() > width || wrapped.height() > height)
+            return false;
+        needed = wrapped.height();
     }
     setFont(font);
-    setWordWrap(QFontMetrics(font).horizontalAdvance(text()) > width());
+    setWordWrap(!oneLine);
+    int x = m_box.left();
+    if (alignment() & Qt::AlignRight)
+        x = m_box.left() + m_box.width() - width;
+    else if (alignment() & Qt::AlignHCenter)
+        x = m_box.left() + (m_box.width() - width) / 2;
+    setGeometry(x, m_box.top(), width, std::max(m_box.height(), int(std::ceil(needed))));
+    return true;
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)

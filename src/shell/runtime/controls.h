@@ -11,8 +11,9 @@
 
 class Label;
 
-// The look of a label: colours (an invalid background means transparent),
-// font and alignment.
+// The look of a label: colours, font and alignment. An invalid background
+// means transparent: what lies under the label shows through, so it may set
+// its caption into the free space beside or below its box.
 struct LabelStyle
 {
     QColor foreground = Qt::black;
@@ -22,9 +23,13 @@ struct LabelStyle
     bool clickable = false; // a link: pointing-hand pointer, clicked() signal
 };
 
-// A label at a rectangle in twips. Its text wraps at word breaks like the
-// original labels; a text that would still be cut is drawn in a smaller font,
-// so a caption is always shown whole.
+// A label at a rectangle in twips. Its caption is shown whole, in its style's
+// font, and keeps a word space from the captions beside it (two between
+// captions centred under controls of their own). A caption that does not fit
+// wraps at word breaks in its box; a transparent label may also run on into
+// the free space after its box, or wrap downward into free space below it.
+// Only then are its letters set closer, then in the family's condensed face,
+// and as a last resort in a smaller size.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -35,18 +40,27 @@ public:
 
     QString Caption() const { return text(); }
     void setCaption(const QString &caption);
+    // The font of the label's style, before any fitting.
+    const QFont &styleFont() const { return m_font; }
 
 signals:
     void clicked();
     void captionChanged(const QString &caption);
 
 protected:
+    bool event(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void fitText();
+    QRectF room(bool spread) const;
+    QRectF claim() const;
+    double gapTo(const QWidget *neighbour) const;
+    bool place(const QFont &font, const QRectF &room, bool wrap);
 
+    QRect m_box; // the designer rectangle, in pixels of the parent
     QFont m_font;
+    bool m_transparent;
 };
 
 // A graphical command button: a picture and no caption. The grey label under
@@ -117,6 +131,10 @@ public:
 
 signals:
     void Click();
+
+protected:
+    // Drawn in the colours the window gives it (see indicators.cpp).
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A check box with the values 0 and 1. Click comes on a user click and when
@@ -133,6 +151,9 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A frame with a title; controls inside it are placed in twips from its corner.

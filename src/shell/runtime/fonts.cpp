@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <cmath>
@@ -22,13 +23,15 @@ QFont make(const QStringList &families, double points, int style)
     return font;
 }
 
+const QString sansFamily = QStringLiteral("Liberation Sans");
+const QString sansCondensed = QStringLiteral("Liberation Sans Narrow");
+
 } // namespace
 
 QFont sans(double points, int style)
 {
-    return make(
-        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
-        points, style);
+    return make({sansFamily, QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")}, points,
+                style);
 }
 
 QFont serif(double points, int style)
@@ -36,6 +39,15 @@ QFont serif(double points, int style)
     return make({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
                  QStringLiteral("DejaVu Serif")},
                 points, style);
+}
+
+QFont condensed(const QFont &font)
+{
+    if (font.families().value(0) != sansFamily || !QFontDatabase::hasFamily(sansCondensed))
+        return font;
+    QFont narrow = font;
+    narrow.setFamilies({sansCondensed});
+    return narrow;
 }
 
 } // namespace Fonts

@@ -12,5 +12,8 @@ enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
 QFont sans(double points = 8.25, int style = Plain);
 // Serif (for the formula labels "dx =", "dt =").
 QFont serif(double points, int style = Plain);
+// The same family's condensed face at the same size and style, for a caption
+// a little too long for its place; the font itself if it has none.
+QFont condensed(const QFont &font);
 
 } // namespace Fonts

@@ -23,6 +23,10 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A window whose X window another program destroys (a desktop, a script)
+    // closes as if from its frame: its timers stop and it is deleted, so the
+    // home screen opens a new one next time.
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
     bool m_centred = false;

@@ -45,6 +45,17 @@ bool clip(double &ax, double &ay, double &bx, double &by, double loX, double loY
     return true;
 }
 
+// The pixel holding a pen corner at v. A value within 10⁻³ pixel of a pixel
+// boundary counts as on it: the two ends of a line meant to be vertical or
+// horizontal may straddle a boundary by a few 10⁻⁴ pixel (single precision,
+// or π taken as 3.1416 in an angle), and rounding them apart would step the
+// line sideways halfway along.
+int firstPixel(double v)
+{
+    const double nearest = std::round(v);
+    return int(std::floor(std::abs(v - nearest) < 1e-3 ? nearest : v));
+}
+
 } // namespace
 
 void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb color)
@@ -64,10 +75,10 @@ void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb co
     // The pen square covers the w pixels whose centres lie within w / 2 of the
     // point: the walk runs on the square's first pixel.
     const double offset = 0.5 - w / 2.0;
-    int x0 = int(std::floor(ax + offset));
-    int y0 = int(std::floor(ay + offset));
-    const int x1 = int(std::floor(bx + offset));
-    const int y1 = int(std::floor(by + offset));
+    int x0 = firstPixel(ax + offset);
+    int y0 = firstPixel(ay + offset);
+    const int x1 = firstPixel(bx + offset);
+    const int y1 = firstPixel(by + offset);
     const int stepX = x0 < x1 ? 1 : -1;
     const int stepY = y0 < y1 ? 1 : -1;
     const int dx = std::abs(x1 - x0);

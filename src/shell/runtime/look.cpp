@@ -36,7 +36,8 @@ QColor slate()
 
 LabelStyle onPanel(const QColor &text, int fontStyle)
 {
-    return {text, panel(), Fonts::sans(8.25, fontStyle), Qt::AlignLeft | Qt::AlignTop, false};
+    // The panel's colour is the panel itself showing through.
+    return {text, QColor(), Fonts::sans(8.25, fontStyle), Qt::AlignLeft | Qt::AlignTop, false};
 }
 
 LabelStyle heading(const QColor &text)
@@ -47,7 +48,8 @@ LabelStyle heading(const QColor &text)
 
 LabelStyle buttonCaption()
 {
-    return {captionGrey(), buttonBar(), Fonts::sans(), Qt::AlignHCenter | Qt::AlignTop, false};
+    // On the button bar, whose grey shows through.
+    return {captionGrey(), QColor(), Fonts::sans(), Qt::AlignHCenter | Qt::AlignTop, false};
 }
 
 } // namespace Look

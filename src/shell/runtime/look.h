@@ -16,11 +16,15 @@ QColor buttonBar(); // the grey band of the buttons
 QColor captionGrey(); // the captions under the buttons, and the button faces
 QColor slate(); // the button pictures
 
+// Labels on the panels and bars are transparent: the panel's colour shows
+// through, so a label never shows square corners outside a rounded panel and
+// may set its caption into the free space of the panel beside or below it.
+
 // Text on a light panel, in `text` colour.
 LabelStyle onPanel(const QColor &text, int fontStyle = 0);
-// A bold underlined heading on a transparent background.
+// A bold underlined heading.
 LabelStyle heading(const QColor &text);
-// The grey caption centred under a graphical button.
+// The grey caption centred under a graphical button, on the button bar.
 LabelStyle buttonCaption();
 
 } // namespace Look

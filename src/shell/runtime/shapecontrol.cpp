@@ -93,27 +93,44 @@ void ShapeControl::paintEvent(QPaintEvent *)
 LineControl::LineControl(QWidget *parent, int x1, int y1, int x2, int y2, const QColor &color,
                          int width)
     : QWidget(parent)
+    , m_end1(x1, y1)
+    , m_end2(x2, y2)
     , m_color(color)
     , m_width(width)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    place(QPoint(0, 0), x1, y1, x2, y2);
+    place();
 }
 
 LineControl::LineControl(DrawingSurface *surface, int x1, int y1, int x2, int y2,
                          const QColor &color, int width)
     : QWidget(surface)
+    , m_origin(surface->clientRect().topLeft())
+    , m_end1(x1, y1)
+    , m_end2(x2, y2)
     , m_color(color)
     , m_width(width)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    place(surface->clientRect().topLeft(), x1, y1, x2, y2);
+    place();
 }
 
-void LineControl::place(QPoint origin, int x1, int y1, int x2, int y2)
+void LineControl::setX2(int x2)
 {
-    const QPointF a = QPointF(Twips::toPixelsExact(x1), Twips::toPixelsExact(y1)) + origin;
-    const QPointF b = QPointF(Twips::toPixelsExact(x2), Twips::toPixelsExact(y2)) + origin;
+    if (x2 == m_end2.x())
+        return;
+    m_end2.setX(x2);
+    place();
+    update();
+}
+
+void LineControl::place()
+{
+    const auto toPixels = [this](QPoint twips) {
+        return QPointF(Twips::toPixelsExact(twips.x()), Twips::toPixelsExact(twips.y())) + m_origin;
+    };
+    const QPointF a = toPixels(m_end1);
+    const QPointF b = toPixels(m_end2);
     // The widget covers the stroke with a margin of its width on every side.
     const QRect box
         = QRectF(a, b).normalized().toAlignedRect().adjusted(-m_width, -m_width, m_width, m_width);

@@ -56,12 +56,18 @@ public:
     LineControl(DrawingSurface *surface, int x1, int y1, int x2, int y2, const QColor &color,
                 int width);
 
+    // Moves the second end across, in twips like the constructor's.
+    void setX2(int x2);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void place(QPoint origin, int x1, int y1, int x2, int y2);
+    void place();
 
+    QPoint m_origin; // the container's client corner, in logical pixels
+    QPoint m_end1; // twips
+    QPoint m_end2; // twips
     QPointF m_from;
     QPointF m_to;
     QColor m_color;

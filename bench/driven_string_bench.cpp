@@ -5,6 +5,26 @@
 
 #include <benchmark/benchmark.h>
 
+// Drives the window as its timer does.
+struct VibreurBench
+{
+    // A whole tick of Timer1 on the window, the sine running.
+    static void tic(benchmark::State &etat, bool sansExtremiteAvecTraces)
+    {
+        SharedVariables shared;
+        DrivenStringState state;
+        Vibreur w(nullptr, shared, state);
+        w.Timer1->setEnabled(false);
+        if (sansExtremiteAvecTraces) {
+            w.Option3->setValue(true);
+            w.traces->setValue(1);
+        }
+        w.Command1_Click();
+        for (auto _ : etat)
+            w.Timer1_Timer();
+    }
+};
+
 namespace {
 
 struct PanneauInitial : DrivenStringPanel
@@ -49,25 +69,9 @@ BENCHMARK(Ondule)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-// A whole tick of Timer1 on the window, the sine running.
-void tic(benchmark::State &etat, bool sansExtremiteAvecTraces)
-{
-    SharedVariables shared;
-    DrivenStringState state;
-    Vibreur w(nullptr, shared, state);
-    w.Timer1->setEnabled(false);
-    if (sansExtremiteAvecTraces) {
-        w.Option3->setValue(true);
-        w.traces->setValue(1);
-    }
-    w.Command1_Click();
-    for (auto _ : etat)
-        w.Timer1_Timer();
-}
-
 void TicExtremiteFixe(benchmark::State &etat)
 {
-    tic(etat, false);
+    VibreurBench::tic(etat, false);
 }
 BENCHMARK(TicExtremiteFixe)
     ->Unit(benchmark::kMicrosecond)
@@ -76,7 +80,7 @@ BENCHMARK(TicExtremiteFixe)
 
 void TicSansExtremiteTraces(benchmark::State &etat)
 {
-    tic(etat, true);
+    VibreurBench::tic(etat, true);
 }
 BENCHMARK(TicSansExtremiteTraces)
     ->Unit(benchmark::kMicrosecond)

@@ -9,23 +9,28 @@
 
 #include <benchmark/benchmark.h>
 
+// Drives the window as its timer does.
+struct ReflexionBench
+{
+    // DessineImage as a tick calls it, one step of 0.05 s after the last
+    // frame, for the mode rank given as argument.
+    static void DessineImage(benchmark::State &bench)
+    {
+        SharedVariables shared;
+        ReflectionState state;
+        Reflexion window(nullptr, shared, state);
+        window.Mode->setValue(int(bench.range(0)));
+        for (auto _ : bench) {
+            shared.temps = shared.dt + shared.temps;
+            window.DessineImage();
+        }
+        bench.SetItemsProcessed(bench.iterations() * 600);
+    }
+};
+
 namespace {
 
-// DessineImage as a tick calls it, one step of 0.05 s after the last frame,
-// for the mode rank given as argument.
-void BM_DessineImage(benchmark::State &bench)
-{
-    SharedVariables shared;
-    ReflectionState state;
-    Reflexion window(nullptr, shared, state);
-    window.Mode->setValue(int(bench.range(0)));
-    for (auto _ : bench) {
-        shared.temps = shared.dt + shared.temps;
-        window.DessineImage();
-    }
-    bench.SetItemsProcessed(bench.iterations() * 600);
-}
-BENCHMARK(BM_DessineImage)
+BENCHMARK(ReflexionBench::DessineImage)
     ->Arg(1)
     ->Arg(10)
     ->Unit(benchmark::kMicrosecond)

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh cmake g++ make qt6-base-dev fonts-liberation
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVELLANE_BENCHMARKS=OFF
 cmake --build build/release --target vellane -j"$(nproc)"
-exec build/release/src/shell/vellane
+exec build/release/src/app/vellane

@@ -9,8 +9,8 @@ namespace {
 // 6.2832 stands for 2π in the vibrator's phase, as the lesson writes it.
 constexpr double deuxPi = 6.2832;
 constexpr int etapesParAppel = 10;
-constexpr int dernierPointCorde = 100;
-constexpr int dernierPointZone = 200;
+constexpr int dernierPointCorde = DrivenStringState::dernierPointCorde;
+constexpr int dernierPointZone = DrivenStringState::dernierPoint;
 
 // The solitary pulse: an upward bump of 40 mm centred on 0.2 s, lasting 0.4 s.
 constexpr double impulsionHauteur = 40.0; // mm

@@ -14,7 +14,9 @@
 // positive downward (the drawing's y axis grows downward).
 struct DrivenStringState
 {
-    static constexpr int nbPoints = 201;
+    static constexpr int dernierPointCorde = 100; // the right end of the string proper
+    static constexpr int dernierPoint = 200; // the far end of the absorbing extension, held at 0
+    static constexpr int nbPoints = dernierPoint + 1;
     using Niveau = std::array<double, nbPoints>;
 
     Niveau yAncien {}; // mm, time step n-1

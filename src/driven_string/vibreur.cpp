@@ -1,12 +1,13 @@
 #include "vibreur.h"
 
+#include "application.h"
 #include "colors.h"
 #include "look.h"
 #include "messagebox.h"
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
-    : Form(parent, QStringLiteral("Vellane à une dimension"), 12000, 8520, Look::formBackground())
+    : Form(parent, applicationTitle(), 12000, 8520, Look::formBackground())
     , m_shared(shared)
     , m_state(state)
     , m_model(shared, state, *this, *this)
@@ -25,7 +26,7 @@ void Vibreur::Form_Load()
 {
     m_state.parametresModifies = true;
     m_model.ActualiseConstantes();
-    m_model.effaceNiveaux(200);
+    m_model.effaceNiveaux(DrivenStringState::dernierPoint);
     Picture1->Cls();
     m_shared.temps = 0.0;
     corde(m_shared.temps);

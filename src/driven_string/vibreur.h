@@ -22,6 +22,12 @@ public:
     // state and the shared variables outlive the window.
     Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state);
 
+private:
+    // The tests and benchmarks drive the window as its timer and its user do.
+    friend class TestVibreur;
+    friend class TestModules;
+    friend struct VibreurBench;
+
     void Form_Load();
 
     // The model's procedures (see DrivenStringModel).
@@ -87,14 +93,9 @@ public:
     CommandButton *Reprise;
     CommandButton *Command6;
     CommandButton *Command2;
-    Label *Label19;
     Label *Label13;
-    Label *Label15;
     Label *Label21;
-    Label *Label22;
-    Label *Label11;
 
-private:
     void creePanneau();
     void creeImage();
     void creeCommandes();

@@ -44,7 +44,7 @@ void Vibreur::creeCommandes()
     Command6 = new CommandButton(this, 9240, haut, 615, hauteur,
                                  Icons::glyph(Glyph::BarTriangleRight, Look::slate()), faceBouton);
     Command2 = new CommandButton(this, 11160, haut, 735, hauteur,
-                                 Icons::glyph(Glyph::Diamond, RGB(255, 0, 0)), faceBouton);
+                                 Icons::glyph(Glyph::Diamond, Look::red()), faceBouton);
     Command3->setVisible(false);
     Reprise->setVisible(false);
 
@@ -52,16 +52,16 @@ void Vibreur::creeCommandes()
     constexpr int legendeHaut = 8070;
     constexpr int legendeHauteur = 420;
     const LabelStyle l = Look::buttonCaption();
-    Label19 = new Label(this, 3862, legendeHaut, 1170, legendeHauteur,
-                        QStringLiteral("Impulsion solitaire"), l);
+    auto *Label19 = new Label(this, 3862, legendeHaut, 1170, legendeHauteur,
+                              QStringLiteral("Impulsion solitaire"), l);
     Label13 = new Label(this, 5062, legendeHaut, 1170, legendeHauteur,
                         QStringLiteral("Excitation sinusoïdale"), l);
-    Label15 = new Label(this, 6262, legendeHaut, 1050, legendeHauteur,
-                        QStringLiteral("Réinitialiser"), l);
+    auto *Label15 = new Label(this, 6262, legendeHaut, 1050, legendeHauteur,
+                              QStringLiteral("Réinitialiser"), l);
     Label21 = new Label(this, 7980, legendeHaut, 975, legendeHauteur, QStringLiteral("Pause"), l);
-    Label22
+    auto *Label22
         = new Label(this, 9060, legendeHaut, 975, legendeHauteur, QStringLiteral("Pas à pas"), l);
-    Label11
+    auto *Label11
         = new Label(this, 11100, legendeHaut, 855, legendeHauteur, QStringLiteral("Quitter"), l);
     Command5->setCaptionLabel(Label19);
     Command1->setCaptionLabel(Label13);
@@ -142,7 +142,7 @@ void Vibreur::Command4_Click()
     Command1->setEnabled(true);
     Command5->setEnabled(true);
     m_state.vibreurActif = false;
-    m_model.effaceNiveaux(200);
+    m_model.effaceNiveaux(DrivenStringState::dernierPoint);
     Picture1->Cls();
     m_shared.temps = 0.0;
     traces->setValue(0);

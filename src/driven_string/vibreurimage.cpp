@@ -2,6 +2,7 @@
 
 #include "colors.h"
 #include "fonts.h"
+#include "look.h"
 
 // The picture of the string. User units: x is the point number (one unit is
 // one space step), y the displacement in mm, growing downward; the picture
@@ -11,7 +12,7 @@
 
 namespace {
 
-const QColor rouge = RGB(255, 0, 0);
+const QColor rouge = Look::red();
 const QColor blanc = RGB(255, 255, 255);
 const QColor orangeTrace = RGB(255, 200, 100);
 const QColor jaune = RGB(255, 255, 0);
@@ -25,10 +26,10 @@ void Vibreur::creeImage()
     Picture1 = new DrawingSurface(this, 3720, 120, 8175, 6375, blanc, DrawingSurface::Border::Flat);
     Picture1->setScale(UserScale(-10, -100, 70.5653, 31.725));
     // The vibrator rides on point 0; the clamp marks the fixed right end.
-    Excitateur = new ShapeControl(Picture1, ShapeControl::Kind::Rectangle, 150, 3172, 585, 127,
-                                  jaune, Qt::black);
-    Shape4 = new ShapeControl(Picture1, ShapeControl::Kind::Rectangle, 7762, 3109, 106, 127, jaune,
-                              Qt::black);
+    Excitateur = ShapeControl::inPicture(Picture1, ShapeControl::Kind::Rectangle, 150, 3172, 585,
+                                         127, jaune, Qt::black);
+    Shape4 = ShapeControl::inPicture(Picture1, ShapeControl::Kind::Rectangle, 7762, 3109, 106, 127,
+                                     jaune, Qt::black);
 
     const QColor fond = RGB(64, 64, 64);
     traces = new CheckBox(this, 3720, 6600, 255, 255, fond);
@@ -50,26 +51,24 @@ void Vibreur::corde([[maybe_unused]] double &temps)
     Quadrille();
 
     auto &y = m_state;
-    for (int i = 1; i <= 100; ++i) {
-        Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]),
-                       effacement);
-        Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]),
-                       rouge);
-        y.yAffiche[i - 1] = y.yNouveau[i - 1];
-    }
-    const bool sansExtremite = Option3->Value();
-    if (!sansExtremite)
-        y.yAffiche[100] = y.yNouveau[100];
-    if (sansExtremite) {
-        // The extension runs on past the right edge; traces are never left
-        // there, whatever the switch says.
-        for (int i = 101; i <= 200; ++i) {
+    // Each old segment painted over, then the new one drawn, left to right.
+    const auto redessine = [&](int premier, int dernier, const QColor &couleurEffacement) {
+        for (int i = premier; i <= dernier; ++i) {
             Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]),
-                           blanc);
+                           couleurEffacement);
             Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]),
                            rouge);
             y.yAffiche[i - 1] = y.yNouveau[i - 1];
         }
+    };
+    constexpr int bout = DrivenStringState::dernierPointCorde;
+    redessine(1, bout, effacement);
+    if (!Option3->Value()) {
+        y.yAffiche[bout] = y.yNouveau[bout];
+    } else {
+        // The extension runs on past the right edge; traces are never left
+        // there, whatever the switch says.
+        redessine(bout + 1, DrivenStringState::dernierPoint, blanc);
     }
     // The 4-unit marker spans from 2.5 units above point 0 to 1.5 below.
     Excitateur->setTop(float(y.yNouveau[0] - 2.5));

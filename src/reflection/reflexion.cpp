@@ -22,8 +22,8 @@ const QColor couleurReflechie = RGB(0, 0, 255);
 const QColor couleurResultante = RGB(200, 50, 100);
 const QColor couleurAiguille = RGB(255, 0, 0);
 
-const QColor rouge = RGB(255, 0, 0);
-const QColor faceBouton = RGB(192, 192, 192);
+const QColor rouge = Look::red();
+const QColor faceBouton = Look::buttonFace();
 
 LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
 {

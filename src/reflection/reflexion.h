@@ -37,6 +37,12 @@ class Reflexion : public Form
 public:
     Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state);
 
+private:
+    // The tests and benchmarks drive the window as its timer and its user do.
+    friend class TestReflexion;
+    friend class TestModules;
+    friend struct ReflexionBench;
+
     // Wave picture: x 0..100 mm left to right, y 0..50 downward, rest line y = 25.
     DrawingSurface *Picture1;
     // Period dial: 2 × 2 units, centre (1, 1).
@@ -73,7 +79,6 @@ public:
     void DessineCadran();
     void DessineAiguille();
 
-private:
     // The ordinates of the three curves at the abscissas 0 to 100, as handed
     // to the picture (single precision).
     struct Courbes

@@ -1,17 +1,16 @@
 #include "accueil.h"
 
+#include "application.h"
 #include "colors.h"
 #include "fonts.h"
 #include "icons.h"
+#include "look.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
 namespace {
-
-const QColor credits = RGB(192, 192, 255);
-const QColor navy = RGB(0, 0, 128);
 
 // The labels are transparent: the black of the window, or the credits panel,
 // shows through as their background.
@@ -28,37 +27,50 @@ LabelStyle descriptionStyle()
 
 LabelStyle creditStyle(Qt::Alignment alignment)
 {
-    return {navy, QColor(), Fonts::sans(8.25, Fonts::Bold), alignment | Qt::AlignTop, false};
+    return {Look::navy(), QColor(), Fonts::sans(8.25, Fonts::Bold), alignment | Qt::AlignTop,
+            false};
 }
 
 } // namespace
 
-Accueil::Accueil(std::array<ModuleFactory, 3> factories)
-    : Form(nullptr, QStringLiteral("Vellane à une dimension"), 10500, 6105, Qt::black)
+Accueil::Accueil(ModuleFactories factories)
+    : Form(nullptr, applicationTitle(), 10500, 6105, Qt::black)
     , m_factories(std::move(factories))
 {
     // The home screen lives for the whole run; it is not deleted on close.
     setAttribute(Qt::WA_DeleteOnClose, false);
+    creeBandeau();
+    creeChoix();
+    creeDescriptions();
+    creeBoutons();
+    Form_Load();
+}
 
-    new ShapeControl(this, ShapeControl::Kind::Rectangle, 0, 0, 2655, 6135, RGB(128, 128, 255),
+void Accueil::creeBandeau()
+{
+    // The left band: the illustration and the credits panel.
+    new ShapeControl(this, ShapeControl::Kind::Rectangle, 0, 0, 2655, 6135, Look::leftBand(),
                      QColor());
     auto *image = new QLabel(this);
     image->setGeometry(Twips::rect(120, 360, 2400, 2370));
     image->setPixmap(Icons::illustration());
     image->setScaledContents(true);
-    new ShapeControl(this, ShapeControl::Kind::RoundedRectangle, 120, 4680, 2415, 1215, credits,
-                     credits);
+    new ShapeControl(this, ShapeControl::Kind::RoundedRectangle, 120, 4680, 2415, 1215,
+                     Look::panel(), Look::panel());
     new Label(this, 240, 4920, 2175, 255, QStringLiteral("Simulation d'ondes"),
               creditStyle(Qt::AlignLeft));
     new Label(this, 240, 5160, 2175, 255, QStringLiteral("sur une corde"),
               creditStyle(Qt::AlignLeft));
-    new Label(this, 1200, 5520, 1080, 255, QStringLiteral("version 1.0"),
+    new Label(this, 1200, 5520, 1080, 255, QStringLiteral("version ") + applicationVersion(),
               creditStyle(Qt::AlignRight));
     // The rule above the version, drawn over the top of its label.
-    new LineControl(this, 1200, 5520, 2280, 5520, navy, 1);
+    new LineControl(this, 1200, 5520, 2280, 5520, Look::navy(), 1);
+}
 
+void Accueil::creeChoix()
+{
     new Label(
-        this, 2880, 120, 5415, 735, QStringLiteral("Vellane à une dimension"),
+        this, 2880, 120, 5415, 735, applicationTitle(),
         {Qt::white, QColor(), Fonts::sans(24, Fonts::Bold), Qt::AlignLeft | Qt::AlignTop, false});
 
     const LabelStyle link = linkStyle();
@@ -76,7 +88,13 @@ Accueil::Accueil(std::array<ModuleFactory, 3> factories)
     Label10 = new Label(this, 3120, 1080, 7260, 315, Option1->accessibleName(), link);
     Label12 = new Label(this, 3120, 3000, 7260, 315, Option2->accessibleName(), link);
     Label11 = new Label(this, 3120, 4200, 7260, 315, Option3->accessibleName(), link);
+    connect(Label10, &Label::clicked, this, &Accueil::Label10_Click);
+    connect(Label11, &Label::clicked, this, &Accueil::Label11_Click);
+    connect(Label12, &Label::clicked, this, &Accueil::Label12_Click);
+}
 
+void Accueil::creeDescriptions()
+{
     const LabelStyle plain = descriptionStyle();
     new Label(this, 3120, 1440, 7095, 495,
               QStringLiteral("Ce programme simule l'évolution d'une corde horizontale dont une "
@@ -103,23 +121,19 @@ Accueil::Accueil(std::array<ModuleFactory, 3> factories)
         QStringLiteral("Ce programme permet de voir une corde osciller selon ses différents "
                        "modes propres, et de superposer plusieurs modes de rangs différents."),
         plain);
+}
 
-    const QColor grey = RGB(192, 192, 192);
-    Reprise
-        = new CommandButton(this, 8160, 5280, 975, 735,
-                            Icons::glyph(Icons::Glyph::TriangleRight, RGB(102, 102, 153)), grey);
+void Accueil::creeBoutons()
+{
+    const QColor grey = Look::buttonFace();
+    Reprise = new CommandButton(this, 8160, 5280, 975, 735,
+                                Icons::glyph(Icons::Glyph::TriangleRight, Look::slate()), grey);
     Reprise->setCaption(QStringLiteral("Démarrer"));
     Command1 = new CommandButton(this, 9360, 5280, 975, 735,
-                                 Icons::glyph(Icons::Glyph::TriangleLeftBar, RGB(255, 0, 0)), grey);
+                                 Icons::glyph(Icons::Glyph::TriangleLeftBar, Look::red()), grey);
     Command1->setCaption(QStringLiteral("Quitter"));
-
-    connect(Label10, &Label::clicked, this, &Accueil::Label10_Click);
-    connect(Label11, &Label::clicked, this, &Accueil::Label11_Click);
-    connect(Label12, &Label::clicked, this, &Accueil::Label12_Click);
     connect(Reprise, &QAbstractButton::clicked, this, &Accueil::Reprise_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Accueil::Command1_Click);
-
-    Form_Load();
 }
 
 void Accueil::Form_Load()
@@ -146,21 +160,18 @@ void Accueil::Reprise_Click()
 {
     // Tested in this order; exactly one is selected, so one window opens.
     if (Option3->Value())
-        launch(2);
+        launch(Module::StringModes);
     if (Option1->Value())
-        launch(0);
+        launch(Module::DrivenString);
     if (Option2->Value())
-        launch(1);
+        launch(Module::Reflection);
 }
 
-void Accueil::launch(int module)
+void Accueil::launch(Module module)
 {
-    QPointer<Form> &window = m_windows[module];
-    if (!window) {
-        if (!m_factories[module])
-            return;
-        window = m_factories[module](this);
-    }
+    QPointer<Form> &window = m_windows[int(module)];
+    if (!window)
+        window = m_factories[int(module)](this);
     window->show();
     window->raise();
     window->activateWindow();

@@ -9,8 +9,13 @@
 #include <array>
 #include <functional>
 
+// The three simulations, in the order of their option buttons.
+enum class Module { DrivenString, Reflection, StringModes };
+inline constexpr int moduleCount = 3;
+
 // Creates a module's window, with the home screen as its parent.
 using ModuleFactory = std::function<Form *(QWidget *parent)>;
+using ModuleFactories = std::array<ModuleFactory, moduleCount>;
 
 // The home screen: presents the three modules, opens the selected one and
 // ends the program. It stays open behind the module windows for the whole run.
@@ -19,9 +24,16 @@ class Accueil : public Form
     Q_OBJECT
 
 public:
-    // One factory per module, in the order of the option buttons: the driven
-    // string (Option1), the reflection (Option2), the eigenmodes (Option3).
-    explicit Accueil(std::array<ModuleFactory, 3> factories);
+    // One factory per module, indexed by Module.
+    explicit Accueil(ModuleFactories factories);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The tests drive the window as its user does.
+    friend class TestAccueil;
+    friend class TestModules;
 
     void Form_Load();
     void Label10_Click();
@@ -30,8 +42,8 @@ public:
     void Reprise_Click();
     void Command1_Click();
 
-    // The open window of a module (0 to 2 as the factories), or null.
-    Form *moduleWindow(int module) const { return m_windows[module]; }
+    // The open window of a module, or null.
+    Form *moduleWindow(Module module) const { return m_windows[int(module)]; }
 
     OptionButton *Option1;
     OptionButton *Option2;
@@ -42,12 +54,12 @@ public:
     CommandButton *Reprise;
     CommandButton *Command1;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void creeBandeau();
+    void creeChoix();
+    void creeDescriptions();
+    void creeBoutons();
+    void launch(Module module);
 
-private:
-    void launch(int module);
-
-    std::array<ModuleFactory, 3> m_factories;
-    std::array<QPointer<Form>, 3> m_windows;
+    ModuleFactories m_factories;
+    std::array<QPointer<Form>, moduleCount> m_windows;
 };

@@ -55,8 +55,8 @@ void ModesCorde::corde(const double &t)
     const EigenModes::FacteursTemps facteurs
         = EigenModes::FacteursDuTemps(lisHarmoniques(), m_state, t);
     const QColor blanc = RGB(255, 255, 255);
-    const QColor rouge = RGB(255, 0, 0);
-    std::array<double, 101> ancienneOrdonnee {};
+    const QColor rouge = Look::red();
+    std::array<double, StringModesState::nbPoints> ancienneOrdonnee {};
     auto &ordonnee = m_state.ordonnee;
     rendLaCordeAuxImages();
     const int segments = EigenModes::NombreSegments(m_state);
@@ -82,7 +82,7 @@ void ModesCorde::EffaceCorde()
     rendLaCordeAuxImages();
     Picture1->LineBoxFilled(0, -1, 1000, 1, RGB(255, 255, 255));
     // The string at rest beyond the bridge, with whatever pen width is set.
-    Picture1->Line(1000, 0, 10 * Longueur->Value(), 0, RGB(255, 0, 0));
+    Picture1->Line(1000, 0, 10 * Longueur->Value(), 0, Look::red());
 }
 
 void ModesCorde::Command1_Click()

@@ -9,7 +9,6 @@
 
 class CommandButton;
 class DrawingSurface;
-class Frame;
 class FormTimer;
 class Label;
 class LineControl;
@@ -33,6 +32,12 @@ class ModesCorde : public Form
 public:
     ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state);
 
+private:
+    // The tests and benchmarks drive the window as its timer and its user do.
+    friend class TestModesCorde;
+    friend class TestModules;
+    friend struct ModesCordeBench;
+
     // The scroll bar of harmonic k, k = 1 to 10, and the bridge's jaws
     // Shape3(0) (lower) and Shape3(1) (upper).
     ScrollBar *Harmonique(int k) const { return m_harmonique[k - 1]; }
@@ -55,45 +60,19 @@ public:
     void Masse_Change();
     void Timer1_Timer();
 
-    ShapeControl *Shape4 = nullptr;
-    ShapeControl *Shape5 = nullptr;
-    ShapeControl *Shape6 = nullptr;
-    ShapeControl *Shape7 = nullptr;
     DrawingSurface *Picture1 = nullptr;
     LineControl *Line2 = nullptr;
-    ShapeControl *Shape1 = nullptr;
-    LineControl *Line1 = nullptr;
-    ShapeControl *Shape2 = nullptr;
-    Label *Label1 = nullptr;
-    Label *Label2 = nullptr;
     Label *Label3 = nullptr;
     ScrollBar *Masse = nullptr;
-    Label *Label4 = nullptr;
     Label *Label5 = nullptr;
     ScrollBar *Longueur = nullptr;
-    Frame *Frame1 = nullptr;
-    // The harmonic numbers "1" to "10" beside the scroll bars.
-    Label *Label7 = nullptr;
-    Label *Label8 = nullptr;
-    Label *Label9 = nullptr;
-    Label *Label10 = nullptr;
-    Label *Label11 = nullptr;
-    Label *Label12 = nullptr;
-    Label *Label13 = nullptr;
-    Label *Label14 = nullptr;
-    Label *Label15 = nullptr;
-    Label *Label16 = nullptr;
-    Label *Label17 = nullptr;
     CommandButton *Command1 = nullptr;
     CommandButton *Arret = nullptr;
     Label *Label18 = nullptr;
     CommandButton *Command2 = nullptr;
-    Label *Label19 = nullptr;
     CommandButton *Command3 = nullptr;
-    Label *Label6 = nullptr;
     FormTimer *Timer1 = nullptr;
 
-private:
     // Twips from Picture1's client corner to x = 1000 mm, the end of the area
     // the frames draw in and the bridge's place at the designer length.
     static constexpr int xMilleTwips = 7162;

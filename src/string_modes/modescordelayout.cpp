@@ -12,7 +12,7 @@
 
 namespace {
 
-const QColor rouge = RGB(255, 0, 0);
+const QColor rouge = Look::red();
 const QColor noir = RGB(0, 0, 0);
 
 LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
@@ -25,13 +25,12 @@ LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
 void ModesCorde::creeFond()
 {
     using Kind = ShapeControl::Kind;
-    Shape4 = new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, Look::leftBand(), noir);
-    Shape5 = new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 2775, Look::panel(),
-                              Look::panel());
-    Shape6 = new ShapeControl(this, Kind::RoundedRectangle, 120, 3960, 2775, 4815, Look::panel(),
-                              Look::panel());
-    Shape7
-        = new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(), noir);
+    new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, Look::leftBand(), noir);
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 2775, Look::panel(),
+                     Look::panel());
+    new ShapeControl(this, Kind::RoundedRectangle, 120, 3960, 2775, 4815, Look::panel(),
+                     Look::panel());
+    new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(), noir);
 }
 
 void ModesCorde::creeDispositif()
@@ -45,54 +44,49 @@ void ModesCorde::creeDispositif()
     // Positions in twips of Picture1's client area. The rest line, the
     // pulley, the hanging string and the solid never move.
     Line2 = new LineControl(Picture1, 7680, 3044, 0, 3044, rouge, 2);
-    Shape1
-        = new ShapeControl(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128), noir);
-    Line1 = new LineControl(Picture1, 7920, 3241, 7920, 4441, rouge, 2);
-    Shape2 = new ShapeControl(Picture1, Kind::Rectangle, 7680, 4440, 495, 495, RGB(255, 255, 128),
-                              noir);
+    ShapeControl::inPicture(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128), noir);
+    new LineControl(Picture1, 7920, 3241, 7920, 4441, rouge, 2);
+    ShapeControl::inPicture(Picture1, Kind::Rectangle, 7680, 4440, 495, 495, RGB(255, 255, 128),
+                            noir);
     // The bridge's jaws, at x = L (1000 mm by design), above and below the
     // string; outlined in black, the window-frame colour.
     const QColor machoire = RGB(192, 192, 255);
-    m_shape3[0] = new ShapeControl(Picture1, Kind::RoundedRectangle, xMilleTwips, 3068, 135, 495,
-                                   machoire, noir);
-    m_shape3[1] = new ShapeControl(Picture1, Kind::RoundedRectangle, xMilleTwips, 2520, 135, 495,
-                                   machoire, noir);
+    m_shape3[0] = ShapeControl::inPicture(Picture1, Kind::RoundedRectangle, xMilleTwips, 3068, 135,
+                                          495, machoire, noir);
+    m_shape3[1] = ShapeControl::inPicture(Picture1, Kind::RoundedRectangle, xMilleTwips, 2520, 135,
+                                          495, machoire, noir);
 }
 
 void ModesCorde::creePanneau()
 {
-    Label1 = new Label(this, 240, 600, 2535, 255, QStringLiteral("Propriétés du dispositif : "),
-                       stylePanneau(Fonts::Bold | Fonts::Underline));
-    Label2 = new Label(this, 240, 1080, 2055, 255, QStringLiteral("Masse du solide suspendu :"),
-                       stylePanneau());
+    new Label(this, 240, 600, 2535, 255, QStringLiteral("Propriétés du dispositif : "),
+              stylePanneau(Fonts::Bold | Fonts::Underline));
+    new Label(this, 240, 1080, 2055, 255, QStringLiteral("Masse du solide suspendu :"),
+              stylePanneau());
     Label3 = new Label(this, 2280, 1080, 615, 255, QStringLiteral("1000 g"), stylePanneau());
     Masse = new ScrollBar(this, 240, 1320, 2535, 255, 100, 10000, 1000, 100, 1);
-    Label4 = new Label(this, 240, 1920, 1695, 255, QStringLiteral("Longueur de la corde :"),
-                       stylePanneau());
+    new Label(this, 240, 1920, 1695, 255, QStringLiteral("Longueur de la corde :"), stylePanneau());
     Label5 = new Label(this, 1920, 1920, 735, 255, QStringLiteral("100 cm"), stylePanneau());
     Longueur = new ScrollBar(this, 240, 2160, 2535, 255, 10, 100, 100, 1, 10);
 }
 
 void ModesCorde::creeHarmoniques()
 {
-    Frame1 = new Frame(this, 240, 4200, 2535, 4335, QStringLiteral("Harmoniques"),
-                       stylePanneau(Fonts::Bold | Fonts::Underline));
-    const std::array<Label **, EigenModes::nombreHarmoniques> numeros {
-        &Label7,  &Label8,  &Label9,  &Label10, &Label11,
-        &Label12, &Label13, &Label14, &Label15, &Label16};
+    auto *Frame1 = new Frame(this, 240, 4200, 2535, 4335, QStringLiteral("Harmoniques"),
+                             stylePanneau(Fonts::Bold | Fonts::Underline));
     for (int k = 1; k <= EigenModes::nombreHarmoniques; ++k) {
         const int top = 720 + 360 * (k - 1);
         m_harmonique[k - 1]
             = new ScrollBar(Frame1, 480, top, 1695, 255, 0, 10, k == 1 ? 10 : 0, 1, 1);
-        *numeros[k - 1]
-            = new Label(Frame1, 240, top, 255, 255, QString::number(k), stylePanneau(Fonts::Bold));
+        // The harmonic's number, never changed.
+        new Label(Frame1, 240, top, 255, 255, QString::number(k), stylePanneau(Fonts::Bold));
     }
 }
 
 void ModesCorde::creeAnimation()
 {
-    Label17 = new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "),
-                        Look::heading(Qt::white));
+    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "),
+              Look::heading(Qt::white));
 
     using Icons::Glyph;
     Command1
@@ -109,13 +103,11 @@ void ModesCorde::creeAnimation()
     Command2 = new CommandButton(this, 5520, 7920, 1095, 615,
                                  Icons::glyph(Glyph::BarTriangleRight, Look::slate()),
                                  Look::captionGrey());
-    Label19 = new Label(this, 5400, 8520, 1335, 255, QStringLiteral("image suivante"),
-                        Look::buttonCaption());
-    Command2->setCaptionLabel(Label19);
+    Command2->setCaptionLabel(new Label(this, 5400, 8520, 1335, 255,
+                                        QStringLiteral("image suivante"), Look::buttonCaption()));
 
     Command3 = new CommandButton(this, 9840, 7920, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
                                  Look::captionGrey());
-    Label6
-        = new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption());
-    Command3->setCaptionLabel(Label6);
+    Command3->setCaptionLabel(
+        new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
 }

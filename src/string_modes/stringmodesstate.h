@@ -6,6 +6,8 @@
 // their values while the window is closed and opened again.
 struct StringModesState
 {
+    static constexpr int nbPoints = 101; // at most 100 segments of 10 mm, point 0 included
+
     double longueurCorde = 0.0; // mm, vibrating length L from the fixed end to the bridge
     double masseSolide = 0.0; // kg, mass m of the solid hanging over the pulley
     double masseLineique = 0.0; // kg/m, linear mass density mu of the string
@@ -13,5 +15,5 @@ struct StringModesState
     std::array<double, 21> pulsation {};
     // Display units, displacement of string point i (x = 10 i mm) as last
     // drawn; index 0, the fixed end, is never written.
-    std::array<double, 101> ordonnee {};
+    std::array<double, nbPoints> ordonnee {};
 };

@@ -1,8 +1,9 @@
-// The retained drawing surface: user coordinates, what each operation paints,
-// and erasing by drawing over in the background colour.
+// The retained drawing surface and its line rasteriser: where each operation
+// paints, and erasing by drawing over in the background colour.
 #include "colors.h"
 #include "drawingsurface.h"
 #include "imageprobe.h"
+#include "linerasterizer.h"
 #include "shapecontrol.h"
 
 #include <QElapsedTimer>
@@ -28,73 +29,68 @@ class TestDrawingSurface : public QObject
     Q_OBJECT
 
 private slots:
-    void clientAreaExcludesTheBorder()
+    void rasterizedLine_data()
     {
-        QWidget window;
-        const auto flat = drivenPicture(&window);
-        QCOMPARE(flat->clientRect(), QRect(1, 1, 543, 423));
-        const DrawingSurface sunken(&window, 3240, 240, 8655, 6135, Qt::white,
-                                    DrawingSurface::Border::Sunken);
-        QCOMPARE(sunken.clientRect(), QRect(2, 2, 573, 405));
+        QTest::addColumn<QPointF>("from"); // device pixels; pixel i covers [i, i + 1)
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QRect>("covered"); // every pixel of it, and nothing else
+        QTest::newRow("pen 1 on a pixel edge")
+            << QPointF(3, 10) << QPointF(20, 10) << 1 << QRect(3, 10, 18, 1);
+        QTest::newRow("pen 2 on both sides of the edge")
+            << QPointF(3, 10) << QPointF(20, 10) << 2 << QRect(2, 9, 19, 2);
+        QTest::newRow("vertical, ends 4e-4 pixel either side of an edge")
+            << QPointF(10.0004, 2) << QPointF(9.9997, 30) << 1 << QRect(10, 2, 1, 29);
+        QTest::newRow("pen 2 along the right edge, half inside")
+            << QPointF(40, 4) << QPointF(40, 12) << 2 << QRect(39, 3, 1, 10);
     }
 
-    void frameOverdrawnInWhiteLeavesNoGhost_data()
+    void rasterizedLine()
     {
-        QTest::addColumn<int>("width");
-        QTest::newRow("pen 1") << 1;
-        QTest::newRow("pen 2") << 2;
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(int, width);
+        QFETCH(QRect, covered);
+        QImage image(40, 32, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        drawAliasedLine(image, from, to, width, qRgb(255, 0, 0));
+        const Probe::Pixels red
+            = Probe::matching(image, [](QPoint, QRgb c) { return c != qRgb(255, 255, 255); });
+        QCOMPARE(red.bounds, covered);
+        QCOMPARE(red.count, covered.width() * covered.height());
     }
 
     void frameOverdrawnInWhiteLeavesNoGhost()
     {
-        QFETCH(int, width);
         QWidget window;
         const auto surface = drivenPicture(&window);
-        surface->setDrawWidth(width);
         // A wavy polyline in single precision, drawn red, then the same
         // segments in white, as the animations erase their previous frame.
         const auto y = [](int i) { return float(60.0 * std::sin(i * 0.37) + 0.3 * i); };
-        for (int i = 1; i <= 100; ++i)
-            surface->Line(float(i - 1), y(i - 1), float(i), y(i), RGB(255, 0, 0));
-        QVERIFY(!surface->isBlank());
-        QVERIFY(Probe::count(surface->image(), Qt::red) > 400);
-        for (int i = 1; i <= 100; ++i)
-            surface->Line(float(i - 1), y(i - 1), float(i), y(i), Qt::white);
-        QVERIFY(surface->isBlank());
-    }
-
-    void linesAreAliased()
-    {
-        QWidget window;
-        const auto surface = drivenPicture(&window);
-        surface->setDrawWidth(2);
-        surface->Line(0, 10, 50, 37, RGB(255, 0, 0));
-        // No blended shades: every pixel is either background or the pen colour.
+        const auto polyline = [&](const QColor &color) {
+            for (int i = 1; i <= 100; ++i)
+                surface->Line(float(i - 1), y(i - 1), float(i), y(i), color);
+        };
         const QImage &image = surface->image();
-        for (int yy = 0; yy < image.height(); ++yy) {
-            for (int xx = 0; xx < image.width(); ++xx) {
-                const QColor c = image.pixelColor(xx, yy);
-                QVERIFY2(c == Qt::white || c == Qt::red, qPrintable(c.name()));
-            }
+        int thinner = 0;
+        for (int width : {1, 2}) {
+            surface->setDrawWidth(width);
+            polyline(Qt::red);
+            QCOMPARE(surface->pixelAt(50, y(50)), QColor(Qt::red));
+            // Aliased: every pixel is the background or the pen; a pen twice as wide.
+            const int red = Probe::count(image, Qt::red);
+            QCOMPARE(red + Probe::count(image, Qt::white), image.width() * image.height());
+            QVERIFY2(red > 1.8 * thinner && red > 400, qPrintable(QString::number(red)));
+            thinner = red;
+            polyline(Qt::white);
+            QVERIFY(surface->isBlank());
         }
-    }
-
-    void lineLandsWhereTheUserScaleSays()
-    {
-        QWidget window;
-        const auto surface = drivenPicture(&window);
-        surface->setDrawWidth(1);
-        surface->Line(0, 10, 100, 10, RGB(255, 0, 0));
-        QCOMPARE(surface->pixelAt(50, 10), QColor(Qt::red));
-        QCOMPARE(surface->pixelAt(50, 12), QColor(Qt::white));
-        QCOMPARE(surface->pixelAt(-5, 10), QColor(Qt::white));
     }
 
     void wildCoordinatesNeitherFreezeNorStain()
     {
         QWidget window;
         const auto surface = drivenPicture(&window);
-        surface->setDrawWidth(2);
         QElapsedTimer clock;
         clock.start();
         // A blown-up value far outside the picture: clipped, not walked.
@@ -102,9 +98,7 @@ private slots:
         QVERIFY(clock.elapsed() < 100);
         QCOMPARE(surface->pixelAt(0.2f, 50), QColor(Qt::red));
         surface->Line(0, 0, 1, 3e37f, Qt::white);
-        QVERIFY(surface->isBlank());
-        // Segments running along the edges and just outside them.
-        surface->Line(106, 0, 107, 0, RGB(255, 0, 0));
+        // Just outside the edges, or not finite: nothing.
         surface->Line(-11, 0, -10.5f, 100, RGB(255, 0, 0));
         surface->Line(0, 101, 100, 101, RGB(255, 0, 0));
         surface->Line(0, std::nanf(""), 1, 0, RGB(255, 0, 0));
@@ -112,50 +106,40 @@ private slots:
         QVERIFY(surface->isBlank());
     }
 
-    void filledBoxCoversBothCorners()
+    void boxAndCircle()
     {
         QWidget window;
-        DrawingSurface modes(&window, 3240, 240, 8655, 6135, Qt::white,
-                             DrawingSurface::Border::Sunken);
-        modes.setScale(UserScale(0, -1, 7.1625, 3037.5));
-        modes.LineBoxFilled(0, -1, 1200, 1, RGB(0, 0, 255));
-        QCOMPARE(Probe::count(modes.image(), Qt::blue),
-                 modes.image().width() * modes.image().height());
-        modes.LineBoxFilled(0, -1, 1000, 1, Qt::white);
-        QCOMPARE(modes.pixelAt(999, 0.99f), QColor(Qt::white));
-        QCOMPARE(modes.pixelAt(1010, 0), QColor(Qt::blue));
-    }
-
-    void circleOutlinedAndFilled()
-    {
-        QWidget window;
-        DrawingSurface dial(&window, 360, 5640, 2295, 2295, RGB(192, 192, 255),
+        const QColor lavender = RGB(192, 192, 255);
+        DrawingSurface dial(&window, 360, 5640, 2295, 2295, lavender,
                             DrawingSurface::Border::Sunken);
         dial.setScale(UserScale::fromExtent(0, 0, 2, 2, 2235, 2235));
+        // A filled box holds both its corners.
+        dial.LineBoxFilled(0, 0, 1, 1, RGB(0, 0, 255));
+        QVERIFY(dial.pixelAt(0, 0) == Qt::blue && dial.pixelAt(1, 1) == Qt::blue);
+        QCOMPARE(dial.pixelAt(1.03f, 0.5f), lavender);
+        dial.Cls();
+        QVERIFY(dial.isBlank());
         dial.setFillColor(Qt::white);
         dial.setFillSolid(true);
         dial.setDrawWidth(2);
         dial.Circle(1, 1, 1, Qt::black);
         QCOMPARE(dial.pixelAt(1, 1), QColor(Qt::white));
         QCOMPARE(dial.pixelAt(1, 0.005f), QColor(Qt::black));
-        QCOMPARE(dial.pixelAt(0.05f, 0.05f), RGB(192, 192, 255));
-        dial.Cls();
-        QVERIFY(dial.isBlank());
+        QCOMPARE(dial.pixelAt(0.05f, 0.05f), lavender);
     }
 
     void shapeInsideSurfaceMovesInUserUnits()
     {
         QWidget window;
         const auto surface = drivenPicture(&window);
-        ShapeControl marker(surface.get(), ShapeControl::Kind::Rectangle, 150, 3172, 585, 127,
-                            RGB(255, 255, 0), QColor());
+        ShapeControl &marker
+            = *ShapeControl::inPicture(surface.get(), ShapeControl::Kind::Rectangle, 150, 3172, 585,
+                                       127, RGB(255, 255, 0), QColor());
         QVERIFY(std::abs(marker.Left() + 7.874) < 1e-3);
+        // 97.5 units of 31.725 twips below the top, then 10 units (317.25 twips) lower.
         marker.setTop(-2.5);
-        QCOMPARE(marker.Top(), -2.5);
-        QCOMPARE(marker.y(), 1 + 206); // border, then 97.5 units of 31.725 twips
-        // 10 units lower is 317.25 twips, 21 pixels further down.
+        QCOMPARE(marker.y(), 1 + 206);
         marker.setTop(7.5);
-        QCOMPARE(marker.Top(), 7.5);
         QCOMPARE(marker.y(), 1 + 227);
     }
 };

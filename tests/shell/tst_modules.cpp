@@ -1,8 +1,9 @@
-// The module-level variables as the running program holds them: one object
-// for the whole run, shared by the open windows and kept across closing.
+// The three modules together, on the module variables of a run: one shared
+// time, no ghost in any picture while all animate, no memory kept by a closed window.
 #include "accueil.h"
 #include "imageprobe.h"
 #include "modescorde.h"
+#include "modulefactories.h"
 #include "modulevariables.h"
 #include "reflexion.h"
 #include "vibreur.h"
@@ -14,8 +15,10 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes(); // from the sanitizer's runtime
+constexpr int cycles = 40; // windows opened and closed: each is slow under the sanitizer
 #else
 #include <malloc.h>
+constexpr int cycles = 200;
 #endif
 
 namespace {
@@ -60,41 +63,27 @@ class TestModules : public QObject
     Q_OBJECT
 
 private slots:
-    void openModulesAdvanceTheSameTime()
+    void openModulesShareTheTimeAndEachErasesWhatItShows()
     {
-        ModuleVariables variables;
-        QPointer<Vibreur> vibreur = new Vibreur(nullptr, variables.shared, variables.vibreur);
-        QPointer<Reflexion> reflexion
-            = new Reflexion(nullptr, variables.shared, variables.reflexion);
-        // The reflection window, loaded last, set the shared step to 0.05 s
-        // and the time to 0; the driven string now steps with it.
-        QCOMPARE(variables.shared.dt, 0.05);
-        QCOMPARE(variables.shared.temps, 0.0);
-        vibreur->Timer1_Timer();
-        QVERIFY(std::abs(variables.shared.temps - 10 * 0.05) < 1e-12);
-        reflexion->pas_Click();
-        QVERIFY(std::abs(variables.shared.temps - 11 * 0.05) < 1e-12);
-
-        // The eigenmodes count the same time in milliseconds, 10 per frame.
-        QPointer<ModesCorde> modes = new ModesCorde(nullptr, variables.shared, variables.modes);
-        modes->Command2_Click();
-        QVERIFY(std::abs(variables.shared.temps - (11 * 0.05 + 10)) < 1e-12);
-        QCOMPARE(variables.shared.longueurOnde[0], 200.0); // the reflection's λ
-        QCOMPARE(variables.shared.longueurOnde[1], 2000.0); // the fundamental's λ
-
-        delete vibreur.data();
-        delete reflexion.data();
-        delete modes.data();
-    }
-
-    void eachPictureHoldsOneFrameWhileAllAnimate()
-    {
-        // The three modules move the shared temps between two frames of each
-        // other; each window must still erase exactly what it shows.
         ModuleVariables variables;
         Vibreur vibreur(nullptr, variables.shared, variables.vibreur);
-        ModesCorde modes(nullptr, variables.shared, variables.modes);
         Reflexion reflexion(nullptr, variables.shared, variables.reflexion);
+        // The reflection window, loaded last, set the shared step to 0.05 s
+        // and the time to 0; the driven string now steps with it.
+        vibreur.Timer1_Timer();
+        QCOMPARE(variables.shared.temps, 10 * 0.05);
+        reflexion.pas_Click();
+        QCOMPARE(variables.shared.temps, 11 * 0.05);
+        // The eigenmodes count the same time in milliseconds, 10 per frame,
+        // and keep the reflection's wavelength in the first place.
+        ModesCorde modes(nullptr, variables.shared, variables.modes);
+        const double lambda = variables.shared.longueurOnde[0];
+        modes.Command2_Click();
+        QCOMPARE(variables.shared.temps, 11 * 0.05 + 10);
+        QCOMPARE(variables.shared.longueurOnde[0], lambda);
+
+        // All three animate, each moving temps between two frames of the
+        // others; each picture must still erase exactly what it shows.
         vibreur.Command1_Click();
         modes.Command1_Click();
         reflexion.go_Click();
@@ -116,19 +105,6 @@ private slots:
         QCOMPARE(ghosts(*reflexion.pendule, [&] { reflexion.DessineAiguille(); }, {red}), 0);
     }
 
-    void variablesOutliveTheirWindow()
-    {
-        ModuleVariables variables;
-        auto *modes = new ModesCorde(nullptr, variables.shared, variables.modes);
-        modes->Command2_Click();
-        modes->Command2_Click();
-        const double midString = variables.modes.ordonnee[50];
-        QVERIFY(midString != 0.0);
-        QVERIFY(modes->close()); // deletes the window
-        QCOMPARE(variables.shared.temps, 20.0);
-        QCOMPARE(variables.modes.ordonnee[50], midString);
-    }
-
     void closedWindowsKeepNoMemory_data()
     {
         QTest::addColumn<int>("module");
@@ -146,26 +122,17 @@ private slots:
         QFETCH(int, module);
         QFETCH(QString, start);
         ModuleVariables v;
-        Accueil home({
-            [&v](QWidget *p) -> Form * { return new Vibreur(p, v.shared, v.vibreur); },
-            [&v](QWidget *p) -> Form * { return new Reflexion(p, v.shared, v.reflexion); },
-            [&v](QWidget *p) -> Form * { return new ModesCorde(p, v.shared, v.modes); },
-        });
+        Accueil home(moduleFactories(v));
         const std::array<OptionButton *, 3> options {home.Option1, home.Option2, home.Option3};
         options[module]->setValue(true);
         home.show();
-#if defined(__SANITIZE_ADDRESS__)
-        const int cycles = 40; // each cycle is slow under the sanitizer
-#else
-        const int cycles = 200;
-#endif
         constexpr int warmUp = 20;
         std::size_t before = 0;
         for (int i = 0; i < warmUp + cycles; ++i) {
             if (i == warmUp)
                 before = heapInUse();
             home.Reprise->click();
-            QPointer<Form> window = home.moduleWindow(module);
+            QPointer<Form> window = home.moduleWindow(Module(module));
             QVERIFY(QTest::qWaitForWindowExposed(window));
             button(window, start)->click();
             QCoreApplication::processEvents();

@@ -11,73 +11,75 @@
 
 namespace Probe {
 
+Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
+                const QRect &area)
+{
+    const QRect box = area.isNull() ? image.rect() : area & image.rect();
+    Pixels found;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (wanted({x, y}, image.pixel(x, y))) {
+                ++found.count;
+                found.bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return found;
+}
+
+namespace {
+
+// Accepts the pixels of exactly that colour.
+auto is(const QColor &color)
+{
+    return [wanted = color.rgb()](QPoint, QRgb pixel) { return pixel == wanted; };
+}
+
+// The device pixels of `surface` around the user points (x1, y1) and (x2, y2).
+QRect deviceBox(const DrawingSurface &surface, float x1, float y1, float x2, float y2)
+{
+    const qreal ratio = surface.image().devicePixelRatio();
+    const QRectF box
+        = QRectF(surface.scale().toPixels(x1, y1) * ratio, surface.scale().toPixels(x2, y2) * ratio)
+              .normalized();
+    return QRect(QPoint(int(std::floor(box.left())), int(std::floor(box.top()))),
+                 QPoint(int(std::floor(box.right())), int(std::floor(box.bottom()))));
+}
+
+} // namespace
+
 int count(const QImage &image, const QColor &color)
 {
-    const QRgb wanted = color.rgb();
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == wanted ? 1 : 0;
-    }
-    return n;
+    return matching(image, is(color)).count;
 }
 
 QRect bounds(const QImage &image, const QColor &color)
 {
-    const QRgb wanted = color.rgb();
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == wanted)
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
+    return matching(image, is(color)).bounds;
 }
 
 int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
             const QColor &color)
 {
-    const QImage &image = surface.image();
-    const qreal ratio = image.devicePixelRatio();
-    const QRectF box
-        = QRectF(surface.scale().toPixels(x1, y1) * ratio, surface.scale().toPixels(x2, y2) * ratio)
-              .normalized();
-    const QRgb wanted = color.rgb();
-    int n = 0;
-    for (int y = std::max(0, int(box.top())); y <= std::min(image.height() - 1, int(box.bottom()));
-         ++y) {
-        for (int x = std::max(0, int(box.left()));
-             x <= std::min(image.width() - 1, int(box.right())); ++x)
-            n += image.pixel(x, y) == wanted ? 1 : 0;
-    }
-    return n;
+    return matching(surface.image(), is(color), deviceBox(surface, x1, y1, x2, y2)).count;
 }
 
 int extra(const QImage &image, const QImage &reference, const QColor &color)
 {
     const QRgb wanted = color.rgb();
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == wanted && reference.pixel(x, y) != wanted ? 1 : 0;
-    }
-    return n;
+    return matching(image,
+                    [&](QPoint at, QRgb pixel) {
+                        return pixel == wanted && reference.pixel(at) != wanted;
+                    })
+        .count;
 }
 
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius)
 {
-    const QImage &image = surface.image();
-    const QPointF centre = surface.scale().toPixels(x, y) * image.devicePixelRatio();
-    const int cx = int(std::floor(centre.x()));
-    const int cy = int(std::floor(centre.y()));
-    for (int dy = -radius; dy <= radius; ++dy) {
-        for (int dx = -radius; dx <= radius; ++dx) {
-            if (image.valid(cx + dx, cy + dy) && image.pixelColor(cx + dx, cy + dy) == color)
-                return true;
-        }
-    }
-    return false;
+    const QRect centre = deviceBox(surface, x, y, x, y);
+    return matching(surface.image(), is(color), centre.adjusted(-radius, -radius, radius, radius))
+               .count
+        > 0;
 }
 
 QRect part(ScrollBar &bar, QStyle::SubControl control)
@@ -117,14 +119,9 @@ QImage alone(QWidget &widget)
 QRect ink(Label &label)
 {
     const QImage image = alone(label);
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != image.pixel(0, 0))
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box.translated(label.pos());
+    const QRgb background = image.pixel(0, 0);
+    return matching(image, [&](QPoint, QRgb pixel) { return pixel != background; })
+        .bounds.translated(label.pos());
 }
 
 } // namespace
@@ -164,16 +161,11 @@ QStringList captionFaults(QWidget &window)
     for (ShapeControl *shape : window.findChildren<ShapeControl *>(Qt::FindDirectChildrenOnly)) {
         const QImage own = alone(*shape);
         const QRgb fill = own.pixel(own.width() / 2, own.height() / 2);
-        int outside = 0;
-        for (int y = 0; y < own.height(); ++y) {
-            for (int x = 0; x < own.width(); ++x) {
-                const QPoint at = shape->pos() + QPoint(x, y);
-                outside
-                    += qAlpha(own.pixel(x, y)) == 0 && shown.valid(at) && shown.pixel(at) == fill
-                    ? 1
-                    : 0;
-            }
-        }
+        const int outside
+            = matching(own, [&](QPoint at, QRgb pixel) {
+                  at += shape->pos();
+                  return qAlpha(pixel) == 0 && shown.valid(at) && shown.pixel(at) == fill;
+              }).count;
         if (outside > 0)
             faults << QStringLiteral("%1 pixels of the shape at (%2, %3) outside it")
                           .arg(outside)

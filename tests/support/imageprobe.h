@@ -8,9 +8,21 @@
 #include <QStringList>
 #include <QStyle>
 
+#include <functional>
+
 // Helpers the widget tests share: counting colours on a picture and clicking
 // the parts of a scroll bar as a user does.
 namespace Probe {
+
+struct Pixels
+{
+    int count = 0;
+    QRect bounds; // the smallest rectangle holding them (empty if none)
+};
+// The pixels of `image` inside `area` (all of it if `area` is null) that
+// `wanted` accepts; every probe below walks the image through it.
+Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
+                const QRect &area = QRect());
 
 // Pixels of `image` with exactly that colour.
 int count(const QImage &image, const QColor &color);

@@ -93,8 +93,8 @@ void DrawingSurface::Cls()
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &color)
 {
-    // Lines are rasterised straight into the image: exact overdraw, and about
-    // a tenth of a microsecond per short segment where a frame draws hundreds.
+    // Lines are rasterised straight into the image: exact overdraw, and cheap
+    // enough for the hundreds of segments of every frame.
     endPainting();
     const qreal ratio = m_image.devicePixelRatio();
     drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio, m_scale.toPixels(x2, y2) * ratio,

@@ -33,6 +33,14 @@ QColor slate()
 {
     return RGB(102, 102, 153);
 }
+QColor red()
+{
+    return RGB(255, 0, 0);
+}
+QColor buttonFace()
+{
+    return RGB(192, 192, 192);
+}
 
 LabelStyle onPanel(const QColor &text, int fontStyle)
 {

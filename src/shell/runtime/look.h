@@ -15,6 +15,8 @@ QColor navy(); // text on the panels
 QColor buttonBar(); // the grey band of the buttons
 QColor captionGrey(); // the captions under the buttons, and the button faces
 QColor slate(); // the button pictures
+QColor red(); // the strings drawn at rest or moving, and the quit buttons' pictures
+QColor buttonFace(); // the grey face of the home screen's and the reflection's buttons
 
 // Labels on the panels and bars are transparent: the panel's colour shows
 // through, so a label never shows square corners outside a rounded panel and

@@ -1,13 +1,9 @@
 #include "messagebox.h"
 
+#include "application.h"
 #include "formtimer.h"
 
 #include <QMessageBox>
-
-QString applicationTitle()
-{
-    return QStringLiteral("Vellane à une dimension");
-}
 
 void MsgBox(QWidget *parent, const QString &text)
 {

@@ -22,17 +22,20 @@ ShapeControl::ShapeControl(QWidget *parent, Kind kind, int left, int top, int wi
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-ShapeControl::ShapeControl(DrawingSurface *surface, Kind kind, int left, int top, int width,
-                           int height, const QColor &fill, const QColor &border)
-    : ShapeControl(static_cast<QWidget *>(surface), kind, left, top, width, height, fill, border)
+ShapeControl *ShapeControl::inPicture(DrawingSurface *picture, Kind kind, int left, int top,
+                                      int width, int height, const QColor &fill,
+                                      const QColor &border)
 {
-    m_surface = surface;
-    m_origin = surface->clientRect().topLeft();
-    move(pos() + surface->clientRect().topLeft());
+    auto *shape = new ShapeControl(static_cast<QWidget *>(picture), kind, left, top, width, height,
+                                   fill, border);
+    shape->m_surface = picture;
+    shape->m_origin = picture->clientRect().topLeft();
+    shape->move(shape->pos() + shape->m_origin.toPoint());
     const QPointF user
-        = surface->scale().toUser(QPointF(Twips::toPixelsExact(left), Twips::toPixelsExact(top)));
-    m_left = user.x();
-    m_top = user.y();
+        = picture->scale().toUser(QPointF(Twips::toPixelsExact(left), Twips::toPixelsExact(top)));
+    shape->m_left = user.x();
+    shape->m_top = user.y();
+    return shape;
 }
 
 double ShapeControl::Left() const

@@ -8,8 +8,8 @@
 class DrawingSurface;
 
 // A shape control: rectangle, rounded rectangle or circle, filled opaque and
-// outlined. On a window its Left and Top are in twips; inside a drawing
-// surface they are in that surface's user units.
+// outlined. Its Left and Top are in the units of its container: twips on a
+// window, user units inside a drawing surface (made with inPicture).
 class ShapeControl : public QWidget
 {
     Q_OBJECT
@@ -17,13 +17,17 @@ class ShapeControl : public QWidget
 public:
     enum class Kind { Rectangle, RoundedRectangle, Circle };
 
-    // Placed on a window (or a plain container) at a rectangle in twips.
+    // Placed on a window (or a plain container) at a rectangle in twips;
+    // Left and Top read and write twips.
     ShapeControl(QWidget *parent, Kind kind, int left, int top, int width, int height,
                  const QColor &fill, const QColor &border);
     // Placed inside a drawing surface at a rectangle in twips of its client
-    // area; Left and Top then read and write user units.
-    ShapeControl(DrawingSurface *surface, Kind kind, int left, int top, int width, int height,
-                 const QColor &fill, const QColor &border);
+    // area; Left and Top then read and write the surface's user units.
+    static ShapeControl *inPicture(DrawingSurface *picture, Kind kind, int left, int top, int width,
+                                   int height, const QColor &fill, const QColor &border);
+    // Inside a picture the units differ from a window's: use inPicture.
+    ShapeControl(DrawingSurface *, Kind, int, int, int, int, const QColor &, const QColor &)
+        = delete;
 
     double Left() const;
     double Top() const;

@@ -1,9 +1,7 @@
 #include "accueil.h"
 #include "icons.h"
-#include "modescorde.h"
+#include "modulefactories.h"
 #include "modulevariables.h"
-#include "reflexion.h"
-#include "vibreur.h"
 
 #include <QApplication>
 
@@ -18,17 +16,7 @@ int main(int argc, char *argv[])
     // Declared before the home screen, which owns the module windows that
     // refer to these variables.
     ModuleVariables variables;
-    Accueil accueil({
-        [&variables](QWidget *parent) -> Form * {
-            return new Vibreur(parent, variables.shared, variables.vibreur);
-        },
-        [&variables](QWidget *parent) -> Form * {
-            return new Reflexion(parent, variables.shared, variables.reflexion);
-        },
-        [&variables](QWidget *parent) -> Form * {
-            return new ModesCorde(parent, variables.shared, variables.modes);
-        },
-    });
+    Accueil accueil(moduleFactories(variables));
     accueil.show();
     return app.exec();
 }

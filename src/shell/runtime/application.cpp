@@ -1,0 +1,11 @@
+#include "application.h"
+
+QString applicationTitle()
+{
+    return QStringLiteral("Vellane à une dimension");
+}
+
+QString applicationVersion()
+{
+    return QStringLiteral(VELLANE_VERSION);
+}

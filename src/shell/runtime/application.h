@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// The program's name, the title of its main windows and of every message box.
+QString applicationTitle();
+
+// The program's version ("1.0"), the project's version in the build.
+QString applicationVersion();

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# One-line mutations of the models and the runtime that the tests must catch.
+# Run by hand (it is not part of the test command): bash tests/mutations.sh
+#
+# The tracked and new files of the working tree are copied to a temporary
+# folder and built once without unity build, so that a mutated file rebuilds
+# one object. Each mutation then changes one line of one file (found by its
+# name and a fixed text on that line), rebuilds the tests that cover it, runs
+# them, and puts the file back. A mutation is caught when one of them fails.
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d /tmp/vellane-mutations.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+build="$work/build"
+
+# One mutation a line: name @ file name @ fixed text on the line @ sed
+# expression for that line @ the tests that must catch it
+mutations=$(cat <<'EOF'
+zone damping from point 100 @ drivenstringmodel.cpp @ if (i >= 110) @ s/110/100/ @ driven_string_model_test
+zone damping from point 120 @ drivenstringmodel.cpp @ if (i >= 110) @ s/110/120/ @ driven_string_model_test
+zone damping linear @ drivenstringmodel.cpp @ carre(1.0 + (i - 110) / 10.0) @ s/carre(\(.*\));/(\1);/ @ driven_string_model_test
+zone wave speed halved @ drivenstringmodel.cpp @ const double r = c * m_shared.dt / y.dx; @ s/y.dx;/y.dx \/ 2;/ @ driven_string_model_test
+free end copies point 98 @ drivenstringmodel.cpp @ = y.yNouveau[dernierPointCorde - 1]; @ s/- 1\]/- 2]/ @ driven_string_model_test
+damping not halved in g @ drivenstringmodel.cpp @ const double g = m_shared.dt * m_state.amortissement; @ s/;/ * 2;/ @ driven_string_model_test
+re-synchronised on the way down @ drivenstringmodel.cpp @ const bool passageMontant @ s/y.yActuel\[0\] < 0.0/y.yActuel[0] > 0.0/ @ driven_string_model_test
+phase times pulsation @ drivenstringmodel.cpp @ / y.amplitude) / pulsation; @ s/) \/ pulsation/) * pulsation/ @ driven_string_model_test
+exactly 100 mm overflows @ drivenstringmodel.cpp @ if (std::fabs(y.yNouveau[i]) > limite) @ s/> limite/>= limite/ @ driven_string_model_test
+interior overflow clears the zone @ drivenstringmodel.cpp @ depassement(dernierPointCorde); @ s/dernierPointCorde/dernierPointZone/ @ driven_string_model_test
+NaN in the zone unnoticed @ drivenstringmodel.cpp @ <= limiteZone)) @ s/!(std::fabs(y.yNouveau\[i\]) <= limiteZone)/std::fabs(y.yNouveau[i]) > limiteZone/ @ driven_string_model_test
+sech halved @ drivenstringmodel.cpp @ return 2.0 / (std::exp(-x) @ s/2.0/1.0/ @ driven_string_model_test
+decimal comma refused @ stepreader.cpp @ if (c == ',') @ s/','/';'/ @ driven_string_model_test
+step 0 accepted @ stepreader.cpp @ pas >= pasMinimal @ s/pas >= pasMinimal/pas >= 0/ @ driven_string_model_test
+minus sign lost @ numberreader.cpp @ nombre += '-'; @ s/'-'/'0'/ @ tst_textrules driven_string_model_test
+comma read as decimal point @ numberreader.cpp @ s[i] == '.') { @ s/'\.'/','/ @ tst_textrules driven_string_model_test
+tiny decimals read as huge @ numberreader.cpp @ ordre = -static_cast<long> @ s/= -static_cast/= static_cast/ @ tst_textrules
+harmonic frequencies doubled @ eigenmodes.cpp @ state.pulsation[n] = @ s/\* c;/* c * 2;/ @ tst_eigenmodes
+wavelength of the next harmonic @ eigenmodes.cpp @ shared.longueurOnde[n] = @ s/\/ n;/\/ (n + 1);/ @ tst_eigenmodes
+tenth harmonic left out @ eigenmodes.cpp @ y = y + facteurs[n] @ s/y = y + /y = n == 10 ? y : y + / @ tst_eigenmodes
+cosine in time @ eigenmodes.cpp @ std::sin(state.pulsation[n] * t) @ s/std::sin/std::cos/ @ tst_eigenmodes
+reflection without inversion @ reflectionmodel.cpp @ return -std::cos @ s/return -std::cos/return std::cos/ @ reflection_model_test
+speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_model_test
+hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_model_test
+pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ tst_drawingsurface
+ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ tst_drawingsurface
+clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ tst_drawingsurface
+last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, imageWidth) @ s/imageWidth)/imageWidth - 1)/ @ tst_drawingsurface
+holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ tst_drawingsurface
+pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ tst_drawingsurface
+filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ tst_drawingsurface
+circle filled in the pen colour @ drawingsurface.cpp @ QBrush(m_fillColor) @ s/m_fillColor/m_foreColor/ @ tst_drawingsurface
+14 significant digits @ numberformat.cpp @ 'g', 15 @ s/15/14/ @ tst_textrules
+extent width from the height @ userscale.cpp @ clientWidthTwips / width @ s/clientWidthTwips \/ width/clientWidthTwips \/ height/ @ tst_textrules
+user y from the x unit @ userscale.cpp @ Twips::perPixel / m_unitY); @ s/m_unitY/m_unitX/ @ tst_textrules
+ticks inside a message box @ formtimer.cpp @ if (HandlerGuard::active()) @ s/if (/if (false \&\& / @ tst_formtimer
+timer runs on after unload @ formtimer.cpp @ setEnabled(false); }); @ s/false/true/ @ tst_formtimer
+window at the top-left corner @ form.cpp @ frame.moveCenter( @ s/moveCenter(screen->availableGeometry().center())/moveTopLeft(screen->availableGeometry().topLeft())/ @ tst_formtimer
+re-centred at every show @ form.cpp @ if (!m_centred) { @ s/!m_centred/true/ @ tst_formtimer
+scroll bar changes while dragged @ controls.cpp @ setTracking(false); @ s/false/true/ @ tst_controls
+check box clicks without a change @ controls.cpp @ if (checked == isChecked()) @ s/checked == isChecked()/false/ @ tst_controls
+button name not following its label @ controls.cpp @ &Label::captionChanged, this, takeCaption @ s/connect(/if (false) connect(/ @ tst_controls
+captions under buttons one space apart @ controls.cpp @ return captions ? 2 * space : space; @ s/2 \* space/space/ @ tst_controls
+letters hardly tightened @ controls.cpp @ maximumTightening = 1.0 / 20; @ s/20/200/ @ tst_controls
+EOF
+)
+
+cd "$repo"
+{ git ls-files; git ls-files --others --exclude-standard; } | sort -u | while read -r f; do
+    [ -f "$f" ] && echo "$f"
+done >"$work/files"
+tar -cf - -T "$work/files" | tar -xf - -C "$work"
+
+# The tests the mutations run, built and passed once before any mutation.
+all_tests=$(awk -F ' @ ' '{print $5}' <<<"$mutations" | tr ' ' '\n' | sort -u | tr '\n' ' ')
+cmake -S "$work" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLANE_BENCHMARKS=OFF \
+    -DCMAKE_UNITY_BUILD=OFF >"$work/configure.log"
+# shellcheck disable=SC2086
+cmake --build "$build" -j2 --target $all_tests >"$work/build.log" 2>&1 \
+    || { tail -30 "$work/build.log"; exit 1; }
+regex() { echo "^($(tr ' ' '|' <<<"$1" | sed 's/|*$//'))\$"; }
+ctest --test-dir "$build" -R "$(regex "$all_tests")" --timeout 120 >"$work/ctest.log" \
+    || { cat "$work/ctest.log"; echo "The tests fail without any mutation."; exit 1; }
+
+caught=0
+survived=0
+results=()
+while read -r -u 3 row; do
+    IFS=$'\x1f' read -r name file text expression tests <<<"${row// @ /$'\x1f'}"
+    path=$(grep -E "(^|/)${file//./\\.}\$" "$work/files" || true)
+    lines=$(if [ -n "$path" ]; then grep -nF -- "$text" "$work/$path" | cut -d: -f1; fi || true)
+    if [ -z "$path" ] || [ "$(wc -w <<<"$lines")" != 1 ]; then
+        results+=("$(printf '%-9s %-42s %s (%s lines)' 'NOT FOUND' "$name" "$file" "$(wc -w <<<"$lines")")")
+        echo "${results[-1]}"
+        survived=$((survived + 1))
+        continue
+    fi
+    cp -p "$work/$path" "$work/original"
+    sed -i "${lines}${expression}" "$work/$path" || true
+    # shellcheck disable=SC2086 # the test names are words
+    if cmp -s "$work/$path" "$work/original"; then
+        verdict='UNCHANGED'
+        survived=$((survived + 1))
+    elif ! cmake --build "$build" -j2 --target $tests >"$work/mutant.log" 2>&1; then
+        verdict='NO BUILD'
+        survived=$((survived + 1))
+    elif ctest --test-dir "$build" -R "$(regex "$tests")" --timeout 60 >>"$work/mutant.log" 2>&1; then
+        verdict='SURVIVED'
+        survived=$((survived + 1))
+    else
+        verdict='caught'
+        caught=$((caught + 1))
+    fi
+    cp "$work/original" "$work/$path"
+    touch "$work/$path"
+    results+=("$(printf '%-9s %-42s %s:%s' "$verdict" "$name" "$path" "$lines")")
+    echo "${results[-1]}"
+done 3<<<"$mutations"
+
+echo
+printf '%s\n' "${results[@]}"
+echo
+echo "$caught caught, $survived survived"

@@ -45,6 +45,19 @@ bool sameRow(const QRectF &a, const QRectF &b)
     return within(a.center().y(), b) || within(b.center().y(), a);
 }
 
+// The controls beside a label that its caption keeps clear of: its siblings
+// but for decoration.
+QList<const QWidget *> solidSiblings(const QWidget *label)
+{
+    QList<const QWidget *> solid;
+    for (const QObject *sibling : label->parentWidget()->children()) {
+        const auto *widget = qobject_cast<const QWidget *>(sibling);
+        if (widget && widget != label && !isDecoration(widget))
+            solid.append(widget);
+    }
+    return solid;
+}
+
 // Trailing blanks take room on a line but show nothing.
 QString inked(const QString &text)
 {
@@ -143,11 +156,10 @@ QRectF Label::room(bool spread) const
     const QWidget *parent = parentWidget();
     if (!parent)
         return room;
-    const QObjectList &siblings = parent->children();
     if (spread) {
         QRectF area(parent->rect());
         // Siblings created later lie above the label, not under it.
-        for (const QObject *sibling : siblings) {
+        for (const QObject *sibling : parent->children()) {
             if (sibling == this)
                 break;
             const auto *shape = qobject_cast<const ShapeControl *>(sibling);
@@ -162,13 +174,9 @@ QRectF Label::room(bool spread) const
     const double right = left + m_box.width();
     const double centre = (left + right) / 2;
     const Qt::Alignment alignment = this->alignment();
-    const double anchor = alignment & Qt::AlignRight ? right
-        : alignment & Qt::AlignHCenter               ? centre
-                                                     : left;
-    for (const QObject *sibling : siblings) {
-        const auto *widget = qobject_cast<const QWidget *>(sibling);
-        if (!widget || widget == this || isDecoration(widget))
-            continue;
+    const double anchor = anchoredLeft(0);
+    const QList<const QWidget *> solid = solidSiblings(this);
+    for (const QWidget *widget : solid) {
         const auto *label = qobject_cast<const Label *>(widget);
         const QRectF other = label ? label->claim() : QRectF(widget->geometry());
         if (other.isEmpty() || !sameRow(QRectF(m_box), other))
@@ -194,10 +202,7 @@ QRectF Label::room(bool spread) const
         room.setBottom(m_box.top() + m_box.height());
         return room;
     }
-    for (const QObject *sibling : siblings) {
-        const auto *widget = qobject_cast<const QWidget *>(sibling);
-        if (!widget || widget == this || isDecoration(widget))
-            continue;
+    for (const QWidget *widget : solid) {
         const auto *label = qobject_cast<const Label *>(widget);
         const QRectF other(label ? label->m_box : widget->geometry());
         if (other.top() > m_box.top() && !sameRow(QRectF(m_box), other)
@@ -214,14 +219,18 @@ QRectF Label::claim() const
     const QString caption = inked(text());
     if (caption.trimmed().isEmpty())
         return {};
-    const QRectF box(m_box);
-    const double width = std::min(QFontMetricsF(m_font).horizontalAdvance(caption), box.width());
-    double left = box.left();
+    const double width
+        = std::min(QFontMetricsF(m_font).horizontalAdvance(caption), double(m_box.width()));
+    return {anchoredLeft(width), double(m_box.top()), width, double(m_box.height())};
+}
+
+double Label::anchoredLeft(double width) const
+{
     if (alignment() & Qt::AlignRight)
-        left = box.right() - width;
-    else if (alignment() & Qt::AlignHCenter)
-        left = box.center().x() - width / 2;
-    return {left, box.top(), width, box.height()};
+        return m_box.left() + m_box.width() - width;
+    if (alignment() & Qt::AlignHCenter)
+        return m_box.left() + (m_box.width() - width) / 2;
+    return m_box.left();
 }
 
 double Label::gapTo(const QWidget *neighbour) const
@@ -265,12 +274,9 @@ bool Label::place(const QFont &font, const QRectF &room, bool wrap)
     }
     setFont(font);
     setWordWrap(!oneLine);
-    int x = m_box.left();
-    if (alignment() & Qt::AlignRight)
-        x = m_box.left() + m_box.width() - width;
-    else if (alignment() & Qt::AlignHCenter)
-        x = m_box.left() + (m_box.width() - width) / 2;
-    setGeometry(x, m_box.top(), width, std::max(m_box.height(), int(std::ceil(needed))));
+    // A centred width keeps the box's parity, so the left edge is a whole pixel.
+    setGeometry(int(anchoredLeft(width)), m_box.top(), width,
+                std::max(m_box.height(), int(std::ceil(needed))));
     return true;
 }
 

@@ -55,6 +55,9 @@ private:
     void fitText();
     QRectF room(bool spread) const;
     QRectF claim() const;
+    // Where a caption `width` pixels wide starts in the box, as the
+    // alignment anchors it (the anchor itself for a width of 0).
+    double anchoredLeft(double width) const;
     double gapTo(const QWidget *neighbour) const;
     bool place(const QFont &font, const QRectF &room, bool wrap);
 

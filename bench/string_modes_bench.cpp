@@ -3,7 +3,6 @@
 // the real drawing surface. The tick interval is 25 ms.
 
 #include "controls.h"
-#include "eigenmodes.h"
 #include "modescorde.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +15,7 @@ struct ModesCordeBench
         SharedVariables shared;
         StringModesState state;
         ModesCorde window(nullptr, shared, state);
-        for (int k = 1; k <= EigenModes::nombreHarmoniques; ++k)
+        for (int k = 1; k <= StringModesModel::nombreHarmoniques; ++k)
             window.Harmonique(k)->setValue(10);
         // Next image computes the constants; each tick then advances 10 ms and draws.
         window.Command2_Click();
@@ -29,29 +28,6 @@ struct ModesCordeBench
 namespace {
 
 BENCHMARK(ModesCordeBench::TickCordeComplete)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly(true);
-
-// The displacement sum alone, without drawing.
-void BM_DeplacementsSeuls(benchmark::State &bench)
-{
-    SharedVariables shared;
-    StringModesState state;
-    EigenModes::ConstantesModales(100, 1000, state, shared);
-    EigenModes::Amplitudes h {};
-    h.fill(10);
-    double t = 0.0;
-    for (auto _ : bench) {
-        t += 10;
-        const EigenModes::FacteursTemps facteurs = EigenModes::FacteursDuTemps(h, state, t);
-        for (int i = 1; i <= 100; ++i)
-            state.ordonnee[i] = EigenModes::Deplacement(facteurs, shared, 10.0 * i);
-        benchmark::DoNotOptimize(state.ordonnee.data());
-    }
-    bench.SetItemsProcessed(bench.iterations() * 1000);
-}
-BENCHMARK(BM_DeplacementsSeuls)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);

@@ -29,38 +29,44 @@ exactly 100 mm overflows @ drivenstringmodel.cpp @ if (std::fabs(y.yNouveau[i]) 
 interior overflow clears the zone @ drivenstringmodel.cpp @ depassement(dernierPointCorde); @ s/dernierPointCorde/dernierPointZone/ @ driven_string_model_test
 NaN in the zone unnoticed @ drivenstringmodel.cpp @ <= limiteZone)) @ s/!(std::fabs(y.yNouveau\[i\]) <= limiteZone)/std::fabs(y.yNouveau[i]) > limiteZone/ @ driven_string_model_test
 sech halved @ drivenstringmodel.cpp @ return 2.0 / (std::exp(-x) @ s/2.0/1.0/ @ driven_string_model_test
-decimal comma refused @ stepreader.cpp @ if (c == ',') @ s/','/';'/ @ driven_string_model_test
-step 0 accepted @ stepreader.cpp @ pas >= pasMinimal @ s/pas >= pasMinimal/pas >= 0/ @ driven_string_model_test
-minus sign lost @ numberreader.cpp @ nombre += '-'; @ s/'-'/'0'/ @ tst_textrules driven_string_model_test
-comma read as decimal point @ numberreader.cpp @ s[i] == '.') { @ s/'\.'/','/ @ tst_textrules driven_string_model_test
-tiny decimals read as huge @ numberreader.cpp @ ordre = -static_cast<long> @ s/= -static_cast/= static_cast/ @ tst_textrules
-harmonic frequencies doubled @ eigenmodes.cpp @ state.pulsation[n] = @ s/\* c;/* c * 2;/ @ tst_eigenmodes
-wavelength of the next harmonic @ eigenmodes.cpp @ shared.longueurOnde[n] = @ s/\/ n;/\/ (n + 1);/ @ tst_eigenmodes
-tenth harmonic left out @ eigenmodes.cpp @ y = y + facteurs[n] @ s/y = y + /y = n == 10 ? y : y + / @ tst_eigenmodes
-cosine in time @ eigenmodes.cpp @ std::sin(state.pulsation[n] * t) @ s/std::sin/std::cos/ @ tst_eigenmodes
+decimal comma refused @ stepreader.cpp @ if (c == ',') @ s/','/';'/ @ driven_string_window_test
+step 0 accepted @ stepreader.cpp @ pas >= pasMinimal @ s/pas >= pasMinimal/pas >= 0/ @ driven_string_window_test
+minus sign lost @ numberreader.cpp @ nombre += '-'; @ s/'-'/'0'/ @ tst_runtime
+comma read as decimal point @ numberreader.cpp @ s[i] == '.') { @ s/'\.'/','/ @ tst_runtime
+tiny decimals read as huge @ numberreader.cpp @ ordre = -static_cast<long> @ s/= -static_cast/= static_cast/ @ tst_runtime
+harmonic frequencies doubled @ stringmodesmodel.cpp @ m_state.pulsation[n] = @ s/\* c;/* c * 2;/ @ string_modes_model_test
+wavelength of the next harmonic @ stringmodesmodel.cpp @ m_shared.longueurOnde[n] = @ s/\/ n;/\/ (n + 1);/ @ string_modes_model_test
+tenth harmonic left out @ stringmodesmodel.cpp @ y = y + facteurs[n] @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_model_test
+cosine in time @ stringmodesmodel.cpp @ std::sin(m_state.pulsation[n] * t) @ s/std::sin/std::cos/ @ string_modes_model_test
 reflection without inversion @ reflectionmodel.cpp @ return -std::cos @ s/return -std::cos/return std::cos/ @ reflection_model_test
 speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_model_test
 hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_model_test
-pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ tst_drawingsurface
-ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ tst_drawingsurface
-clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ tst_drawingsurface
-last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, imageWidth) @ s/imageWidth)/imageWidth - 1)/ @ tst_drawingsurface
-holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ tst_drawingsurface
-pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ tst_drawingsurface
-filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ tst_drawingsurface
-circle filled in the pen colour @ drawingsurface.cpp @ QBrush(m_fillColor) @ s/m_fillColor/m_foreColor/ @ tst_drawingsurface
-14 significant digits @ numberformat.cpp @ 'g', 15 @ s/15/14/ @ tst_textrules
-extent width from the height @ userscale.cpp @ clientWidthTwips / width @ s/clientWidthTwips \/ width/clientWidthTwips \/ height/ @ tst_textrules
-user y from the x unit @ userscale.cpp @ Twips::perPixel / m_unitY); @ s/m_unitY/m_unitX/ @ tst_textrules
-ticks inside a message box @ formtimer.cpp @ if (HandlerGuard::active()) @ s/if (/if (false \&\& / @ tst_formtimer
-timer runs on after unload @ formtimer.cpp @ setEnabled(false); }); @ s/false/true/ @ tst_formtimer
-window at the top-left corner @ form.cpp @ frame.moveCenter( @ s/moveCenter(screen->availableGeometry().center())/moveTopLeft(screen->availableGeometry().topLeft())/ @ tst_formtimer
-re-centred at every show @ form.cpp @ if (!m_centred) { @ s/!m_centred/true/ @ tst_formtimer
-scroll bar changes while dragged @ controls.cpp @ setTracking(false); @ s/false/true/ @ tst_controls
-check box clicks without a change @ controls.cpp @ if (checked == isChecked()) @ s/checked == isChecked()/false/ @ tst_controls
-button name not following its label @ controls.cpp @ &Label::captionChanged, this, takeCaption @ s/connect(/if (false) connect(/ @ tst_controls
-captions under buttons one space apart @ controls.cpp @ return captions ? 2 * space : space; @ s/2 \* space/space/ @ tst_controls
-letters hardly tightened @ controls.cpp @ maximumTightening = 1.0 / 20; @ s/20/200/ @ tst_controls
+pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ tst_runtime
+ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ tst_runtime
+clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ tst_runtime
+last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, imageWidth) @ s/imageWidth)/imageWidth - 1)/ @ tst_runtime
+holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ tst_runtime
+pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ tst_runtime
+filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ tst_runtime
+circle filled in the pen colour @ drawingsurface.cpp @ QBrush(m_fillColor) @ s/m_fillColor/m_foreColor/ @ tst_runtime
+14 significant digits @ numberformat.cpp @ 'g', 15 @ s/15/14/ @ tst_runtime
+extent width from the height @ userscale.cpp @ clientWidthTwips / width @ s/clientWidthTwips \/ width/clientWidthTwips \/ height/ @ tst_runtime
+user y from the x unit @ userscale.cpp @ Twips::perPixel / m_unitY); @ s/m_unitY/m_unitX/ @ tst_runtime
+ticks inside a message box @ formtimer.cpp @ if (HandlerGuard::active()) @ s/if (/if (false \&\& / @ tst_runtime
+timer runs on after unload @ formtimer.cpp @ setEnabled(false); }); @ s/false/true/ @ tst_runtime
+window at the top-left corner @ form.cpp @ frame.moveCenter( @ s/moveCenter(screen->availableGeometry().center())/moveTopLeft(screen->availableGeometry().topLeft())/ @ tst_runtime
+re-centred at every show @ form.cpp @ if (!m_centred) { @ s/!m_centred/true/ @ tst_runtime
+scroll bar changes while dragged @ controls.cpp @ setTracking(false); @ s/false/true/ @ tst_runtime
+check box clicks without a change @ controls.cpp @ if (checked == isChecked()) @ s/checked == isChecked()/false/ @ tst_runtime
+button name not following its label @ controls.cpp @ &Label::captionChanged, this, takeCaption @ s/connect(/if (false) connect(/ @ tst_runtime
+captions under buttons one space apart @ controls.cpp @ return captions ? 2 * space : space; @ s/2 \* space/space/ @ tst_runtime
+letters hardly tightened @ controls.cpp @ maximumTightening = 1.0 / 20; @ s/20/200/ @ tst_runtime
+last segment of the eigenmodes not computed @ stringmodesmodel.cpp @ i <= segments; ++i) @ s/<=/</ @ string_modes_window_test
+free end leaves a ghost @ vibreurimage.cpp @ y.yAffiche[bout] = y.yNouveau[bout]; @ s/y.yAffiche\[bout\] = y.yNouveau\[bout\];/(void)0;/ @ driven_string_window_test
+clamp hidden at a fixed end @ vibreurpanneau.cpp @ Shape4->setVisible(true); @ s/true/false/ @ driven_string_window_test
+reset keeps the traces @ vibreurcommandes.cpp @ traces->setValue(0); @ s/0/1/ @ driven_string_window_test
+timed run never disarmed @ reflectionmodel.cpp @ m_state.tFin = 0; @ s/= 0;/= m_state.tFin;/ @ reflection_window_test
+home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ tst_accueil
 EOF
 )
 

@@ -176,19 +176,32 @@ void DrivenStringModel::depassement(int dernierEfface)
     m_view.afficheDepassement();
     m_state.vibreurActif = false;
     m_state.impulsionActive = false;
-    effaceNiveaux(dernierEfface);
-    m_view.effaceImage();
-    m_shared.temps = 0.0;
-    m_view.corde(m_shared.temps);
+    remetAuRepos(dernierEfface);
 }
 
-void DrivenStringModel::effaceNiveaux(int dernier)
+void DrivenStringModel::remetAuRepos(int dernier)
 {
     for (int i = 0; i <= dernier; ++i) {
         m_state.yNouveau[i] = 0.0;
         m_state.yActuel[i] = 0.0;
         m_state.yAncien[i] = 0.0;
     }
+    m_view.effaceImage();
+    m_shared.temps = 0.0;
+    m_view.corde(m_shared.temps);
+}
+
+void DrivenStringModel::charge()
+{
+    m_state.parametresModifies = true;
+    ActualiseConstantes();
+    remetAuRepos(dernierPointZone);
+}
+
+void DrivenStringModel::reinitialise()
+{
+    m_state.vibreurActif = false;
+    remetAuRepos(dernierPointZone);
 }
 
 void DrivenStringModel::demarreVibreur()

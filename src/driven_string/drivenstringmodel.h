@@ -35,11 +35,17 @@ public:
     static double sech(double x);
 
     // Run-control operations on the state.
+    // At the window's load: the constants from the panel, the string at rest
+    // and drawn at temps 0; the excitation flags keep their values.
+    void charge();
+    // "Réinitialiser": the vibrator off, the string at rest and drawn at temps 0.
+    void reinitialise();
     void demarreVibreur(); // start the sinusoidal excitation (phase 0)
     void arreteVibreur(); // stop it at the next upward zero crossing of point 0
     void lanceImpulsion(); // start a solitary pulse (temps back to 0)
-    // Points 0 to `dernier` of yNouveau, yActuel and yAncien back to rest.
-    void effaceNiveaux(int dernier);
+    // A setting changed on the panel: a running vibrator takes it at its next
+    // upward zero crossing.
+    void signaleModification() { m_state.parametresModifies = true; }
 
     // Overflow limit of the displacements, mm: the half-height of the picture.
     static constexpr double limite = 100.0;
@@ -53,6 +59,9 @@ public:
 private:
     void zoneAbsorbante();
     void depassement(int dernierEfface);
+    // Points 0 to `dernier` of the three time levels back to rest, the
+    // picture cleared, temps 0, the string drawn.
+    void remetAuRepos(int dernier);
     double pasX();
     double pasT();
 

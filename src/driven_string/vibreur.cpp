@@ -8,7 +8,6 @@
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
     : Form(parent, applicationTitle(), 12000, 8520, Look::formBackground())
-    , m_shared(shared)
     , m_state(state)
     , m_model(shared, state, *this, *this)
 {
@@ -24,12 +23,7 @@ Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &st
 // the excitation flags keep the values they had when the window last closed.
 void Vibreur::Form_Load()
 {
-    m_state.parametresModifies = true;
-    m_model.ActualiseConstantes();
-    m_model.effaceNiveaux(DrivenStringState::dernierPoint);
-    Picture1->Cls();
-    m_shared.temps = 0.0;
-    corde(m_shared.temps);
+    m_model.charge();
 }
 
 void Vibreur::marquePas(TextBox *box)

@@ -30,8 +30,6 @@ private:
 
     void Form_Load();
 
-    // The model's procedures (see DrivenStringModel).
-    void ActualiseConstantes() { m_model.ActualiseConstantes(); }
     void Ondule() { m_model.Ondule(); }
 
     // Display: the string from yNouveau over the grid, and the vibrator marker.
@@ -116,7 +114,7 @@ private:
     void afficheDepassement() override;
     void effaceImage() override;
 
-    SharedVariables &m_shared;
-    DrivenStringState &m_state;
+    DrivenStringState &m_state; // `corde` draws yNouveau and keeps what it shows in yAffiche
+
     DrivenStringModel m_model;
 };

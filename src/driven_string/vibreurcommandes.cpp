@@ -141,12 +141,9 @@ void Vibreur::Command4_Click()
 {
     Command1->setEnabled(true);
     Command5->setEnabled(true);
-    m_state.vibreurActif = false;
-    m_model.effaceNiveaux(DrivenStringState::dernierPoint);
-    Picture1->Cls();
-    m_shared.temps = 0.0;
+    // Off before the redraw, so that the string at rest leaves no trace.
     traces->setValue(0);
-    corde(m_shared.temps);
+    m_model.reinitialise();
     Command3->setVisible(false);
     Command1->setVisible(true);
 }

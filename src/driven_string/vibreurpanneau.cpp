@@ -107,26 +107,26 @@ void Vibreur::connectePanneau()
 
 void Vibreur::Amp_Change()
 {
-    m_state.parametresModifies = true;
+    m_model.signaleModification();
     Label18->setCaption(QStringLiteral("A =") + Str(Amp->Value()) + QStringLiteral("mm"));
 }
 
 void Vibreur::Frequence_Change()
 {
-    m_state.parametresModifies = true;
+    m_model.signaleModification();
     Label5->setCaption(QStringLiteral("f=") + Str(Frequence->Value() / 10.0)
                        + QStringLiteral("Hz"));
 }
 
 void Vibreur::HScroll1_Change()
 {
-    m_state.parametresModifies = true;
+    m_model.signaleModification();
     Label24->setCaption(Str(HScroll1->Value() / 10.0) + QStringLiteral("/s"));
 }
 
 void Vibreur::célérité_Change()
 {
-    m_state.parametresModifies = true;
+    m_model.signaleModification();
     // f1 = c / 2: the fundamental of a 1 m string held at both ends.
     Label2->setCaption(QStringLiteral("f1=") + Str(célérité->Value() / 20.0)
                        + QStringLiteral("Hz"));
@@ -136,7 +136,7 @@ void Vibreur::célérité_Change()
 
 void Vibreur::PasT_Change()
 {
-    m_state.parametresModifies = true;
+    m_model.signaleModification();
     marquePas(PasT);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "reflectioninterfaces.h"
 #include "reflectionstate.h"
 #include "sharedvariables.h"
+
+#include <array>
 
 // Incident and reflected waves on a string 100 mm long held fixed at both
 // ends, and the geometry of the period dial.
@@ -20,8 +23,9 @@
 // pictures and the dial follow them, so the far end x = 100 is a node only
 // to within 2·10⁻⁴.
 //
-// The mode rank k and the speed c are never stored by the model: callers pass
-// the scroll bars' current values each time.
+// The model owns no data: it works on the module-level state and the shared
+// variables and reads the mode rank k and the speed c on the panel through
+// ReflectionPanel each time it needs them.
 class ReflectionModel
 {
 public:
@@ -36,18 +40,35 @@ public:
     static constexpr double rayonGraduation = 0.8; // ticks run from here to the rim (radius 1)
     static constexpr double longueurAiguille = 0.7;
 
-    ReflectionModel(SharedVariables &shared, ReflectionState &state)
+    static constexpr double pasTemps = 0.05; // s of model time from one frame to the next
+
+    ReflectionModel(SharedVariables &shared, ReflectionState &state, const ReflectionPanel &panel)
         : m_shared(shared)
         , m_state(state)
+        , m_panel(panel)
     { }
 
-    // temps ← 0, then c, λ, f and T from the mode rank k (1..10) and the speed
-    // c (1..100 mm/s), in that order. tFin and dt are left alone.
-    void calculeConstantes(int mode, int celerite);
+    // temps ← 0, then c, λ, f and T from the panel's mode rank k and speed c,
+    // in that order. tFin and dt are left alone.
+    void calculeConstantes();
 
     // A new speed keeping the phase f·temps of the frame on display: f and T
     // are recomputed (λ depends on k only) and temps is rescaled by f_old / f.
-    void changeCelerite(int mode, int celerite);
+    void changeCelerite();
+
+    // Time. The window's step dt is set at its load; a step back is a step
+    // with dt negated.
+    double temps() const { return m_shared.temps; }
+    double tempsPrecedent() const { return m_shared.temps - m_shared.dt; }
+    void prendLePasDeTemps() { m_shared.dt = pasTemps; }
+    void inverseLePas() { m_shared.dt = -m_shared.dt; }
+    void avance() { m_shared.temps = m_shared.dt + m_shared.temps; }
+    void remetLeTempsAZero() { m_shared.temps = 0; }
+    // A timed run ends a quarter period from now.
+    void arreteDansUnQuartDePeriode() { m_state.tFin = m_state.periode / 4 + m_shared.temps; }
+    // An armed stop time (tFin ≠ 0) once passed: temps goes back to exactly
+    // tFin, the stop is disarmed, and the run must end.
+    bool finAtteinte();
 
     double OndeIncidente(double x, double t) const;
     double OndeReflechie(double x, double t) const;
@@ -63,13 +84,30 @@ public:
     }
     double yResultante(double x, double t) const { return repos + echelle * OndeResultante(x, t); }
 
+    // The ordinates of the three curves at the abscissas 0 to 100 at time t,
+    // as handed to the picture (single precision).
+    struct Courbes
+    {
+        std::array<float, longueurCorde + 1> incidente;
+        std::array<float, longueurCorde + 1> reflechie;
+        std::array<float, longueurCorde + 1> resultante;
+    };
+    Courbes courbes(double t) const;
+
     // Dial angles in radians, clockwise on screen from three o'clock (y grows
     // downward). A tick every 10 degrees; the hand turns once per period from
     // twelve o'clock at t = 0 and is not reduced modulo a turn.
     static double angleGraduation(int degres) { return degres * pi / 180; }
     double angleAiguille(double t) const { return t * deuxPi / m_state.periode - pi / 2; }
+    // The same angles kept in angleCadran, the dial's drawing angle.
+    double prendAngleGraduation(int degres)
+    {
+        return m_state.angleCadran = angleGraduation(degres);
+    }
+    double prendAngleAiguille(double t) { return m_state.angleCadran = angleAiguille(t); }
 
 private:
     SharedVariables &m_shared;
     ReflectionState &m_state;
+    const ReflectionPanel &m_panel;
 };

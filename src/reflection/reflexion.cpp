@@ -43,9 +43,7 @@ UserScale echelle(const DrawingSurface *surface, double largeur, double hauteur)
 Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state)
     : Form(parent, QStringLiteral("Superposition d'une onde incidente et d'une onde rfléchie"),
            12000, 9000, Look::formBackground())
-    , m_shared(shared)
-    , m_state(state)
-    , m_model(shared, state)
+    , m_model(shared, state, *this)
 {
     construitDecor();
     construitControles();
@@ -149,7 +147,17 @@ void Reflexion::Form_Load()
     Timer1->setEnabled(false);
     DessineCadran();
     CalculeConstantes();
-    m_shared.dt = 0.05;
+    m_model.prendLePasDeTemps();
+}
+
+int Reflexion::modeValue() const
+{
+    return Mode->Value();
+}
+
+int Reflexion::celeriteValue() const
+{
+    return celerite->Value();
 }
 
 void Reflexion::Mode_Change()
@@ -160,7 +168,7 @@ void Reflexion::Mode_Change()
 
 void Reflexion::celerite_Change()
 {
-    m_model.changeCelerite(Mode->Value(), celerite->Value());
+    m_model.changeCelerite();
     Label6->setCaption(Str(celerite->Value() / 10.0) + QStringLiteral(" cm/s"));
     EffaceDessins();
     DessineImage();
@@ -185,7 +193,7 @@ void Reflexion::pause_Click()
 void Reflexion::pas_Click()
 {
     pause_Click();
-    m_shared.temps = m_shared.dt + m_shared.temps;
+    m_model.avance();
     DessineImage();
 }
 
@@ -194,20 +202,20 @@ void Reflexion::Command2_Click()
     // One step with dt negated: the frame erased is the one on display, the
     // one drawn is 0.05 s earlier.
     pause_Click();
-    m_shared.dt = -m_shared.dt;
+    m_model.inverseLePas();
     pas_Click();
-    m_shared.dt = -m_shared.dt;
+    m_model.inverseLePas();
 }
 
 void Reflexion::Command1_Click()
 {
-    m_state.tFin = m_state.periode / 4 + m_shared.temps;
+    m_model.arreteDansUnQuartDePeriode();
     Timer1->setEnabled(true);
 }
 
 void Reflexion::Command4_Click()
 {
-    m_shared.temps = 0;
+    m_model.remetLeTempsAZero();
     Timer1->setEnabled(false);
     EffaceDessins();
     DessineImage();
@@ -221,22 +229,20 @@ void Reflexion::Command3_Click()
 
 void Reflexion::Timer1_Timer()
 {
-    m_shared.temps = m_shared.dt + m_shared.temps;
+    m_model.avance();
     DessineImage();
-    // An armed stop time (0 means none) ends the run, whichever button
-    // started it, on the frame exactly at tFin.
-    if (m_state.tFin != 0 && m_shared.temps >= m_state.tFin) {
-        m_shared.temps = m_state.tFin;
+    // An armed stop time ends the run, whichever button started it, on the
+    // frame exactly at tFin.
+    if (m_model.finAtteinte()) {
         EffaceDessins();
         DessineImage();
-        m_state.tFin = 0;
         Timer1->setEnabled(false);
     }
 }
 
 void Reflexion::CalculeConstantes()
 {
-    m_model.calculeConstantes(Mode->Value(), celerite->Value());
+    m_model.calculeConstantes();
     EffaceDessins();
     DessineImage();
 }
@@ -248,25 +254,14 @@ void Reflexion::DessineImage()
     // clear comes out pixel for pixel like the same frame reached by a step
     // (the white strokes nick the new curves where they cross them).
     const Courbes anciennes
-        = m_courbesAffichees ? *m_courbesAffichees : calculeCourbes(m_shared.temps - m_shared.dt);
-    const Courbes nouvelles = calculeCourbes(m_shared.temps);
+        = m_courbesAffichees ? *m_courbesAffichees : m_model.courbes(m_model.tempsPrecedent());
+    const Courbes nouvelles = m_model.courbes(m_model.temps());
     for (int i = 1; i <= ReflectionModel::longueurCorde; ++i) {
         traceSegments(anciennes, i, blanc, blanc, blanc);
         traceSegments(nouvelles, i, couleurIncidente, couleurReflechie, couleurResultante);
     }
     m_courbesAffichees = nouvelles;
     DessineAiguille();
-}
-
-Reflexion::Courbes Reflexion::calculeCourbes(double t) const
-{
-    Courbes courbes;
-    for (int x = 0; x <= ReflectionModel::longueurCorde; ++x) {
-        courbes.incidente[x] = float(m_model.yIncidente(x, t));
-        courbes.reflechie[x] = float(m_model.yReflechie(x, t));
-        courbes.resultante[x] = float(m_model.yResultante(x, t));
-    }
-    return courbes;
 }
 
 void Reflexion::traceSegments(const Courbes &courbes, int i, const QColor &incidente,
@@ -298,9 +293,8 @@ void Reflexion::DessineCadran()
     pendule->Circle(1, 1, 1);
     pendule->setDrawWidth(1);
     for (int a = 0; a <= 350; a += 10) {
-        m_state.angleCadran = ReflectionModel::angleGraduation(a);
-        pendule->Line(1, 1, float(1 + std::cos(m_state.angleCadran)),
-                      float(1 + std::sin(m_state.angleCadran)), noir);
+        const double angle = m_model.prendAngleGraduation(a);
+        pendule->Line(1, 1, float(1 + std::cos(angle)), float(1 + std::sin(angle)), noir);
     }
     pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), blanc);
     // Width of the hand from now on.
@@ -310,17 +304,16 @@ void Reflexion::DessineCadran()
 void Reflexion::DessineAiguille()
 {
     // As for the curves: after a clear, the hand at temps − dt, white on white.
-    m_state.angleCadran
-        = m_angleAffiche ? *m_angleAffiche : m_model.angleAiguille(m_shared.temps - m_shared.dt);
-    traceAiguille(blanc);
-    m_state.angleCadran = m_model.angleAiguille(m_shared.temps);
-    traceAiguille(couleurAiguille);
-    m_angleAffiche = m_state.angleCadran;
+    traceAiguille(m_angleAffiche ? *m_angleAffiche
+                                 : m_model.prendAngleAiguille(m_model.tempsPrecedent()),
+                  blanc);
+    m_angleAffiche = m_model.prendAngleAiguille(m_model.temps());
+    traceAiguille(*m_angleAffiche, couleurAiguille);
 }
 
-void Reflexion::traceAiguille(const QColor &couleur)
+void Reflexion::traceAiguille(double angle, const QColor &couleur)
 {
     const double longueur = ReflectionModel::longueurAiguille;
-    pendule->Line(1, 1, float(1 + longueur * std::cos(m_state.angleCadran)),
-                  float(1 + longueur * std::sin(m_state.angleCadran)), couleur);
+    pendule->Line(1, 1, float(1 + longueur * std::cos(angle)),
+                  float(1 + longueur * std::sin(angle)), couleur);
 }

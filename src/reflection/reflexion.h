@@ -30,7 +30,7 @@ class ScrollBar;
 // Four run states come from the timer, the button shown in the go/pause place
 // and tFin: stopped (timer off, go), animating (on, pause), timed run (on, go)
 // and frozen (off, pause).
-class Reflexion : public Form
+class Reflexion : public Form, private ReflectionPanel
 {
     Q_OBJECT
 
@@ -79,28 +79,22 @@ private:
     void DessineCadran();
     void DessineAiguille();
 
-    // The ordinates of the three curves at the abscissas 0 to 100, as handed
-    // to the picture (single precision).
-    struct Courbes
-    {
-        std::array<float, ReflectionModel::longueurCorde + 1> incidente;
-        std::array<float, ReflectionModel::longueurCorde + 1> reflechie;
-        std::array<float, ReflectionModel::longueurCorde + 1> resultante;
-    };
+    using Courbes = ReflectionModel::Courbes;
 
     void construitDecor();
     void construitControles();
     void connecteControles();
-    Courbes calculeCourbes(double t) const;
     // Segment i of the three curves, incident and reflected at width 1, then
     // the sum at width 2 over them.
     void traceSegments(const Courbes &courbes, int i, const QColor &incidente,
                        const QColor &reflechie, const QColor &resultante);
-    // The hand at angle angleCadran.
-    void traceAiguille(const QColor &couleur);
+    // The hand at that angle.
+    void traceAiguille(double angle, const QColor &couleur);
 
-    SharedVariables &m_shared;
-    ReflectionState &m_state;
+    // ReflectionPanel
+    int modeValue() const override;
+    int celeriteValue() const override;
+
     ReflectionModel m_model;
     // What the two pictures show now: nothing right after EffaceDessins.
     std::optional<Courbes> m_courbesAffichees;

@@ -11,8 +11,7 @@
 ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state)
     : Form(parent, QStringLiteral("Simulation d'une corde vibrante"), 12000, 9000,
            Look::formBackground())
-    , m_shared(shared)
-    , m_state(state)
+    , m_model(shared, state, *this)
 {
     creeFond();
     creeDispositif();
@@ -34,41 +33,41 @@ void ModesCorde::connecte()
     connect(Timer1, &FormTimer::Timer, this, &ModesCorde::Timer1_Timer);
 }
 
-EigenModes::Amplitudes ModesCorde::lisHarmoniques() const
+int ModesCorde::longueurValue() const
 {
-    // Read once per frame: nothing can move a scroll bar while a frame is drawn.
-    EigenModes::Amplitudes h {};
-    for (int n = 1; n <= EigenModes::nombreHarmoniques; ++n)
-        h[n] = Harmonique(n)->Value();
-    return h;
+    return Longueur->Value();
+}
+
+int ModesCorde::masseValue() const
+{
+    return Masse->Value();
+}
+
+int ModesCorde::harmoniqueValue(int n) const
+{
+    return Harmonique(n)->Value();
 }
 
 void ModesCorde::LanceSimulation()
 {
-    EigenModes::ConstantesModales(Longueur->Value(), Masse->Value(), m_state, m_shared);
+    m_model.ConstantesModales();
     Timer1->setEnabled(true);
 }
 
 void ModesCorde::corde(const double &t)
 {
-    // sin(w_n t) is the same for every point: computed once for the frame.
-    const EigenModes::FacteursTemps facteurs
-        = EigenModes::FacteursDuTemps(lisHarmoniques(), m_state, t);
+    const StringModesState::Ordonnees ancienne = m_model.nouvelleImage(t);
+    const StringModesState::Ordonnees &nouvelle = m_model.ordonnee();
     const QColor blanc = RGB(255, 255, 255);
     const QColor rouge = Look::red();
-    std::array<double, StringModesState::nbPoints> ancienneOrdonnee {};
-    auto &ordonnee = m_state.ordonnee;
     rendLaCordeAuxImages();
-    const int segments = EigenModes::NombreSegments(m_state);
+    Picture1->setDrawWidth(2);
+    const int segments = m_model.NombreSegments();
     for (int i = 1; i <= segments; ++i) {
-        ancienneOrdonnee[i] = ordonnee[i];
-        const double abscisse = EigenModes::pasX * i;
-        ordonnee[i] = EigenModes::Deplacement(facteurs, m_shared, abscisse);
-        Picture1->setDrawWidth(2);
+        const double x = StringModesModel::pasX * i;
         // The previous frame's segment painted out, then the new one drawn.
-        Picture1->Line(abscisse - 10, ancienneOrdonnee[i - 1], abscisse, ancienneOrdonnee[i],
-                       blanc);
-        Picture1->Line(abscisse - 10, ordonnee[i - 1], abscisse, ordonnee[i], rouge);
+        Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], blanc);
+        Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], rouge);
     }
 }
 
@@ -105,9 +104,8 @@ void ModesCorde::Command2_Click()
 {
     if (Timer1->Enabled())
         Arret_Click();
-    EigenModes::ConstantesModales(Longueur->Value(), Masse->Value(), m_state, m_shared);
-    m_shared.temps = m_shared.temps + 10;
-    corde(m_shared.temps);
+    m_model.ConstantesModales();
+    corde(m_model.avance(StringModesModel::pasTemps));
 }
 
 void ModesCorde::Command3_Click()
@@ -127,7 +125,7 @@ void ModesCorde::Longueur_Change()
     } else {
         // Back 5 ms, then a whole next image: one frame at the new length,
         // a net advance of 5 ms.
-        m_shared.temps = m_shared.temps - 5;
+        m_model.avance(-StringModesModel::pasTemps / 2);
         Command2_Click();
     }
 }
@@ -141,6 +139,5 @@ void ModesCorde::Masse_Change()
 
 void ModesCorde::Timer1_Timer()
 {
-    m_shared.temps = m_shared.temps + 10;
-    corde(m_shared.temps);
+    corde(m_model.avance(StringModesModel::pasTemps));
 }

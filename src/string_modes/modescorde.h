@@ -1,9 +1,7 @@
 #pragma once
 
-#include "eigenmodes.h"
 #include "form.h"
-#include "sharedvariables.h"
-#include "stringmodesstate.h"
+#include "stringmodesmodel.h"
 
 #include <array>
 
@@ -25,7 +23,7 @@ class ShapeControl;
 // y in display units from -1 (top) to +1 (bottom), so a positive
 // displacement is drawn below the rest line. The model time `temps` is in ms
 // and shared with the other windows; this window never resets it.
-class ModesCorde : public Form
+class ModesCorde : public Form, private StringModesPanel
 {
     Q_OBJECT
 
@@ -86,10 +84,13 @@ private:
     void creeHarmoniques();
     void creeAnimation();
     void connecte();
-    EigenModes::Amplitudes lisHarmoniques() const;
 
-    SharedVariables &m_shared;
-    StringModesState &m_state;
-    std::array<ScrollBar *, EigenModes::nombreHarmoniques> m_harmonique {};
+    // StringModesPanel
+    int longueurValue() const override;
+    int masseValue() const override;
+    int harmoniqueValue(int n) const override;
+
+    StringModesModel m_model;
+    std::array<ScrollBar *, StringModesModel::nombreHarmoniques> m_harmonique {};
     std::array<ShapeControl *, 2> m_shape3 {};
 };

@@ -74,7 +74,7 @@ void ModesCorde::creeHarmoniques()
 {
     auto *Frame1 = new Frame(this, 240, 4200, 2535, 4335, QStringLiteral("Harmoniques"),
                              stylePanneau(Fonts::Bold | Fonts::Underline));
-    for (int k = 1; k <= EigenModes::nombreHarmoniques; ++k) {
+    for (int k = 1; k <= StringModesModel::nombreHarmoniques; ++k) {
         const int top = 720 + 360 * (k - 1);
         m_harmonique[k - 1]
             = new ScrollBar(Frame1, 480, top, 1695, 255, 0, 10, k == 1 ? 10 : 0, 1, 1);

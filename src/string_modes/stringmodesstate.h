@@ -7,6 +7,8 @@
 struct StringModesState
 {
     static constexpr int nbPoints = 101; // at most 100 segments of 10 mm, point 0 included
+    static constexpr int nombreHarmoniques = 10;
+    using Ordonnees = std::array<double, nbPoints>;
 
     double longueurCorde = 0.0; // mm, vibrating length L from the fixed end to the bridge
     double masseSolide = 0.0; // kg, mass m of the solid hanging over the pulley
@@ -15,5 +17,5 @@ struct StringModesState
     std::array<double, 21> pulsation {};
     // Display units, displacement of string point i (x = 10 i mm) as last
     // drawn; index 0, the fixed end, is never written.
-    std::array<double, nbPoints> ordonnee {};
+    Ordonnees ordonnee {};
 };

@@ -7,61 +7,44 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <QTextStream>
 
 #include <cstdio>
 
-namespace {
-
-int fail(const char *message)
-{
-    std::fprintf(stderr, "screenprobe: %s\n", message);
-    return 2;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
+    const auto fail = [](const char *message) {
+        std::fprintf(stderr, "screenprobe: %s\n", message);
+        return 2;
+    };
+    const auto arg = [&](int i) { return QString::fromLocal8Bit(argv[i]); };
     if (argc < 3)
         return fail("usage: shot FILE | pixel FILE X Y | count FILE X Y W H #rrggbb");
-    const QString command = QString::fromLocal8Bit(argv[1]);
-    const QString file = QString::fromLocal8Bit(argv[2]);
-    QTextStream out(stdout);
-
-    if (command == QLatin1String("shot")) {
+    if (arg(1) == QLatin1String("shot")) {
         QGuiApplication app(argc, argv);
         QScreen *screen = QGuiApplication::primaryScreen();
         if (!screen)
             return fail("no screen");
-        return screen->grabWindow(0).save(file, "PNG") ? 0 : fail("cannot save the shot");
+        return screen->grabWindow(0).save(arg(2), "PNG") ? 0 : fail("cannot save the shot");
     }
-
-    const QImage image(file);
+    const QImage image(arg(2));
     if (image.isNull())
         return fail("cannot read the shot");
-    if (command == QLatin1String("pixel") && argc == 5) {
-        const int x = QString::fromLocal8Bit(argv[3]).toInt();
-        const int y = QString::fromLocal8Bit(argv[4]).toInt();
-        if (!image.valid(x, y))
+    if (arg(1) == QLatin1String("pixel") && argc == 5) {
+        const QPoint at(arg(3).toInt(), arg(4).toInt());
+        if (!image.valid(at))
             return fail("pixel outside the shot");
-        out << image.pixelColor(x, y).name() << '\n';
+        std::printf("%s\n", qPrintable(image.pixelColor(at).name()));
         return 0;
     }
-    if (command == QLatin1String("count") && argc == 8) {
-        const int x0 = QString::fromLocal8Bit(argv[3]).toInt();
-        const int y0 = QString::fromLocal8Bit(argv[4]).toInt();
-        const int w = QString::fromLocal8Bit(argv[5]).toInt();
-        const int h = QString::fromLocal8Bit(argv[6]).toInt();
-        const QColor wanted(QString::fromLocal8Bit(argv[7]));
+    if (arg(1) == QLatin1String("count") && argc == 8) {
+        const QRect box(arg(3).toInt(), arg(4).toInt(), arg(5).toInt(), arg(6).toInt());
+        const QRgb wanted = QColor(arg(7)).rgb();
         int count = 0;
-        for (int y = y0; y < y0 + h; ++y) {
-            for (int x = x0; x < x0 + w; ++x) {
-                if (image.valid(x, y) && image.pixelColor(x, y).rgb() == wanted.rgb())
-                    ++count;
-            }
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x)
+                count += image.valid(x, y) && image.pixel(x, y) == wanted;
         }
-        out << count << '\n';
+        std::printf("%d\n", count);
         return 0;
     }
     return fail("unknown command");

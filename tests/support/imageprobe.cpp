@@ -48,14 +48,9 @@ QRect deviceBox(const DrawingSurface &surface, float x1, float y1, float x2, flo
 
 } // namespace
 
-int count(const QImage &image, const QColor &color)
+Pixels matching(const QImage &image, const QColor &color)
 {
-    return matching(image, is(color)).count;
-}
-
-QRect bounds(const QImage &image, const QColor &color)
-{
-    return matching(image, is(color)).bounds;
+    return matching(image, is(color));
 }
 
 int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
@@ -136,10 +131,7 @@ QStringList captionFaults(QWidget &window)
     for (Label *label : labels) {
         inks << ink(*label);
         if (label->font().pixelSize() != label->styleFont().pixelSize())
-            faults << QStringLiteral("\"%1\" at %2 px instead of %3")
-                          .arg(label->Caption())
-                          .arg(label->font().pixelSize())
-                          .arg(label->styleFont().pixelSize());
+            faults << label->Caption() + " shrunk to " + QString::number(label->font().pixelSize());
     }
     for (qsizetype i = 0; i < labels.size(); ++i) {
         for (qsizetype j = i + 1; j < labels.size(); ++j) {
@@ -152,9 +144,8 @@ QStringList captionFaults(QWidget &window)
             const bool captions = (labels[i]->alignment() & Qt::AlignHCenter)
                 && (labels[j]->alignment() & Qt::AlignHCenter);
             if (apart < (captions ? 2 : 1) * wordSpace)
-                faults << QStringLiteral("\"%1\" and \"%2\" %3 px apart")
-                              .arg(labels[i]->Caption(), labels[j]->Caption())
-                              .arg(apart);
+                faults << labels[i]->Caption() + " and " + labels[j]->Caption() + " "
+                        + QString::number(apart) + " px apart";
         }
     }
     const QImage shown = window.grab().toImage();
@@ -167,7 +158,7 @@ QStringList captionFaults(QWidget &window)
                   return qAlpha(pixel) == 0 && shown.valid(at) && shown.pixel(at) == fill;
               }).count;
         if (outside > 0)
-            faults << QStringLiteral("%1 pixels of the shape at (%2, %3) outside it")
+            faults << QStringLiteral("%1 pixels outside the shape at %2, %3")
                           .arg(outside)
                           .arg(shape->x())
                           .arg(shape->y());

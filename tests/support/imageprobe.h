@@ -19,28 +19,22 @@ struct Pixels
     int count = 0;
     QRect bounds; // the smallest rectangle holding them (empty if none)
 };
-// The pixels of `image` inside `area` (all of it if `area` is null) that
-// `wanted` accepts; every probe below walks the image through it.
+// The pixels of `image` inside `area` (all of it if null) that `wanted` accepts.
 Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
                 const QRect &area = QRect());
 
-// Pixels of `image` with exactly that colour.
-int count(const QImage &image, const QColor &color);
-
-// The smallest rectangle holding every pixel of that colour (empty if none).
-QRect bounds(const QImage &image, const QColor &color);
+// The pixels of `image` with exactly that colour.
+Pixels matching(const QImage &image, const QColor &color);
 
 // Pixels of that colour on `surface` inside the user-coordinate box between
 // (x1, y1) and (x2, y2).
 int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
             const QColor &color);
 
-// Pixels of that colour on `image` that `reference` does not have there:
-// what a redraw left behind compared with the same frame drawn afresh.
+// Pixels of that colour on `image` that `reference` does not have there.
 int extra(const QImage &image, const QImage &reference, const QColor &color);
 
-// True when some pixel of that colour lies within `radius` pixels of the
-// user point (x, y).
+// Whether a pixel of that colour lies within `radius` pixels of the user point (x, y).
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius = 1);
 
 // Where a part of the scroll bar stands (arrows, thumb, trough on either side).

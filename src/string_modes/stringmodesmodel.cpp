@@ -1,0 +1,57 @@
+#include "stringmodesmodel.h"
+
+#include <algorithm>
+#include <cmath>
+
+double StringModesModel::Celerite(double masseSolide, double masseLineique)
+{
+    return std::sqrt(masseSolide * g / masseLineique);
+}
+
+void StringModesModel::ConstantesModales()
+{
+    m_state.longueurCorde = 10 * m_panel.longueurValue();
+    m_state.masseLineique = 1.0;
+    m_state.masseSolide = m_panel.masseValue() / 1000.0;
+    for (int n = 1; n <= nombreHarmoniques; ++n) {
+        // The same speed for every harmonic: the tension is the solid's weight.
+        const double c = Celerite(m_state.masseSolide, m_state.masseLineique);
+        m_state.pulsation[n] = (n * (pi / m_state.longueurCorde)) * c;
+        m_shared.longueurOnde[n] = (2 * m_state.longueurCorde) / n;
+    }
+}
+
+int StringModesModel::NombreSegments() const
+{
+    const int n = static_cast<int>(m_state.longueurCorde / pasX);
+    return std::clamp(n, 0, StringModesState::nbPoints - 1);
+}
+
+StringModesModel::FacteursTemps StringModesModel::FacteursDuTemps(double t) const
+{
+    FacteursTemps facteurs {};
+    for (int n = 1; n <= nombreHarmoniques; ++n) {
+        const double h = m_panel.harmoniqueValue(n);
+        facteurs[n] = ((h / 10) * 0.5) * std::sin(m_state.pulsation[n] * t);
+    }
+    return facteurs;
+}
+
+double StringModesModel::Deplacement(const FacteursTemps &facteurs, double abscisse) const
+{
+    double y = 0.0;
+    for (int n = 1; n <= nombreHarmoniques; ++n)
+        y = y + facteurs[n] * std::sin((deuxPi * abscisse) / m_shared.longueurOnde[n]);
+    return y;
+}
+
+StringModesState::Ordonnees StringModesModel::nouvelleImage(double t)
+{
+    // sin(w_n t) is the same for every point: computed once for the frame.
+    const FacteursTemps facteurs = FacteursDuTemps(t);
+    const StringModesState::Ordonnees affichee = m_state.ordonnee;
+    const int segments = NombreSegments();
+    for (int i = 1; i <= segments; ++i)
+        m_state.ordonnee[i] = Deplacement(facteurs, pasX * i);
+    return affichee;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "sharedvariables.h"
+#include "stringmodesinterfaces.h"
+#include "stringmodesstate.h"
+
+#include <array>
+
+// A string of length L (mm) between a fixed point and a bridge, stretched by
+// the weight of a solid of mass m (kg), vibrating as the sum of its first ten
+// harmonics:
+//
+//   y(x, t) = sum over n = 1..10 of 0.05 H_n sin(w_n t) sin(2 pi x / lambda_n)
+//
+// with c = sqrt(m g / mu) in m/s (= mm/ms), w_n = n pi c / L in rad/ms and
+// lambda_n = 2 L / n in mm; t is in ms, x in mm, y in display units (the
+// drawing spans y = -1 to +1). H_n is the position 0 to 10 of the harmonic's
+// scroll bar. pi and 2 pi are taken as 3.1416 and 6.2832, and g as 9.81.
+//
+// The model owns no data: it works on the module-level state and the shared
+// variables and reads the panel through StringModesPanel.
+class StringModesModel
+{
+public:
+    static constexpr double g = 9.81; // m/s^2
+    static constexpr double pi = 3.1416;
+    static constexpr double deuxPi = 6.2832;
+    static constexpr int nombreHarmoniques = StringModesState::nombreHarmoniques;
+    static constexpr double pasX = 10.0; // mm between two points of the string
+    static constexpr double pasTemps = 10.0; // ms of model time from one frame to the next
+
+    StringModesModel(SharedVariables &shared, StringModesState &state,
+                     const StringModesPanel &panel)
+        : m_shared(shared)
+        , m_state(state)
+        , m_panel(panel)
+    { }
+
+    // Wave speed in m/s on a string of linear density masseLineique (kg/m)
+    // stretched by the weight of masseSolide (kg).
+    static double Celerite(double masseSolide, double masseLineique);
+
+    // The modal constants from the panel's length (cm) and mass (g):
+    // longueurCorde = 10 x length (mm), masseLineique = 1, masseSolide =
+    // mass / 1000 (kg), then pulsation(n) and longueurOnde(n) for n = 1 to 10.
+    void ConstantesModales();
+
+    // Number of 10 mm segments of the string: N = L / 10, kept within the 100
+    // points that the arrays hold.
+    int NombreSegments() const;
+
+    // The time factor of each harmonic in one frame at time t (ms), at index n:
+    // ((H_n / 10) x 0.5) x sin(w_n t), multiplied in that order, H_n read on
+    // the panel. It does not depend on the point, so a frame computes it once.
+    using FacteursTemps = std::array<double, nombreHarmoniques + 1>;
+    FacteursTemps FacteursDuTemps(double t) const;
+
+    // Displacement of the point at abscisse (mm): the terms added for n = 1 to
+    // 10, each the time factor times sin((6.2832 x abscisse) / lambda_n).
+    double Deplacement(const FacteursTemps &facteurs, double abscisse) const;
+
+    // The frame at t (ms): ordonnee of points 1 to N become the displacements
+    // at t. Returns the ordinates as they were, the frame on display.
+    StringModesState::Ordonnees nouvelleImage(double t);
+    const StringModesState::Ordonnees &ordonnee() const { return m_state.ordonnee; }
+
+    // Moves the shared time by ms (negative: back); returns the new time.
+    double avance(double ms) { return m_shared.temps = m_shared.temps + ms; }
+
+private:
+    SharedVariables &m_shared;
+    StringModesState &m_state;
+    const StringModesPanel &m_panel;
+};

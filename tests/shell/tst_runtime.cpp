@@ -1,0 +1,346 @@
+// The runtime every window goes through: numbers as text and back, twips and
+// user scales, the line rasteriser and the retained drawing surface, the
+// controls' own rules, and windows with their animation timers.
+#include "application.h"
+#include "colors.h"
+#include "controls.h"
+#include "drawingsurface.h"
+#include "fonts.h"
+#include "form.h"
+#include "formtimer.h"
+#include "imageprobe.h"
+#include "linerasterizer.h"
+#include "messagebox.h"
+#include "numberformat.h"
+#include "numberreader.h"
+#include "shapecontrol.h"
+#include "twips.h"
+#include "userscale.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QtTest>
+
+#include <cmath>
+
+class TestRuntime : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Fit { AsIs, Closer, Narrow }; // how a caption was fitted into its room
+    Q_ENUM(Fit)
+
+private:
+    static LabelStyle plainStyle()
+    {
+        return {Qt::black, Qt::white, Fonts::sans(), Qt::AlignLeft | Qt::AlignTop, false};
+    }
+
+private slots:
+    // A French locale must change nothing: "." is the decimal point.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+    void str_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("minus quarter") << -0.25 << "-.25";
+        QTest::newRow("minus zero") << -0.0 << " 0";
+        QTest::newRow("0.1+0.2 at 15 digits") << 0.1 + 0.2 << " .3";
+        QTest::newRow("one third") << 1.0 / 3.0 << " .333333333333333";
+        QTest::newRow("tiny") << 1e-20 << " 1E-20";
+    }
+
+    void str()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(Str(value), text);
+    }
+
+    void val_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("sign, leading point, exponent") << "-.5e1" << -5.0;
+        QTest::newRow("plus sign, capital exponent, letters") << "+2.5E2s" << 250.0;
+        QTest::newRow("decimal comma ends the number") << "2,5" << 2.0;
+        QTest::newRow("blanks anywhere") << "\t0 .0\n1 " << 0.01;
+        QTest::newRow("huge negative") << "-1e400" << -HUGE_VAL;
+        QTest::newRow("many digits") << QString(400, QLatin1Char('9')) << HUGE_VAL;
+        QTest::newRow("tiny") << "1e-400" << 0.0;
+        QTest::newRow("tiny without exponent")
+            << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
+    }
+
+    void val()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Val(text.toStdString()), value);
+    }
+
+    void twipsAndExtents()
+    {
+        // 7.5 twips, half a pixel, rounds away from zero.
+        QVERIFY(Twips::toPixels(7) == 0 && Twips::toPixels(8) == 1 && Twips::toPixels(-8) == -1);
+        // The reflection's picture: 100 × 50 units over 573 × 405 pixels.
+        const UserScale waves = UserScale::fromExtent(0, 0, 100, 50, 573 * 15, 405 * 15);
+        QVERIFY(std::abs(waves.xToPixels(100) - 573.0f) < 1e-3f);
+        QVERIFY(std::abs(waves.yToPixels(50) - 405.0f) < 1e-3f);
+    }
+
+    void rasterizedLine_data()
+    {
+        QTest::addColumn<QLineF>("line"); // device pixels; pixel i covers [i, i + 1)
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QRect>("covered"); // every pixel of it, and nothing else
+        QTest::newRow("pen 1 on a pixel edge") << QLineF(3, 10, 20, 10) << 1 << QRect(3, 10, 18, 1);
+        QTest::newRow("pen 2 astride the edge") << QLineF(3, 10, 20, 10) << 2 << QRect(2, 9, 19, 2);
+        QTest::newRow("vertical, ends 4e-4 pixel either side of an edge")
+            << QLineF(10.0004, 2, 9.9997, 30) << 1 << QRect(10, 2, 1, 29);
+        QTest::newRow("pen 2 along the right edge, half inside")
+            << QLineF(40, 4, 40, 12) << 2 << QRect(39, 3, 1, 10);
+        // A blown-up value far outside the image, or none at all.
+        QTest::newRow("far below: clipped, not walked")
+            << QLineF(5.5, 0, 5.5, 3e37) << 1 << QRect(5, 0, 1, 32);
+        QTest::newRow("just beside") << QLineF(-1.5, 0, -1, 31) << 1 << QRect();
+        QTest::newRow("NaN") << QLineF(qQNaN(), 0, 1, 1) << 1 << QRect();
+        QTest::newRow("infinite") << QLineF(0, 1, qInf(), 1) << 1 << QRect();
+    }
+
+    void rasterizedLine()
+    {
+        QFETCH(QLineF, line);
+        QFETCH(int, width);
+        QFETCH(QRect, covered);
+        QImage image(40, 32, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        drawAliasedLine(image, line.p1(), line.p2(), width, qRgb(255, 0, 0));
+        const Probe::Pixels red = Probe::matching(image, Qt::red);
+        QVERIFY(red.bounds == covered && red.count == covered.width() * covered.height());
+    }
+
+    void drivenStringPicture()
+    {
+        QWidget window;
+        DrawingSurface surface(&window, 3720, 120, 8175, 6375, Qt::white,
+                               DrawingSurface::Border::Flat);
+        surface.setScale(UserScale(-10, -100, 70.5653, 31.725)); // twips per unit
+        // A wavy polyline in single precision, drawn red, then the same
+        // segments in white, as the animations erase their previous frame.
+        const auto y = [](int i) { return float(60.0 * std::sin(i * 0.37) + 0.3 * i); };
+        const auto polyline = [&](const QColor &color) {
+            for (int i = 1; i <= 100; ++i)
+                surface.Line(float(i - 1), y(i - 1), float(i), y(i), color);
+        };
+        const QImage &image = surface.image();
+        int thinner = 0;
+        for (int width : {1, 2}) {
+            surface.setDrawWidth(width);
+            polyline(Qt::red);
+            QCOMPARE(surface.pixelAt(50, y(50)), QColor(Qt::red));
+            // Aliased: every pixel is the background or the pen; a pen twice as wide.
+            const int red = Probe::matching(image, Qt::red).count;
+            QCOMPARE(red + Probe::matching(image, Qt::white).count, image.width() * image.height());
+            QVERIFY2(red > 1.8 * thinner && red > 400, qPrintable(QString::number(red)));
+            thinner = red;
+            polyline(Qt::white);
+            QVERIFY(surface.isBlank());
+        }
+        // A shape placed in twips reads in user units, and moves in them: to
+        // 107.5 units of 31.725 twips below the top, inside the 1-pixel border.
+        ShapeControl &marker = *ShapeControl::inPicture(&surface, ShapeControl::Kind::Rectangle,
+                                                        150, 3172, 585, 127, Qt::yellow, QColor());
+        QVERIFY(std::abs(marker.Left() + 7.874) < 1e-3 && std::abs(marker.Top()) < 0.02);
+        marker.setTop(7.5);
+        QCOMPARE(marker.y(), 1 + 227);
+    }
+
+    void boxAndCircle()
+    {
+        QWidget window;
+        const QColor lavender = RGB(192, 192, 255);
+        DrawingSurface dial(&window, 360, 5640, 2295, 2295, lavender,
+                            DrawingSurface::Border::Sunken);
+        dial.setScale(UserScale::fromExtent(0, 0, 2, 2, 2235, 2235));
+        // A filled box holds both its corners, and no more.
+        dial.LineBoxFilled(0, 0, 1, 1, RGB(0, 0, 255));
+        QVERIFY(dial.pixelAt(0, 0) == Qt::blue && dial.pixelAt(1, 1) == Qt::blue);
+        QCOMPARE(dial.pixelAt(1.03f, 0.5f), lavender);
+        dial.Cls();
+        dial.setFillColor(Qt::white);
+        dial.setFillSolid(true);
+        dial.setDrawWidth(2);
+        dial.Circle(1, 1, 1, Qt::black);
+        QCOMPARE(dial.pixelAt(1, 1), QColor(Qt::white));
+        QCOMPARE(dial.pixelAt(1, 0.005f), QColor(Qt::black));
+        QCOMPARE(dial.pixelAt(0.05f, 0.05f), lavender);
+    }
+
+    void scrollBarChangesOnlyWhenTheDraggedThumbIsReleased()
+    {
+        QWidget window;
+        ScrollBar bar(&window, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy change(&bar, &ScrollBar::Change);
+        const QPoint start = Probe::part(bar, QStyle::SC_ScrollBarSlider).center();
+        QTest::mousePress(&bar, Qt::LeftButton, {}, start);
+        for (int dx = 10; dx <= 60; dx += 10)
+            QTest::mouseMove(&bar, start + QPoint(dx, 0));
+        QCOMPARE(change.count(), 0);
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, start + QPoint(60, 0));
+        QCOMPARE(change.count(), 1);
+        QVERIFY(bar.Value() > 13);
+    }
+
+    // An indicator shows its state on the window's colours, white on black as
+    // on the home screen or black on dark grey: a click changes many pixels by
+    // a strong contrast. Setting Value raises Click, as a click does, but a
+    // check box set to the value it has raises nothing.
+    void optionAndCheckBox()
+    {
+        QWidget window;
+        OptionButton option(&window, 0, 0, 255, 255, QString(),
+                            {Qt::white, Qt::black, Fonts::sans(), Qt::AlignLeft, true});
+        CheckBox box(&window, 0, 300, 255, 255, QColor(64, 64, 64));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy clickOption(&option, &OptionButton::Click);
+        QSignalSpy clickBox(&box, &CheckBox::Click);
+        for (const auto &[button, background] :
+             {std::pair<QAbstractButton *, QColor>(&option, Qt::black),
+              {&box, QColor(64, 64, 64)}}) {
+            const QImage off = button->grab().toImage();
+            QCOMPARE(off.pixelColor(off.width() - 1, 0), background);
+            button->click();
+            const QImage on = button->grab().toImage();
+            const int changed = Probe::matching(on, [&](QPoint at, QRgb pixel) {
+                                    return std::abs(qGray(pixel) - qGray(off.pixel(at))) > 100;
+                                }).count;
+            QVERIFY2(changed >= 12, qPrintable(QString::number(changed)));
+        }
+        option.setValue(true);
+        box.setValue(1);
+        box.setValue(0);
+        QVERIFY(clickOption.count() == 2 && clickBox.count() == 2);
+    }
+
+    void buttonTakesTheCaptionOfItsLabel()
+    {
+        QWidget window;
+        Label caption(&window, 8160, 8040, 615, 255, QStringLiteral("Pause"), plainStyle());
+        CommandButton button(&window, 8160, 7440, 615, 615, QPixmap(20, 20), Qt::lightGray);
+        button.setCaptionLabel(&caption);
+        caption.setCaption(QStringLiteral(" Reprise "));
+        QCOMPARE(button.accessibleName(), QStringLiteral("Reprise"));
+    }
+
+    void captionIsShownWholeAtItsSize_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("width"); // twips
+        QTest::addColumn<bool>("transparent");
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<QString>("next"); // the caption of a label right after it
+        QTest::addColumn<Fit>("fit");
+        // In the sans font, this caption is a few pixels wider than its box.
+        const QString pas = QStringLiteral("pas du calcul temporel :");
+        QTest::newRow("runs on into free space")
+            << pas << 1695 << true << false << QString() << AsIs;
+        QTest::newRow("a caption right after it")
+            << pas << 1695 << true << false << "0.0025" << Closer;
+        QTest::newRow("opaque") << pas << 1695 << false << false << QString() << Closer;
+        QTest::newRow("under a button: wraps")
+            << "Réinitialiser la corde" << 615 << true << true << QString() << AsIs;
+        // One word space apart it would fit; captions under buttons keep two.
+        QTest::newRow("under a button beside another")
+            << "Pause" << 615 << true << true << "Reprise" << Narrow;
+    }
+
+    void captionIsShownWholeAtItsSize()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, width);
+        QFETCH(bool, transparent);
+        QFETCH(bool, centred);
+        QFETCH(QString, next);
+        QFETCH(Fit, fit);
+        QWidget window;
+        window.resize(225, 100);
+        LabelStyle style = plainStyle();
+        if (transparent)
+            style.background = QColor();
+        if (centred)
+            style.alignment = Qt::AlignHCenter | Qt::AlignTop;
+        Label label(&window, 360, 240, width, 255, caption, style);
+        Label after(&window, 360 + width, 240, 615, 255, next, style);
+        QCOMPARE(Probe::captionFaults(window), QStringList());
+        const QRect needed
+            = QFontMetrics(label.font())
+                  .boundingRect(label.rect(), int(label.alignment()) | Qt::TextWordWrap, caption);
+        QVERIFY(label.rect().contains(needed));
+        const bool narrow = label.font().family() != label.styleFont().family();
+        QCOMPARE(label.font().letterSpacing() < 0 ? Closer : narrow ? Narrow : AsIs, fit);
+    }
+
+    // A window opens centred and stays where it is put; its timers stop
+    // when it unloads.
+    void windows()
+    {
+        Form home(nullptr, QStringLiteral("home"), 10500, 6105, Qt::black);
+        auto *module = new Form(&home, QStringLiteral("module"), 12000, 8520, Qt::gray);
+        QPointer<FormTimer> timer = new FormTimer(module, 10, true);
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        for (Form *window : {&home, module}) {
+            window->show();
+            // Within the width of the frame the platform adds around it.
+            const int frame = window->geometry().x() - window->frameGeometry().x() + 1;
+            const QPoint off = window->geometry().center() - centre;
+            QVERIFY(std::abs(off.x()) <= frame && std::abs(off.y()) <= frame);
+            // Moved by the user, then hidden and shown again: it stays there.
+            window->move(7, 9);
+            window->hide();
+            window->show();
+            QCOMPARE(window->pos(), QPoint(7, 9));
+        }
+        QVERIFY(module->close()); // closed from its frame: deleted soon after
+        QVERIFY(timer && !timer->Enabled());
+        QTRY_VERIFY(timer.isNull());
+    }
+
+    void noTickWhileAMessageBoxIsOpenInsideATick()
+    {
+        FormTimer timer(nullptr, 10, true);
+        FormTimer other(nullptr, 10, true); // another window's animation
+        int ticks = 0;
+        int both = 0; // ticks of either timer
+        int missed = -1; // of those, while the box was open
+        bool boxShown = false;
+        connect(&other, &FormTimer::Timer, this, [&] { ++both; });
+        connect(&timer, &FormTimer::Timer, this, [&] {
+            ++both;
+            if (++ticks != 2)
+                return;
+            const int before = both;
+            // Close the box after 150 ms, about 15 intervals of both timers.
+            QTimer::singleShot(150, this, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                boxShown = box && box->windowTitle() == applicationTitle();
+                if (box)
+                    box->accept();
+            });
+            MsgBox(nullptr, QStringLiteral("Dépassement de capacité !"));
+            missed = both - before;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 5, 3000);
+        QVERIFY(boxShown);
+        QCOMPARE(missed, 0);
+    }
+};
+
+QTEST_MAIN(TestRuntime)
+#include "tst_runtime.moc"

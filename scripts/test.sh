@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh cmake g++ make qt6-base-dev libbenchmark-dev fonts-liberation xvfb xdotool \
-    clang-format
+    clang-format desktop-file-utils appstream
 jobs=$(nproc)
 
 echo "== Formatting ($(clang-format --version))"

@@ -1,13 +1,40 @@
 #include "accueil.h"
+#include "application.h"
+#include "commandline.h"
 #include "icons.h"
 #include "modulefactories.h"
 #include "modulevariables.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Read before any window system is touched: --help, --version and a
+    // refused option answer in a terminal without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = readCommandLine(arguments);
+    if (commandLine.action == CommandLine::Action::Print) {
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (commandLine.action == CommandLine::Action::Refuse) {
+        std::fprintf(stderr, "%s\n", commandLine.text.toLocal8Bit().constData());
+        return 2;
+    }
+    // Qt's high-DPI scaling enlarges every window, position and drawing alike;
+    // the drawing surfaces paint at the device pixels, so lines stay sharp.
+    if (commandLine.zoom != 1.0)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(commandLine.zoom));
+
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vellane"));
+    QApplication::setApplicationVersion(applicationVersion());
+    // Desktops match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(applicationId());
     // One look on every desktop: the windows are laid out to the pixel.
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Drawn once for every window of the run.
@@ -18,5 +45,7 @@ int main(int argc, char *argv[])
     ModuleVariables variables;
     Accueil accueil(moduleFactories(variables));
     accueil.show();
+    if (commandLine.simulation)
+        accueil.demarre(*commandLine.simulation);
     return app.exec();
 }

@@ -167,6 +167,13 @@ void Accueil::Reprise_Click()
         launch(Module::Reflection);
 }
 
+void Accueil::demarre(Module module)
+{
+    const std::array<OptionButton *, moduleCount> options {Option1, Option2, Option3};
+    options[int(module)]->setValue(true);
+    Reprise_Click();
+}
+
 void Accueil::launch(Module module)
 {
     QPointer<Form> &window = m_windows[int(module)];

@@ -27,6 +27,9 @@ public:
     // One factory per module, indexed by Module.
     explicit Accueil(ModuleFactories factories);
 
+    // Selects the module's option and opens it, as "Démarrer" does.
+    void demarre(Module module);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -2,6 +2,7 @@
 //   screenprobe shot FILE                  grab the whole screen into a PNG
 //   screenprobe pixel FILE X Y             print the colour at (X, Y) as #rrggbb
 //   screenprobe count FILE X Y W H #rrggbb print how many pixels of the box have that colour
+//   screenprobe size FILE                  print the picture's width and height
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
     };
     const auto arg = [&](int i) { return QString::fromLocal8Bit(argv[i]); };
     if (argc < 3)
-        return fail("usage: shot FILE | pixel FILE X Y | count FILE X Y W H #rrggbb");
+        return fail("usage: shot FILE | pixel FILE X Y | count FILE X Y W H #rrggbb | size FILE");
     if (arg(1) == QLatin1String("shot")) {
         QGuiApplication app(argc, argv);
         QScreen *screen = QGuiApplication::primaryScreen();
@@ -29,6 +30,10 @@ int main(int argc, char *argv[])
     const QImage image(arg(2));
     if (image.isNull())
         return fail("cannot read the shot");
+    if (arg(1) == QLatin1String("size")) {
+        std::printf("%d %d\n", image.width(), image.height());
+        return 0;
+    }
     if (arg(1) == QLatin1String("pixel") && argc == 5) {
         const QPoint at(arg(3).toInt(), arg(4).toInt());
         if (!image.valid(at))

@@ -1,6 +1,7 @@
 // The three modules together, on the module variables of a run: one shared
 // time, no ghost in any picture while all animate, no memory kept by a closed window.
 #include "accueil.h"
+#include "commandline.h"
 #include "imageprobe.h"
 #include "modescorde.h"
 #include "modulefactories.h"
@@ -129,6 +130,32 @@ private slots:
         }
         const auto growth = qint64(mallinfo2().uordblks) - qint64(before);
         QVERIFY2(growth < cycles * 1024, qPrintable(QString::number(growth / cycles) + " B/cycle"));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("simulation"); // −1: none; −2: refused with status 2
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("nothing") << "" << -1 << 1.0;
+        QTest::newRow("simulation and zoom") << "--simulation=modes --zoom 2,5" << 2 << 2.5;
+        QTest::newRow("reflection, zoom 3") << "--zoom 3 --simulation reflexion" << 1 << 3.0;
+        for (const char *refus : {"--zoom 3.01", "--zoom 0.5", "--zoom nan", "--zoom 2x", "--zoom",
+                                  "--simulation Modes", "--sim vibreur", "-x", "vibreur"})
+            QTest::newRow(refus) << refus << -2 << 1.0;
+    }
+
+    void commandLine()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, simulation);
+        QFETCH(double, zoom);
+        const CommandLine c
+            = readCommandLine(QStringList {"vellane"} + arguments.split(' ', Qt::SkipEmptyParts));
+        QCOMPARE(c.action == CommandLine::Action::Refuse, simulation == -2);
+        QVERIFY(c.action != CommandLine::Action::Refuse || c.text.startsWith("vellane : "));
+        QCOMPARE(c.simulation ? int(*c.simulation) : std::min(simulation, -1), simulation);
+        QCOMPARE(c.zoom, zoom);
     }
 };
 

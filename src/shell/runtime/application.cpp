@@ -9,3 +9,8 @@ QString applicationVersion()
 {
     return QStringLiteral(VELLANE_VERSION);
 }
+
+QString applicationId()
+{
+    return QStringLiteral(VELLANE_APP_ID);
+}

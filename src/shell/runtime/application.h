@@ -7,3 +7,7 @@ QString applicationTitle();
 
 // The program's version ("1.0"), the project's version in the build.
 QString applicationVersion();
+
+// The reverse-DNS identifier of the application: the name of its desktop
+// entry, metadata and icons.
+QString applicationId();

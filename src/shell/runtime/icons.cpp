@@ -114,15 +114,8 @@ QPixmap curveButton(Curve curve, Glyph arrow)
     return pixmap;
 }
 
-namespace {
-
-QPixmap standingWave(int side)
+QList<Stroke> standingWaveStrokes(double side)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::black);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-
     // A string vibrating in its third mode: the shape at several instants of
     // one period, y = A cos(phase) sin(3 pi x / L), three loops and four nodes.
     const double margin = side * 0.05;
@@ -130,6 +123,7 @@ QPixmap standingWave(int side)
     const double amplitude = side * 0.29;
     const double middle = side / 2.0;
     const double thick = std::max(1.0, side / 105.0);
+    QList<Stroke> strokes;
     for (int k = 0; k <= 8; ++k) {
         const double weight = std::cos(pi * k / 8.0);
         QPainterPath path(QPointF(margin, middle));
@@ -138,26 +132,62 @@ QPixmap standingWave(int side)
             path.lineTo(margin + x, middle - amplitude * weight * std::sin(3.0 * pi * x / length));
         }
         const bool extreme = k == 0 || k == 8;
-        p.setPen(QPen(QColor(255, 255, 0, extreme ? 255 : 150), extreme ? 2 * thick : thick));
-        p.drawPath(path);
+        strokes.append(
+            {path, QColor(255, 255, 0, extreme ? 255 : 150), extreme ? 2 * thick : thick});
     }
-    p.setPen(QPen(QColor(255, 255, 160), thick));
-    p.drawLine(QPointF(margin / 2, middle), QPointF(side - margin / 2, middle));
-    return pixmap;
+    QPainterPath rest(QPointF(margin / 2, middle));
+    rest.lineTo(side - margin / 2, middle);
+    strokes.append({rest, QColor(255, 255, 160), thick});
+    return strokes;
 }
 
-} // namespace
+QImage standingWave(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const Stroke &stroke : standingWaveStrokes(side)) {
+        p.setPen(QPen(stroke.color, stroke.width));
+        p.drawPath(stroke.path);
+    }
+    return image;
+}
+
+QByteArray standingWaveSvg(int side)
+{
+    QByteArray svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                                    "height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+                                    "<rect width=\"%1\" height=\"%1\" fill=\"#000000\"/>\n")
+                         .arg(side)
+                         .toUtf8();
+    // QPen's default square caps and bevel joins, as the pictures are painted.
+    for (const Stroke &stroke : standingWaveStrokes(side)) {
+        svg += "<path fill=\"none\" stroke-linecap=\"square\" stroke-linejoin=\"bevel\" d=\"";
+        for (int i = 0; i < stroke.path.elementCount(); ++i) {
+            const QPainterPath::Element e = stroke.path.elementAt(i);
+            svg += (e.isMoveTo() ? "M" : " L") + QByteArray::number(e.x, 'f', 2) + ' '
+                + QByteArray::number(e.y, 'f', 2);
+        }
+        svg += QStringLiteral("\" stroke=\"%1\" stroke-opacity=\"%2\" stroke-width=\"%3\"/>\n")
+                   .arg(stroke.color.name())
+                   .arg(stroke.color.alphaF(), 0, 'f', 3)
+                   .arg(stroke.width, 0, 'f', 3)
+                   .toUtf8();
+    }
+    return svg + "</svg>\n";
+}
 
 QPixmap illustration()
 {
-    return standingWave(421);
+    return QPixmap::fromImage(standingWave(421));
 }
 
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 64})
-        icon.addPixmap(standingWave(size));
+    for (int size : iconSizes)
+        icon.addPixmap(QPixmap::fromImage(standingWave(size)));
     return icon;
 }
 

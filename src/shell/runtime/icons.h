@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QIcon>
+#include <QImage>
+#include <QList>
+#include <QPainterPath>
 #include <QPixmap>
 
 // Every picture of the program is drawn here: button icons, the home screen's
@@ -24,9 +28,24 @@ QPixmap glyph(Glyph glyph, const QColor &color);
 enum class Curve { Bump, Sine, Flat };
 QPixmap curveButton(Curve curve, Glyph arrow);
 
-// A yellow standing wave with three loops on black (421 × 421 pixels).
+// The program's picture: a string vibrating in its third mode, yellow on
+// black, drawn as strokes on a square of `side` pixels. The same strokes make
+// the home screen's illustration, the window icon and the installed icons.
+struct Stroke
+{
+    QPainterPath path;
+    QColor color;
+    double width; // pixels
+};
+QList<Stroke> standingWaveStrokes(double side);
+QImage standingWave(int side); // painted, antialiased
+QByteArray standingWaveSvg(int side); // the same strokes as an SVG document
+
+// The picture at 421 × 421 pixels, for the home screen.
 QPixmap illustration();
 
+// The sizes of the icon, in pixels, in the window and in the icon theme.
+inline constexpr int iconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 QIcon programIcon();
 
 } // namespace Icons

@@ -33,4 +33,6 @@ public:
     virtual void effaceImage() = 0;
     // Redraws the string from yNouveau (`corde`).
     virtual void corde(double &temps) = 0;
+    // After each time step, with yNouveau at temps: the point recorder samples it.
+    virtual void apresPas() { }
 };

@@ -137,6 +137,7 @@ void DrivenStringModel::avanceUnPas()
         zoneAbsorbante();
         break;
     }
+    m_view.apresPas();
 }
 
 // Points 100 to 199 continue the string with a damping that grows

@@ -31,6 +31,9 @@ public:
     // follows the vibrator and the pulse, then the interior and the right end.
     void avanceUnPas();
 
+    double temps() const { return m_shared.temps; } // s
+    double dt() const { return m_shared.dt; } // s
+
     // Hyperbolic secant, 2/(e^−x + e^x).
     static double sech(double x);
 

@@ -4,6 +4,7 @@
 #include "colors.h"
 #include "look.h"
 #include "messagebox.h"
+#include "pointtracker.h"
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
@@ -16,6 +17,7 @@ Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &st
     creeCommandes();
     connectePanneau();
     connecteCommandes();
+    creeSuivi();
     Form_Load();
 }
 
@@ -33,6 +35,7 @@ void Vibreur::marquePas(TextBox *box)
               .arg(QString::number(pasMinimal), QString::number(pasMaximal))
               .remove(QLatin1Char('+')); // 1e60 as a user types it
     box->setRefused(!lirePas(box->Text().toStdString()), attendu);
+    afficheCourant();
 }
 
 int Vibreur::frequenceValue() const
@@ -82,4 +85,5 @@ void Vibreur::afficheDepassement()
 void Vibreur::effaceImage()
 {
     Picture1->Cls();
+    m_suivi->cut();
 }

@@ -10,6 +10,8 @@
 
 #include <array>
 
+class PointTracker;
+
 // The driven-string window: the parameter panel on the left, the picture of
 // the string, the trace switch and the row of run-control buttons. The model
 // reads the panel and draws through this window.
@@ -99,7 +101,15 @@ private:
     void creeCommandes();
     void connectePanneau();
     void connecteCommandes();
-    static void marquePas(TextBox *box);
+    // Marks a refused step; an accepted one shows the stability number.
+    void marquePas(TextBox *box);
+
+    // The picture's menu and shortcuts, the point recorder and the Courant
+    // number in the tooltips of the steps and the wave speed.
+    void creeSuivi();
+    void afficheCourant();
+    void apresPas() override;
+    PointTracker *m_suivi = nullptr;
 
     // DrivenStringPanel
     int frequenceValue() const override;

@@ -3,6 +3,7 @@
 #include "colors.h"
 #include "fonts.h"
 #include "look.h"
+#include "pointtracker.h"
 
 // The picture of the string. User units: x is the point number (one unit is
 // one space step), y the displacement in mm, growing downward; the picture
@@ -72,6 +73,7 @@ void Vibreur::corde([[maybe_unused]] double &temps)
     }
     // The 4-unit marker spans from 2.5 units above point 0 to 1.5 below.
     Excitateur->setTop(float(y.yNouveau[0] - 2.5));
+    m_suivi->refresh();
 }
 
 // Main lines every 20 mm and every 10 points, intermediate lines half-way;

@@ -132,6 +132,7 @@ void Vibreur::célérité_Change()
                        + QStringLiteral("Hz"));
     Label4->setCaption(QStringLiteral("c=") + Str(célérité->Value() / 10.0)
                        + QStringLiteral("m/s"));
+    afficheCourant();
 }
 
 void Vibreur::PasT_Change()

@@ -60,6 +60,7 @@ public:
     // with dt negated.
     double temps() const { return m_shared.temps; }
     double tempsPrecedent() const { return m_shared.temps - m_shared.dt; }
+    double pas() const { return m_shared.dt; }
     void prendLePasDeTemps() { m_shared.dt = pasTemps; }
     void inverseLePas() { m_shared.dt = -m_shared.dt; }
     void avance() { m_shared.temps = m_shared.dt + m_shared.temps; }
@@ -75,6 +76,10 @@ public:
     // Two cosines and one subtraction, not the sum of the two functions above:
     // exactly 0 at x = 0 for every t.
     double OndeResultante(double x, double t) const;
+
+    // The string's displacement at (x, t), mm, downward: the sum at the
+    // picture's scale, whose user units are millimetres.
+    double deplacement(double x, double t) const { return echelle * OndeResultante(x, t); }
 
     // Picture ordinates of the three curves at (x, t).
     double yIncidente(double x, double t) const { return repos + echelle * OndeIncidente(x, t); }

@@ -8,6 +8,7 @@
 #include "icons.h"
 #include "look.h"
 #include "numberformat.h"
+#include "pointtracker.h"
 #include "shapecontrol.h"
 #include "twips.h"
 
@@ -48,6 +49,7 @@ Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &
     construitDecor();
     construitControles();
     connecteControles();
+    creeSuivi();
     Form_Load();
 }
 
@@ -169,6 +171,7 @@ void Reflexion::Mode_Change()
 void Reflexion::celerite_Change()
 {
     m_model.changeCelerite();
+    m_suivi->setVitesseReglee(celerite->Value() / 1000.0); // mm/s to m/s
     Label6->setCaption(Str(celerite->Value() / 10.0) + QStringLiteral(" cm/s"));
     EffaceDessins();
     DessineImage();
@@ -262,6 +265,7 @@ void Reflexion::DessineImage()
     }
     m_courbesAffichees = nouvelles;
     DessineAiguille();
+    suitLesPoints();
 }
 
 void Reflexion::traceSegments(const Courbes &courbes, int i, const QColor &incidente,
@@ -283,6 +287,7 @@ void Reflexion::EffaceDessins()
     pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), blanc);
     m_courbesAffichees.reset();
     m_angleAffiche.reset();
+    m_suivi->cut();
 }
 
 void Reflexion::DessineCadran()

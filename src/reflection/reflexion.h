@@ -9,6 +9,7 @@
 #include <optional>
 
 class CommandButton;
+class PointTracker;
 class DrawingSurface;
 class FormTimer;
 class Label;
@@ -94,6 +95,12 @@ private:
     // ReflectionPanel
     int modeValue() const override;
     int celeriteValue() const override;
+
+    // The pictures' menus and shortcuts and the point recorder.
+    void creeSuivi();
+    // Samples the points followed at the frame just drawn.
+    void suitLesPoints();
+    PointTracker *m_suivi = nullptr;
 
     ReflectionModel m_model;
     // What the two pictures show now: nothing right after EffaceDessins.

@@ -6,6 +6,7 @@
 #include "formtimer.h"
 #include "look.h"
 #include "numberformat.h"
+#include "pointtracker.h"
 #include "shapecontrol.h"
 
 ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state)
@@ -20,6 +21,7 @@ ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesStat
     creeAnimation();
     Timer1 = new FormTimer(this, 25, false);
     connecte();
+    creeSuivi();
 }
 
 void ModesCorde::connecte()
@@ -69,6 +71,7 @@ void ModesCorde::corde(const double &t)
         Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], blanc);
         Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], rouge);
     }
+    suitLesPoints(t);
 }
 
 void ModesCorde::rendLaCordeAuxImages()
@@ -78,6 +81,7 @@ void ModesCorde::rendLaCordeAuxImages()
 
 void ModesCorde::EffaceCorde()
 {
+    m_suivi->cut();
     rendLaCordeAuxImages();
     Picture1->LineBoxFilled(0, -1, 1000, 1, RGB(255, 255, 255));
     // The string at rest beyond the bridge, with whatever pen width is set.
@@ -133,8 +137,11 @@ void ModesCorde::Longueur_Change()
 void ModesCorde::Masse_Change()
 {
     Label3->setCaption(Str(Masse->Value()) + QStringLiteral("g"));
-    if (Timer1->Enabled())
+    afficheVitesse();
+    if (Timer1->Enabled()) {
+        m_suivi->cut(); // the next frame has other periods
         LanceSimulation();
+    }
 }
 
 void ModesCorde::Timer1_Timer()

@@ -10,6 +10,7 @@ class DrawingSurface;
 class FormTimer;
 class Label;
 class LineControl;
+class PointTracker;
 class ScrollBar;
 class ShapeControl;
 
@@ -89,6 +90,14 @@ private:
     int longueurValue() const override;
     int masseValue() const override;
     int harmoniqueValue(int n) const override;
+
+    // The picture's menu and shortcuts and the point recorder.
+    void creeSuivi();
+    // Samples the points followed at the frame just drawn, at t (ms).
+    void suitLesPoints(double t);
+    // The wave speed the panel sets, for the recorder: c = sqrt(m g / mu), m/s.
+    void afficheVitesse();
+    PointTracker *m_suivi = nullptr;
 
     StringModesModel m_model;
     std::array<ScrollBar *, StringModesModel::nombreHarmoniques> m_harmonique {};

@@ -64,6 +64,8 @@ public:
     StringModesState::Ordonnees nouvelleImage(double t);
     const StringModesState::Ordonnees &ordonnee() const { return m_state.ordonnee; }
 
+    double temps() const { return m_shared.temps; } // ms
+
     // Moves the shared time by ms (negative: back); returns the new time.
     double avance(double ms) { return m_shared.temps = m_shared.temps + ms; }
 

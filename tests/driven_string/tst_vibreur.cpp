@@ -1,9 +1,14 @@
 // The driven-string window: captions, both state machines, a pulse's frames
 // at each kind of right end, the step boxes and the overflow message.
+#include "enregistreur.h"
 #include "imageprobe.h"
+#include "pictureexport.h"
+#include "pointtracker.h"
 #include "vibreur.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -207,11 +212,77 @@ private slots:
         QVERIFY(f.state.dx == dx && f.shared.dt == dt && std::isfinite(f.state.yNouveau[150]));
         for (TextBox *pas : {w.PasX, w.PasT}) {
             pas->setText(pas == w.PasX ? "0,005" : "0.001");
-            QVERIFY(!pas->isRefused() && pas->toolTip().isEmpty());
+            QVERIFY(!pas->isRefused());
         }
+        // Accepted steps show the stability number: 1 m/s × 0.001 s / 0.005 m.
+        QCOMPARE(w.PasT->toolTip(), "r = c·dt/dx = 0,2 : le calcul est stable pour r ≤ 1");
+        QCOMPARE(w.célérité->toolTip(), w.PasX->toolTip());
         QVERIFY(f.state.parametresModifies); // a new time step reaches a running vibrator
         w.Option2->setValue(true);
         QVERIFY(f.state.dx == 0.005 && f.shared.dt == 0.001);
+    }
+
+    // The picture's menu; a point followed gets its marker over the picture,
+    // not in it, and the recorder takes every computed step, and only those.
+    void suivi()
+    {
+        Fenetre f;
+        Vibreur &w = *f.w;
+        w.show();
+        const QPoint point30
+            = (w.Picture1->scale().toPixels(30, 0) + w.Picture1->clientRect().topLeft()).toPoint();
+        QStringList entrees;
+        QTimer::singleShot(0, this, [&entrees] {
+            if (QWidget *menu = QApplication::activePopupWidget()) {
+                for (QAction *a : menu->actions())
+                    entrees << a->text();
+                menu->close();
+            }
+        });
+        emit w.Picture1->customContextMenuRequested(point30);
+        QCOMPARE(entrees.join('|'),
+                 "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
+        QMenu menu;
+        w.m_suivi->addMenuEntries(menu, point30);
+        menu.actions().constFirst()->trigger();
+        const QPointer<Enregistreur> enregistreur = w.m_suivi->recorder();
+        QVERIFY(enregistreur && enregistreur->isVisible());
+        const QImage vue = w.Picture1->grab().toImage();
+        QCOMPARE(vue.pixelColor(point30.x(), w.Picture1->clientRect().top() + 2),
+                 QColor(200, 0, 200));
+        QCOMPARE(w.Picture1->image().pixelColor(point30.x(), 2), Qt::white);
+
+        w.Command1->click();
+        QTRY_VERIFY(enregistreur->recording().samples().size() >= 20);
+        w.pause->click();
+        const std::size_t n = enregistreur->recording().samples().size();
+        QTest::qWait(120);
+        QCOMPARE(enregistreur->recording().samples().size(), n);
+        w.Command6->click(); // ten steps
+        QCOMPARE(enregistreur->recording().samples().size(), n + 10);
+        QCOMPARE(enregistreur->recording().samples().back().y[0], f.state.yNouveau[30]);
+        // Ctrl+C copies the picture, except in a step box, which copies its text.
+        QApplication::setActiveWindow(&w); // the recorder took the focus
+        w.PasX->setFocus();
+        w.PasX->selectAll();
+        QTest::keyClick(w.PasX, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
+        w.Command6->setFocus();
+        QTest::keyClick(w.Command6, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), w.Picture1->size());
+        // A picture that cannot be written: the message says where, nothing else changes.
+        QString message;
+        QTimer::singleShot(0, this, [&message] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        QVERIFY(!PictureExport::writePng(&w, vue, "/nonexistent/corde.png"));
+        QVERIFY(message.contains("corde.png"));
+
+        delete f.w.data();
+        QVERIFY(enregistreur.isNull());
     }
 
     // Courant number 2: the model's overflow message, shown modal by the window.

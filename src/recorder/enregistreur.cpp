@@ -1,0 +1,297 @@
+#include "enregistreur.h"
+
+#include "messagebox.h"
+
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+constexpr double fenetreS = 10.0; // the time shown, s: a few periods of the slowest wave
+constexpr double yExtreme = 1e300; // mm, see traceCourbes()
+constexpr int intervalleMs = 100; // ten redraws a second are as many as an eye follows
+
+QLocale francais()
+{
+    QLocale locale(QLocale::French);
+    // "1000,0", not "1 000,0": a group separator only adds noise to a measurement.
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+// "0,769 s"; "—" for a value that does not exist yet.
+QString mesure(std::optional<double> valeur, int decimales, const QString &unite)
+{
+    if (!valeur || !std::isfinite(*valeur))
+        return QStringLiteral("—");
+    return francais().toString(*valeur, 'f', decimales) + QLatin1Char(' ') + unite;
+}
+
+// A round step between ticks (1, 2 or 5 times a power of ten) giving about five of them over
+// `etendue`, so that the labels stay short while the time axis scrolls under them.
+double pasRond(double etendue)
+{
+    const double brut = etendue / 5;
+    const double puissance = std::pow(10.0, std::floor(std::log10(brut)));
+    for (double facteur : {1.0, 2.0, 5.0}) {
+        if (facteur * puissance >= brut)
+            return facteur * puissance;
+    }
+    return 10 * puissance;
+}
+
+void graduer(QValueAxis *axe, double min, double max)
+{
+    const double pas = pasRond(max - min);
+    // The ticks are laid out again at each change: change first whichever of the range and the
+    // step keeps them few, lest the new range meet the old, finer step (or the reverse) and
+    // make millions of them.
+    if (pas >= axe->tickInterval()) {
+        axe->setTickInterval(pas);
+        axe->setRange(min, max);
+    } else {
+        axe->setRange(min, max);
+        axe->setTickInterval(pas);
+    }
+    const int decimales = std::max(0, -static_cast<int>(std::floor(std::log10(pas))));
+    // Steps of 100 m and more only come from an unstable simulation: the order of magnitude is
+    // all there is to read then.
+    axe->setLabelFormat(pas < 1e5 ? QStringLiteral("%.%1f").arg(decimales)
+                                  : QStringLiteral("%.3g"));
+}
+
+} // namespace
+
+Enregistreur::Enregistreur(QWidget *owner, const QString &simulation)
+    : QWidget(owner, Qt::Window)
+    , m_simulation(simulation)
+    , m_vitesseReglee(std::numeric_limits<double>::quiet_NaN())
+{
+    setWindowTitle(QStringLiteral("Enregistreur"));
+    setFixedSize(640, 480);
+
+    m_vue = new QChartView(this); // it makes its own chart, which it owns
+    m_vue->setRenderHint(QPainter::Antialiasing);
+    QChart *chart = m_vue->chart();
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(francais());
+    chart->legend()->setAlignment(Qt::AlignTop);
+
+    m_axeT = new QValueAxis(chart);
+    m_axeT->setTitleText(QStringLiteral("t (s)"));
+    m_axeT->setTickType(QValueAxis::TicksDynamic);
+    chart->addAxis(m_axeT, Qt::AlignBottom);
+    m_axeY = new QValueAxis(chart);
+    m_axeY->setTitleText(QStringLiteral("y (mm)"));
+    m_axeY->setTickType(QValueAxis::TicksDynamic);
+    chart->addAxis(m_axeY, Qt::AlignLeft);
+    for (int p = 0; p < Recording::nbPoints; ++p) {
+        m_courbes[p] = new QLineSeries(chart);
+        m_courbes[p]->setName(p == Recording::A ? QStringLiteral("A") : QStringLiteral("B"));
+        chart->addSeries(m_courbes[p]);
+        m_courbes[p]->attachAxis(m_axeT);
+        m_courbes[p]->attachAxis(m_axeY);
+        m_courbes[p]->setVisible(false);
+    }
+
+    auto *fenetre = new QVBoxLayout(this);
+    fenetre->addWidget(m_vue, 1);
+    // One line per readout, always there: the plot keeps its size when points come and go.
+    for (QLabel *&ligne : m_mesures) {
+        ligne = new QLabel(this);
+        fenetre->addWidget(ligne);
+    }
+    m_retard = new QLabel(this);
+    fenetre->addWidget(m_retard);
+
+    auto *boutons = new QDialogButtonBox(this);
+    m_exporter = boutons->addButton(QStringLiteral("Exporter…"), QDialogButtonBox::ActionRole);
+    m_effacer = boutons->addButton(QStringLiteral("Effacer"), QDialogButtonBox::ActionRole);
+    connect(m_exporter, &QPushButton::clicked, this, &Enregistreur::exporter);
+    connect(m_effacer, &QPushButton::clicked, this, &Enregistreur::efface);
+    fenetre->addWidget(boutons);
+
+    m_minuteur.setSingleShot(true);
+    m_minuteur.setInterval(intervalleMs);
+    connect(&m_minuteur, &QTimer::timeout, this, &Enregistreur::redessine);
+    redessine();
+}
+
+void Enregistreur::setPoint(Recording::Point p, bool tracked, const QColor &colour, double xMetres)
+{
+    m_suivi[p] = tracked;
+    m_xMetres[p] = xMetres;
+    m_courbes[p]->setPen(QPen(colour, 2));
+    m_aRedessiner = true;
+    actualise();
+}
+
+void Enregistreur::setVitesseReglee(double metresParSeconde)
+{
+    m_vitesseReglee = metresParSeconde;
+    m_aRedessiner = true;
+    actualise();
+}
+
+void Enregistreur::actualise()
+{
+    // A hidden window draws nothing; showEvent() catches up.
+    if (isVisible() && !m_minuteur.isActive())
+        m_minuteur.start();
+}
+
+void Enregistreur::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    redessine();
+}
+
+Enregistreur::Etat Enregistreur::etat() const
+{
+    const auto &echantillons = m_recording.samples();
+    if (echantillons.empty())
+        return {};
+    return {echantillons.size(), m_recording.lastTrace(), echantillons.front().t,
+            echantillons.back().t};
+}
+
+void Enregistreur::redessine()
+{
+    // A paused simulation still calls actualise() on every tick: nothing to redraw then.
+    const Etat maintenant = etat();
+    if (!m_aRedessiner && maintenant == m_dessine)
+        return;
+    m_aRedessiner = false;
+    m_dessine = maintenant;
+    traceCourbes();
+    ecritMesures();
+}
+
+void Enregistreur::traceCourbes()
+{
+    const auto &echantillons = m_recording.samples();
+    const auto debut = echantillons.begin() + static_cast<std::ptrdiff_t>(m_recording.lastTrace());
+    // An empty record shows the window that the first trace will fill.
+    double tMin = 0.0;
+    double tMax = fenetreS;
+    // The rest position and 1 mm either side are always shown: a string at rest draws a flat
+    // line in the middle, not its rounding noise blown up to the full height.
+    double yMin = -1.0;
+    double yMax = 1.0;
+    std::array<QList<QPointF>, Recording::nbPoints> points;
+    if (debut != echantillons.end()) {
+        tMax = echantillons.back().t;
+        tMin = std::max(tMax - fenetreS, debut->t);
+        // Times increase within a trace.
+        const auto premier = std::partition_point(
+            debut, echantillons.end(), [tMin](const Recording::Sample &e) { return e.t < tMin; });
+        for (int p = 0; p < Recording::nbPoints; ++p) {
+            if (!m_suivi[p])
+                continue;
+            points[p].reserve(static_cast<qsizetype>(echantillons.end() - premier));
+            for (auto e = premier; e != echantillons.end(); ++e) {
+                if (std::isfinite(e->y[p])) {
+                    // A simulation gone unstable may reach the largest doubles, whose range
+                    // and margin would overflow: such a value is drawn against a finite edge.
+                    const double y = std::clamp(e->y[p], -yExtreme, yExtreme);
+                    points[p].append(QPointF(e->t, y));
+                    yMin = std::min(yMin, y);
+                    yMax = std::max(yMax, y);
+                }
+            }
+        }
+        if (!(tMax > tMin)) // a single sample
+            tMax = tMin + fenetreS;
+    }
+    for (int p = 0; p < Recording::nbPoints; ++p) {
+        m_courbes[p]->replace(points[p]);
+        m_courbes[p]->setVisible(!points[p].isEmpty());
+    }
+    const double marge = (yMax - yMin) / 20;
+    graduer(m_axeT, tMin, tMax);
+    graduer(m_axeY, yMin - marge, yMax + marge);
+}
+
+void Enregistreur::ecritMesures()
+{
+    const QString s = QStringLiteral("s");
+    for (int p = 0; p < Recording::nbPoints; ++p) {
+        const auto point = static_cast<Recording::Point>(p);
+        m_mesures[p]->setText(
+            !m_suivi[p] ? QString()
+                        : QStringLiteral("%1 : période %2, amplitude %3")
+                              .arg(m_courbes[p]->name(), mesure(m_recording.period(point), 3, s),
+                                   mesure(m_recording.amplitude(point), 1, QStringLiteral("mm"))));
+    }
+    if (!m_suivi[Recording::A] && !m_suivi[Recording::B]) {
+        m_mesures[Recording::A]->setText(
+            QStringLiteral("Clic droit sur la corde, puis « Suivre ce point » : son mouvement "
+                           "s'enregistre ici."));
+    }
+
+    if (!m_suivi[Recording::A] || !m_suivi[Recording::B]) {
+        m_retard->clear();
+        return;
+    }
+    // A delay that is not positive is no wave going from A to B: no speed from it.
+    std::optional<double> retard = m_recording.delay();
+    if (retard && !(*retard > 0))
+        retard.reset();
+    const double distance = std::fabs(m_xMetres[Recording::B] - m_xMetres[Recording::A]);
+    std::optional<double> vitesse;
+    if (retard)
+        vitesse = distance / *retard;
+    const QString mps = QStringLiteral("m/s");
+    QString texte = QStringLiteral("B après A : retard %1, distance %2, vitesse mesurée %3")
+                        .arg(mesure(retard, 3, s), mesure(distance, 2, QStringLiteral("m")),
+                             mesure(vitesse, 2, mps));
+    if (std::isfinite(m_vitesseReglee))
+        texte += QStringLiteral(" (réglée : %1)").arg(mesure(m_vitesseReglee, 2, mps));
+    m_retard->setText(texte);
+}
+
+void Enregistreur::exporter()
+{
+    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chemin = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Exporter l'enregistrement"),
+        QDir(dossier).filePath(m_simulation + QStringLiteral("-enregistrement.csv")),
+        QStringLiteral("Fichiers CSV (*.csv)"));
+    if (!chemin.isEmpty())
+        exporte(chemin);
+}
+
+bool Enregistreur::exporte(const QString &path)
+{
+    // QSaveFile writes beside the target and renames at the end: a failed export never leaves
+    // half a file in place of an earlier good one.
+    QSaveFile fichier(path);
+    const QByteArray csv = QByteArray::fromStdString(m_recording.toCsv());
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(csv) == csv.size() && fichier.commit())
+        return true;
+    MsgBox(this,
+           QStringLiteral("Impossible d'enregistrer le fichier %1 : %2")
+               .arg(QDir::toNativeSeparators(path), fichier.errorString()));
+    return false;
+}
+
+void Enregistreur::efface()
+{
+    m_recording.clear();
+    redessine();
+}

@@ -1,0 +1,115 @@
+#include "pointtracker.h"
+
+#include "drawingsurface.h"
+#include "enregistreur.h"
+
+#include <QMenu>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The markers' colours, unlike every curve of the three pictures.
+const QColor couleurs[Recording::nbPoints] = {QColor(200, 0, 200), QColor(230, 120, 0)};
+constexpr int largeurMarque = 5; // pixels
+constexpr int hauteurMarque = 10; // pixels
+
+} // namespace
+
+PointTracker::PointTracker(DrawingSurface *picture, const QString &simulation,
+                           std::function<double(double)> snap, std::function<double(double)> metres)
+    : QObject(picture)
+    , m_picture(picture)
+    , m_simulation(simulation)
+    , m_snap(std::move(snap))
+    , m_metres(std::move(metres))
+    , m_vitesse(std::numeric_limits<double>::quiet_NaN())
+{ }
+
+void PointTracker::addMenuEntries(QMenu &menu, QPoint at)
+{
+    const double x = m_snap(m_picture->scale().toUser(at - m_picture->clientRect().topLeft()).x());
+    QAction *suivre
+        = menu.addAction(QStringLiteral("Suivre ce point"), this, [this, x] { follow(x); });
+    suivre->setEnabled(!m_tracked[Recording::B]);
+    QAction *oublier = menu.addAction(QStringLiteral("Ne plus suivre"), this, [this] { forget(); });
+    oublier->setEnabled(m_tracked[Recording::A]);
+}
+
+void PointTracker::follow(double x)
+{
+    const Recording::Point p = m_tracked[Recording::A] ? Recording::B : Recording::A;
+    m_tracked[p] = true;
+    m_x[p] = x;
+    if (!m_recorder) {
+        // Owned by the simulation window: it closes with it. Closed on its
+        // own, it takes the tracked points with it.
+        m_recorder = new Enregistreur(m_picture->window(), m_simulation);
+        m_recorder->setVitesseReglee(m_vitesse);
+        connect(m_recorder, &QObject::destroyed, this, &PointTracker::forget);
+    }
+    m_recorder->recording().cut();
+    m_recorder->setPoint(p, true, couleurs[p], m_metres(x));
+    m_recorder->show();
+    m_recorder->raise();
+    placeMarker(p);
+}
+
+void PointTracker::forget()
+{
+    for (int p = 0; p < Recording::nbPoints; ++p) {
+        m_tracked[p] = false;
+        delete m_markers[p];
+        if (m_recorder)
+            m_recorder->setPoint(Recording::Point(p), false, couleurs[p], 0);
+    }
+    if (m_recorder)
+        m_recorder->recording().cut();
+}
+
+void PointTracker::placeMarker(Recording::Point p)
+{
+    if (!m_markers[p]) {
+        m_markers[p] = new QWidget(m_picture);
+        m_markers[p]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_markers[p]->setAutoFillBackground(true);
+        QPalette palette = m_markers[p]->palette();
+        palette.setColor(QPalette::Window, couleurs[p]);
+        m_markers[p]->setPalette(palette);
+    }
+    const QRect client = m_picture->clientRect();
+    const int centre
+        = client.left() + int(std::lround(m_picture->scale().xToPixels(float(m_x[p]))));
+    m_markers[p]->setGeometry(centre - largeurMarque / 2, client.top(), largeurMarque,
+                              hauteurMarque);
+    m_markers[p]->show();
+}
+
+void PointTracker::sample(double t, double yA, double yB, double step)
+{
+    if (!m_recorder || !(m_tracked[Recording::A] || m_tracked[Recording::B]))
+        return;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    m_recorder->recording().add(t, m_tracked[Recording::A] ? yA : nan,
+                                m_tracked[Recording::B] ? yB : nan, step);
+}
+
+void PointTracker::cut()
+{
+    if (m_recorder)
+        m_recorder->recording().cut();
+}
+
+void PointTracker::refresh()
+{
+    if (m_recorder && m_recorder->isVisible())
+        m_recorder->actualise();
+}
+
+void PointTracker::setVitesseReglee(double metresParSeconde)
+{
+    m_vitesse = metresParSeconde;
+    if (m_recorder)
+        m_recorder->setVitesseReglee(metresParSeconde);
+}

@@ -37,13 +37,44 @@ double ReflectionModel::OndeResultante(double x, double t) const
     return std::cos(deuxPi * (f * t - x / lambda)) - std::cos(deuxPi * (x / lambda + f * t));
 }
 
+ReflectionModel::Ondes ReflectionModel::ondes(double t) const
+{
+    // Along the string the phases step by b = 2π/λ from one millimetre to
+    // the next, from a = 2π·f·t at x = 0: the incident wave is cos(a − b·x),
+    // the reflected one −cos(a + b·x). Angle addition carries cosine and sine
+    // from each abscissa to the next; the rounding it adds over 100 steps
+    // stays near 10⁻¹⁴.
+    const double a = deuxPi * (m_shared.frequence * t);
+    const double b = deuxPi / m_shared.longueurOnde[0];
+    const double cb = std::cos(b);
+    const double sb = std::sin(b);
+    double ci = std::cos(a); // cos(a − b·x)
+    double si = std::sin(a);
+    double cr = ci; // cos(a + b·x)
+    double sr = si;
+    Ondes o;
+    for (int x = 0; x <= longueurCorde; ++x) {
+        o.incidente[x] = ci;
+        o.reflechie[x] = -cr;
+        const double ciSuivant = ci * cb + si * sb;
+        si = si * cb - ci * sb;
+        ci = ciSuivant;
+        const double crSuivant = cr * cb - sr * sb;
+        sr = sr * cb + cr * sb;
+        cr = crSuivant;
+    }
+    return o;
+}
+
 ReflectionModel::Courbes ReflectionModel::courbes(double t) const
 {
+    const Ondes o = ondes(t);
     Courbes c;
     for (int x = 0; x <= longueurCorde; ++x) {
-        c.incidente[x] = float(yIncidente(x, t));
-        c.reflechie[x] = float(yReflechie(x, t));
-        c.resultante[x] = float(yResultante(x, t));
+        c.incidente[x] = float(repos + echelle * o.incidente[x]);
+        c.reflechie[x] = float(reposReflechie + echelle * o.reflechie[x]);
+        // The sum is exactly 0 at x = 0, as OndeResultante.
+        c.resultante[x] = float(repos + echelle * (o.incidente[x] + o.reflechie[x]));
     }
     return c;
 }

@@ -89,6 +89,16 @@ public:
     }
     double yResultante(double x, double t) const { return repos + echelle * OndeResultante(x, t); }
 
+    // The incident and reflected waves at the abscissas 0 to 100 at time t,
+    // equal to OndeIncidente and OndeReflechie within 10⁻¹² for the times of
+    // a lesson, with four sines and cosines instead of two hundred.
+    struct Ondes
+    {
+        std::array<double, longueurCorde + 1> incidente;
+        std::array<double, longueurCorde + 1> reflechie;
+    };
+    Ondes ondes(double t) const;
+
     // The ordinates of the three curves at the abscissas 0 to 100 at time t,
     // as handed to the picture (single precision).
     struct Courbes

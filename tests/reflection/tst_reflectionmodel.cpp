@@ -43,6 +43,14 @@ private slots:
             QVERIFY(m_model.OndeResultante(0, t) == 0.0);
             QVERIFY(std::abs(m_model.OndeResultante(100, t)) < 2e-4);
         }
+        // The curves of a frame, by angle addition along the string, are the
+        // waves' formulas.
+        for (const double t : {0.0, 0.37 * periode, 600.0}) {
+            const ReflectionModel::Ondes o = m_model.ondes(t);
+            for (int x = 0; x <= 100; ++x)
+                QVERIFY(std::abs(o.incidente[x] - m_model.OndeIncidente(x, t)) < 1e-12
+                        && std::abs(o.reflechie[x] - m_model.OndeReflechie(x, t)) < 1e-12);
+        }
         // Nodes every λ/2 inside the string, at any instant.
         for (int k = 1; k < mode; ++k)
             QVERIFY(

@@ -159,6 +159,50 @@ private slots:
         QCOMPARE(marker.y(), 1 + 227);
     }
 
+    // A segment asks for the repaint of a small region around it; after
+    // frames drawn and erased by overdraw, the screen shows the image exactly.
+    void repaintsOnlyWhatChanged()
+    {
+        QWidget window;
+        window.resize(560, 440);
+        DrawingSurface surface(&window, 0, 0, 8175, 6375, Qt::white, DrawingSurface::Border::Flat);
+        surface.setScale(UserScale(-10, -100, 70.5653, 31.725));
+        surface.setDrawWidth(2);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        struct PaintSpy : QObject
+        {
+            QRegion painted;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    painted += static_cast<QPaintEvent *>(event)->region();
+                return false;
+            }
+        } spy;
+        surface.installEventFilter(&spy);
+        surface.Line(40, 0, 41, 2, Qt::red);
+        QTRY_VERIFY(!spy.painted.isEmpty());
+        const QRect around = spy.painted.boundingRect();
+        QVERIFY2(around.width() < 12 && around.height() < 12,
+                 qPrintable(QString::number(around.width())));
+        for (int frame = 0; frame < 8; ++frame) {
+            const auto y = [frame](int i) { return float(50 * std::sin(i * 0.2 + frame)); };
+            for (int i = 1; i <= 100; ++i) {
+                surface.Line(float(i - 1), y(i - 1) - 1, float(i), y(i) - 1, Qt::white);
+                surface.Line(float(i - 1), y(i - 1), float(i), y(i), Qt::red);
+            }
+            QCoreApplication::processEvents();
+        }
+        QTest::qWait(50);
+        const QImage shown = window.screen()
+                                 ->grabWindow(window.winId())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(QRect(surface.clientRect().topLeft(), surface.image().size())),
+                 surface.image());
+    }
+
     void boxAndCircle()
     {
         QWidget window;

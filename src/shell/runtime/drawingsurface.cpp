@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -88,7 +89,7 @@ void DrawingSurface::Cls()
 {
     endPainting();
     m_image.fill(m_background);
-    scheduleRepaint();
+    scheduleRepaint(m_image.rect());
 }
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &color)
@@ -97,9 +98,9 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &
     // enough for the hundreds of segments of every frame.
     endPainting();
     const qreal ratio = m_image.devicePixelRatio();
-    drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio, m_scale.toPixels(x2, y2) * ratio,
-                    int(std::lround(m_drawWidth * ratio)), color.rgb());
-    scheduleRepaint();
+    scheduleRepaint(drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio,
+                                    m_scale.toPixels(x2, y2) * ratio,
+                                    int(std::lround(m_drawWidth * ratio)), color.rgb()));
 }
 
 void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const QColor &color)
@@ -112,7 +113,7 @@ void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const
         QPointF(std::floor(std::max(a.x(), b.x())) + 1.0,
                 std::floor(std::max(a.y(), b.y())) + 1.0));
     painter().fillRect(box, color);
-    scheduleRepaint();
+    scheduleRepaint(devicePixels(box, 0));
 }
 
 void DrawingSurface::Circle(float x, float y, float radius, const QColor &outline)
@@ -121,9 +122,11 @@ void DrawingSurface::Circle(float x, float y, float radius, const QColor &outlin
     QPainter &p = painter();
     p.setBrush(m_fillSolid ? QBrush(m_fillColor) : QBrush(Qt::NoBrush));
     const float r = m_scale.widthToPixels(radius);
-    p.drawEllipse(m_scale.toPixels(x, y), r, r);
+    const QPointF centre = m_scale.toPixels(x, y);
+    p.drawEllipse(centre, r, r);
     p.setBrush(Qt::NoBrush);
-    scheduleRepaint();
+    scheduleRepaint(
+        devicePixels(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), m_drawWidth));
 }
 
 QColor DrawingSurface::pixelAt(float x, float y) const
@@ -149,20 +152,59 @@ bool DrawingSurface::isBlank() const
     return true;
 }
 
-void DrawingSurface::scheduleRepaint()
+QRect DrawingSurface::devicePixels(const QRectF &pixels, int pen) const
 {
-    // A hidden surface is painted anyway when it is shown.
+    const qreal ratio = m_image.devicePixelRatio();
+    const qreal margin = pen / 2.0 + 1; // the pen's half width and antialiasing
+    const QRectF box = pixels.adjusted(-margin, -margin, margin, margin);
+    return QRectF(box.topLeft() * ratio, box.bottomRight() * ratio).toAlignedRect()
+        & m_image.rect();
+}
+
+void DrawingSurface::scheduleRepaint(const QRect &changed)
+{
+    if (changed.isEmpty())
+        return;
+    m_changed |= changed;
+    // A hidden surface is painted anyway when it is shown. The repaint is
+    // asked once the drawing in progress (a whole frame) is over.
     if (!m_repaintPending && isVisible()) {
         m_repaintPending = true;
-        update();
+        QMetaObject::invokeMethod(this, &DrawingSurface::repaintChanged, Qt::QueuedConnection);
     }
 }
 
-void DrawingSurface::paintEvent(QPaintEvent *)
+void DrawingSurface::repaintChanged()
 {
     m_repaintPending = false;
+    const qreal ratio = m_image.devicePixelRatio();
+    const QRectF logical(QPointF(m_changed.topLeft()) / ratio,
+                         QPointF(m_changed.bottomRight() + QPoint(1, 1)) / ratio);
+    m_changed = QRect();
+    update(logical.toAlignedRect().translated(m_client.topLeft()));
+}
+
+void DrawingSurface::paintEvent(QPaintEvent *event)
+{
     endPainting();
     QPainter p(this);
+    if (!m_client.contains(event->rect()))
+        paintBorder(p);
+    // Only what the event asks for: the image already has the backing
+    // store's format, so each rectangle is a plain copy.
+    const qreal ratio = m_image.devicePixelRatio();
+    for (const QRect &r : event->region()) {
+        const QRect target = r & m_client;
+        if (target.isEmpty())
+            continue;
+        const QRectF source(QPointF(target.topLeft() - m_client.topLeft()) * ratio,
+                            QSizeF(target.size()) * ratio);
+        p.drawImage(QRectF(target), m_image, source);
+    }
+}
+
+void DrawingSurface::paintBorder(QPainter &p) const
+{
     switch (m_border) {
     case Border::None:
         break;
@@ -188,5 +230,4 @@ void DrawingSurface::paintEvent(QPaintEvent *)
         break;
     }
     }
-    p.drawImage(m_client.topLeft(), m_image);
 }

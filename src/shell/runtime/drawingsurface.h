@@ -72,8 +72,14 @@ private:
     QPainter &painter();
     void endPainting() const;
     void setPen(const QColor &color, int width);
-    // Asks for one repaint however many drawings follow before it comes.
-    void scheduleRepaint();
+    // Adds `changed` (device pixels of the image) to what the next repaint
+    // shows, and asks for that one repaint however many drawings follow
+    // before it comes: only the pixels that changed reach the screen.
+    void scheduleRepaint(const QRect &changed);
+    void repaintChanged();
+    void paintBorder(QPainter &p) const;
+    // The device pixels of a user-space rectangle widened by the pen.
+    QRect devicePixels(const QRectF &pixels, int pen) const;
 
     UserScale m_scale;
     QColor m_background;
@@ -84,6 +90,7 @@ private:
     Border m_border;
     QRect m_client;
     bool m_repaintPending = false;
+    QRect m_changed; // device pixels of the image changed since the last repaint
     QImage m_image;
     mutable std::unique_ptr<QPainter> m_painter;
 };

@@ -58,19 +58,19 @@ int firstPixel(double v)
 
 } // namespace
 
-void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb color)
+QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb color)
 {
     double ax = from.x();
     double ay = from.y();
     double bx = to.x();
     double by = to.y();
     if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
-        return;
+        return {};
     const int w = width < 1 ? 1 : width;
     const int imageWidth = image.width();
     const int imageHeight = image.height();
     if (!clip(ax, ay, bx, by, -w, -w, imageWidth + w, imageHeight + w))
-        return;
+        return {};
 
     // The pen square covers the w pixels whose centres lie within w / 2 of the
     // point: the walk runs on the square's first pixel.
@@ -87,6 +87,33 @@ void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb co
 
     QRgb *bits = reinterpret_cast<QRgb *>(image.bits());
     const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+
+    if (y0 == y1 || x0 == x1) {
+        // Along an axis (the driven string's grid, redrawn at every frame):
+        // the pen's rows or columns run through in memory order, and only the
+        // rows where a pixel changed count: a grid line drawn again over
+        // itself changes nothing and asks for no repaint.
+        const int left = std::max(std::min(x0, x1), 0);
+        const int right = std::max(left, std::min(std::max(x0, x1) + w, imageWidth));
+        const int top = std::max(std::min(y0, y1), 0);
+        const int bottom = std::min(std::max(y0, y1) + w, imageHeight);
+        int changedTop = bottom;
+        int changedBottom = top - 1;
+        for (int y = top; y < bottom; ++y) {
+            bool changed = false;
+            for (QRgb *pixel = bits + y * stride + left; pixel < bits + y * stride + right;
+                 ++pixel) {
+                changed |= *pixel != color; // no branch: the write costs no more than the test
+                *pixel = color;
+            }
+            if (changed) {
+                changedTop = std::min(changedTop, y);
+                changedBottom = y;
+            }
+        }
+        return QRect(QPoint(left, changedTop), QPoint(right - 1, changedBottom));
+    }
+
     const auto plot = [&](int px, int py) {
         if (px >= 0 && py >= 0 && px + w <= imageWidth && py + w <= imageHeight) {
             // The whole pen square lies inside: no clamping, and the usual
@@ -112,7 +139,11 @@ void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb co
             std::fill(bits + y * stride + left, bits + y * stride + right, color);
     };
 
-    // Bresenham's walk from one end to the other.
+    // Bresenham's walk from one end to the other; what it may have changed is
+    // the box of its pen squares.
+    const QRect walked = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)),
+                               QPoint(std::max(x0, x1) + w - 1, std::max(y0, y1) + w - 1))
+        & image.rect();
     for (;;) {
         plot(x0, y0);
         if (x0 == x1 && y0 == y1)
@@ -127,4 +158,5 @@ void drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb co
             y0 += stepY;
         }
     }
+    return walked;
 }

@@ -67,6 +67,8 @@ clamp hidden at a fixed end @ vibreurpanneau.cpp @ Shape4->setVisible(true); @ s
 reset keeps the traces @ vibreurcommandes.cpp @ traces->setValue(0); @ s/0/1/ @ driven_string_window_test
 timed run never disarmed @ reflectionmodel.cpp @ m_state.tFin = 0; @ s/= 0;/= m_state.tFin;/ @ reflection_window_test
 home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ tst_accueil
+repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ tst_runtime
+incident wave stepped the wrong way @ reflectionmodel.cpp @ si = si * cb - ci * sb; @ s/- ci/+ ci/ @ reflection_model_test
 EOF
 )
 

@@ -96,19 +96,28 @@ private slots:
     {
         QTest::addColumn<QLineF>("line"); // device pixels; pixel i covers [i, i + 1)
         QTest::addColumn<int>("width");
-        QTest::addColumn<QRect>("covered"); // every pixel of it, and nothing else
-        QTest::newRow("pen 1 on a pixel edge") << QLineF(3, 10, 20, 10) << 1 << QRect(3, 10, 18, 1);
-        QTest::newRow("pen 2 astride the edge") << QLineF(3, 10, 20, 10) << 2 << QRect(2, 9, 19, 2);
+        QTest::addColumn<QRect>("covered"); // the pixels' bounds
+        QTest::addColumn<int>("count"); // −1: every pixel of `covered`
+        QTest::newRow("pen 1 on a pixel edge")
+            << QLineF(3, 10, 20, 10) << 1 << QRect(3, 10, 18, 1) << -1;
+        QTest::newRow("pen 2 astride the edge")
+            << QLineF(3, 10, 20, 10) << 2 << QRect(2, 9, 19, 2) << -1;
         QTest::newRow("vertical, ends 4e-4 pixel either side of an edge")
-            << QLineF(10.0004, 2, 9.9997, 30) << 1 << QRect(10, 2, 1, 29);
+            << QLineF(10.0004, 2, 9.9997, 30) << 1 << QRect(10, 2, 1, 29) << -1;
         QTest::newRow("pen 2 along the right edge, half inside")
-            << QLineF(40, 4, 40, 12) << 2 << QRect(39, 3, 1, 10);
+            << QLineF(40, 4, 40, 12) << 2 << QRect(39, 3, 1, 10) << -1;
+        // Eight 2 × 2 squares, each overlapping the last by one pixel.
+        QTest::newRow("pen 2 diagonal")
+            << QLineF(3.5, 3.5, 10.5, 10.5) << 2 << QRect(3, 3, 9, 9) << 8 * 4 - 7;
+        // Three whole squares, then the half of one inside the right edge.
+        QTest::newRow("pen 2 diagonal leaving on the right")
+            << QLineF(36.5, 3.5, 44.5, 11.5) << 2 << QRect(36, 3, 4, 5) << 3 * 4 - 2 + 1;
         // A blown-up value far outside the image, or none at all.
         QTest::newRow("far below: clipped, not walked")
-            << QLineF(5.5, 0, 5.5, 3e37) << 1 << QRect(5, 0, 1, 32);
-        QTest::newRow("just beside") << QLineF(-1.5, 0, -1, 31) << 1 << QRect();
-        QTest::newRow("NaN") << QLineF(qQNaN(), 0, 1, 1) << 1 << QRect();
-        QTest::newRow("infinite") << QLineF(0, 1, qInf(), 1) << 1 << QRect();
+            << QLineF(5.5, 0, 5.5, 3e37) << 1 << QRect(5, 0, 1, 32) << -1;
+        QTest::newRow("just beside") << QLineF(-1.5, 0, -1, 31) << 1 << QRect() << -1;
+        QTest::newRow("NaN") << QLineF(qQNaN(), 0, 1, 1) << 1 << QRect() << -1;
+        QTest::newRow("infinite") << QLineF(0, 1, qInf(), 1) << 1 << QRect() << -1;
     }
 
     void rasterizedLine()
@@ -116,11 +125,13 @@ private slots:
         QFETCH(QLineF, line);
         QFETCH(int, width);
         QFETCH(QRect, covered);
+        QFETCH(int, count);
         QImage image(40, 32, QImage::Format_RGB32);
         image.fill(Qt::white);
         drawAliasedLine(image, line.p1(), line.p2(), width, qRgb(255, 0, 0));
         const Probe::Pixels red = Probe::matching(image, Qt::red);
-        QVERIFY(red.bounds == covered && red.count == covered.width() * covered.height());
+        QCOMPARE(red.bounds, covered);
+        QCOMPARE(red.count, count < 0 ? covered.width() * covered.height() : count);
     }
 
     void drivenStringPicture()

@@ -36,7 +36,7 @@ comma read as decimal point @ numberreader.cpp @ s[i] == '.') { @ s/'\.'/','/ @ 
 tiny decimals read as huge @ numberreader.cpp @ ordre = -static_cast<long> @ s/= -static_cast/= static_cast/ @ tst_runtime
 harmonic frequencies doubled @ stringmodesmodel.cpp @ m_state.pulsation[n] = @ s/\* c;/* c * 2;/ @ string_modes_model_test
 wavelength of the next harmonic @ stringmodesmodel.cpp @ m_shared.longueurOnde[n] = @ s/\/ n;/\/ (n + 1);/ @ string_modes_model_test
-tenth harmonic left out @ stringmodesmodel.cpp @ y = y + facteurs[n] @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_model_test
+tenth harmonic left out @ stringmodesmodel.cpp @ y = y + facteurs[n] * std::sin @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_model_test
 cosine in time @ stringmodesmodel.cpp @ std::sin(m_state.pulsation[n] * t) @ s/std::sin/std::cos/ @ string_modes_model_test
 reflection without inversion @ reflectionmodel.cpp @ return -std::cos @ s/return -std::cos/return std::cos/ @ reflection_model_test
 speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_model_test
@@ -69,6 +69,7 @@ timed run never disarmed @ reflectionmodel.cpp @ m_state.tFin = 0; @ s/= 0;/= m_
 home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ tst_accueil
 repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ tst_runtime
 incident wave stepped the wrong way @ reflectionmodel.cpp @ si = si * cb - ci * sb; @ s/- ci/+ ci/ @ reflection_model_test
+frame without the tenth harmonic @ stringmodesmodel.cpp @ y = y + facteurs[n] * m_state.forme[n][i]; @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_window_test
 EOF
 )
 

@@ -18,6 +18,8 @@ void StringModesModel::ConstantesModales()
         const double c = Celerite(m_state.masseSolide, m_state.masseLineique);
         m_state.pulsation[n] = (n * (pi / m_state.longueurCorde)) * c;
         m_shared.longueurOnde[n] = (2 * m_state.longueurCorde) / n;
+        for (int i = 0; i < StringModesState::nbPoints; ++i)
+            m_state.forme[n][i] = std::sin((deuxPi * (pasX * i)) / m_shared.longueurOnde[n]);
     }
 }
 
@@ -50,8 +52,14 @@ StringModesState::Ordonnees StringModesModel::nouvelleImage(double t)
     // sin(w_n t) is the same for every point: computed once for the frame.
     const FacteursTemps facteurs = FacteursDuTemps(t);
     const StringModesState::Ordonnees affichee = m_state.ordonnee;
+    // Deplacement at x = 10 i mm, term for term, with the shapes computed
+    // with the constants.
     const int segments = NombreSegments();
-    for (int i = 1; i <= segments; ++i)
-        m_state.ordonnee[i] = Deplacement(facteurs, pasX * i);
+    for (int i = 1; i <= segments; ++i) {
+        double y = 0.0;
+        for (int n = 1; n <= nombreHarmoniques; ++n)
+            y = y + facteurs[n] * m_state.forme[n][i];
+        m_state.ordonnee[i] = y;
+    }
     return affichee;
 }

@@ -18,4 +18,7 @@ struct StringModesState
     // Display units, displacement of string point i (x = 10 i mm) as last
     // drawn; index 0, the fixed end, is never written.
     Ordonnees ordonnee {};
+    // The shape of harmonic n at point i, sin(2 pi x_i / lambda_n), at [n][i]:
+    // it changes only with the length, so a frame need not compute it.
+    std::array<Ordonnees, nombreHarmoniques + 1> forme {};
 };

@@ -82,8 +82,8 @@ private slots:
         ouvre();
         m_shared.temps = 100;
         w->Command2_Click();
-        // Read at each frame: the next frame must show harmonic 3 as well.
-        w->Harmonique(3)->setValue(7);
+        // Read at each frame: the next frame must show harmonic 10 as well.
+        w->Harmonique(10)->setValue(7);
         QStringList evenements = QString::fromUtf8(QTest::currentDataTag()).split(' ');
         if (evenements.takeFirst() == "run")
             w->Command1_Click();
@@ -117,7 +117,7 @@ private slots:
             QCOMPARE(w->Picture1->image(), avant);
             QCOMPARE(m_state.ordonnee, ordonnee);
         } else if (image == Neuve) {
-            // The frame of the new time up to the bridge, harmonics 1 and 3 at 10 and 7:
+            // The frame of the new time up to the bridge, harmonics 1 and 10 at 10 and 7:
             // 0.05 H_n sin(n pi c t / L) sin(n pi x / L), c = sqrt(m g) in mm/ms. On a
             // shorter string the last point keeps its value.
             const double l = 10.0 * w->Longueur->Value();
@@ -127,7 +127,7 @@ private slots:
                     * std::sin(n * 3.1416 * x / l);
             };
             for (int i = 1; 10 * i <= l; ++i) {
-                const double y = terme(1, 10, 10.0 * i) + terme(3, 7, 10.0 * i);
+                const double y = terme(1, 10, 10.0 * i) + terme(10, 7, 10.0 * i);
                 QVERIFY(std::abs(m_state.ordonnee[i] - y) < 1e-9);
             }
             QVERIFY(l == 1000 || m_state.ordonnee[100] == ordonnee[100]);

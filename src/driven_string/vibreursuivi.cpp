@@ -39,6 +39,8 @@ void Vibreur::creeSuivi()
 
 void Vibreur::apresPas()
 {
+    if (!m_suivi->recording())
+        return;
     m_suivi->sample(m_model.temps(), m_state.yNouveau[int(m_suivi->x(Recording::A))],
                     m_state.yNouveau[int(m_suivi->x(Recording::B))], m_model.dt());
 }

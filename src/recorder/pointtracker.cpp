@@ -64,8 +64,10 @@ void PointTracker::forget()
         if (m_recorder)
             m_recorder->setPoint(Recording::Point(p), false, couleurs[p], 0);
     }
-    if (m_recorder)
+    if (m_recorder) {
         m_recorder->recording().cut();
+        m_recorder->actualise(); // shows the change even while the simulation is paused
+    }
 }
 
 void PointTracker::placeMarker(Recording::Point p)
@@ -88,7 +90,7 @@ void PointTracker::placeMarker(Recording::Point p)
 
 void PointTracker::sample(double t, double yA, double yB, double step)
 {
-    if (!m_recorder || !(m_tracked[Recording::A] || m_tracked[Recording::B]))
+    if (!recording())
         return;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     m_recorder->recording().add(t, m_tracked[Recording::A] ? yA : nan,

@@ -32,6 +32,12 @@ public:
     void addMenuEntries(QMenu &menu, QPoint at);
 
     bool tracking(Recording::Point p) const { return m_tracked[p]; }
+    // Whether a recorder takes samples: the simulations skip computing the
+    // points' displacements at every step or frame otherwise.
+    bool recording() const
+    {
+        return m_recorder && (m_tracked[Recording::A] || m_tracked[Recording::B]);
+    }
     // The user x of a tracked point.
     double x(Recording::Point p) const { return m_x[p]; }
 

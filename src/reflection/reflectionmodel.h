@@ -81,14 +81,6 @@ public:
     // picture's scale, whose user units are millimetres.
     double deplacement(double x, double t) const { return echelle * OndeResultante(x, t); }
 
-    // Picture ordinates of the three curves at (x, t).
-    double yIncidente(double x, double t) const { return repos + echelle * OndeIncidente(x, t); }
-    double yReflechie(double x, double t) const
-    {
-        return reposReflechie + echelle * OndeReflechie(x, t);
-    }
-    double yResultante(double x, double t) const { return repos + echelle * OndeResultante(x, t); }
-
     // The incident and reflected waves at the abscissas 0 to 100 at time t,
     // equal to OndeIncidente and OndeReflechie within 10⁻¹² for the times of
     // a lesson, with four sines and cosines instead of two hundred.

@@ -37,6 +37,8 @@ void Reflexion::creeSuivi()
 
 void Reflexion::suitLesPoints()
 {
+    if (!m_suivi->recording())
+        return;
     const double t = m_model.temps();
     m_suivi->sample(t, m_model.deplacement(m_suivi->x(Recording::A), t),
                     m_model.deplacement(m_suivi->x(Recording::B), t), m_model.pas());

@@ -39,6 +39,8 @@ void ModesCorde::afficheVitesse()
 
 void ModesCorde::suitLesPoints(double t)
 {
+    if (!m_suivi->recording())
+        return;
     // The picture's y unit in mm of the drawing, whose x unit is the mm.
     const UserScale &echelle = Picture1->scale();
     const double mmParUnite = (echelle.yToPixels(1) - echelle.yToPixels(0))

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QMessageBox>
 #include <QtTest>
 
 namespace {
@@ -272,12 +271,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->image().size(), w.Picture1->size());
         // A picture that cannot be written: the message says where, nothing else changes.
         QString message;
-        QTimer::singleShot(0, this, [&message] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        Probe::acceptMessageBox(this, message);
         QVERIFY(!PictureExport::writePng(&w, vue, "/nonexistent/corde.png"));
         QVERIFY(message.contains("corde.png"));
 
@@ -293,12 +287,7 @@ private slots:
         f.w->PasT->setText(QStringLiteral("0.01"));
         f.w->Command1->click();
         QString texte;
-        QTimer::singleShot(0, this, [&texte] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texte = box->text();
-                box->accept();
-            }
-        });
+        Probe::acceptMessageBox(this, texte);
         f.w->Ondule();
         QCOMPARE(texte, QString::fromUtf8(DrivenStringModel::messageDepassement));
     }

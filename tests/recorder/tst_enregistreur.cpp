@@ -1,11 +1,10 @@
 // The recorder's window: what it plots of the record, what it reads on it, and its file export.
 #include "enregistreur.h"
 #include "form.h"
+#include "imageprobe.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -123,12 +122,7 @@ private slots:
         enregistre(e, 1.0);
         const std::size_t avant = e.recording().samples().size();
         QString message;
-        QTimer::singleShot(0, &e, [&message] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        Probe::acceptMessageBox(&e, message);
         QCOMPARE(e.exporte(chemin), possible);
         QCOMPARE(message.contains(chemin), !possible);
         QCOMPARE(e.recording().samples().size(), avant);

@@ -2,9 +2,12 @@
 
 #include "shapecontrol.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -96,6 +99,16 @@ QRect part(ScrollBar &bar, QStyle::SubControl control)
 void click(ScrollBar &bar, QStyle::SubControl control)
 {
     QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, part(bar, control).center());
+}
+
+void acceptMessageBox(QObject *context, QString &text)
+{
+    QTimer::singleShot(0, context, [&text] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
 }
 
 namespace {

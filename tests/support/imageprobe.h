@@ -42,6 +42,10 @@ QRect part(ScrollBar &bar, QStyle::SubControl control);
 // A left-button click in the middle of that part.
 void click(ScrollBar &bar, QStyle::SubControl control);
 
+// Once the event loop runs (inside a modal box's own loop), accepts the
+// modal message box open then and keeps its text in `text`.
+void acceptMessageBox(QObject *context, QString &text);
+
 // What a reader would find wrong with the captions of `window`, one line per
 // fault: a caption drawn smaller than its style's font; two captions of one
 // container whose inks on one row come closer than a word space (3 pixels),

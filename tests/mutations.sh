@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One-line mutations of the models and the runtime that the tests must catch.
 # Run by hand (it is not part of the test command): bash tests/mutations.sh
+# (ONLY=text runs only the mutations whose name holds it)
 #
 # The tracked and new files of the working tree are copied to a temporary
 # folder and built once without unity build, so that a mutated file rebuilds
@@ -70,8 +71,15 @@ home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @
 repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ tst_runtime
 incident wave stepped the wrong way @ reflectionmodel.cpp @ si = si * cb - ci * sb; @ s/- ci/+ ci/ @ reflection_model_test
 frame without the tenth harmonic @ stringmodesmodel.cpp @ y = y + facteurs[n] * m_state.forme[n][i]; @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_window_test
+grid never drawn again @ drawingsurface.cpp @ m_changedSinceTaken |= changed; @ s/|= changed/|= QRect()/ @ driven_string_window_test
+clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() + 1; @ s/+ 1/+ 0/ @ tst_runtime
+screen copy never kept @ drawingsurface.cpp @ copyPixels(m_shown, m_image @ s/.*// @ tst_runtime
+changes banded across the picture @ differingregion.cpp @ constexpr int chunkWidth = 32; @ s/32/100000/ @ tst_runtime
+last changed column not repainted @ differingregion.cpp @ QPoint(left + last[std::size_t(c)], bandBottom) @ s/\], bandBottom/] - 1, bandBottom/ @ tst_runtime
 EOF
 )
+# ONLY=text runs the mutations whose name holds it.
+mutations=$(grep -i -- "${ONLY:-}" <<<"$mutations")
 
 cd "$repo"
 { git ls-files; git ls-files --others --exclude-standard; } | sort -u | while read -r f; do

@@ -174,6 +174,14 @@ private slots:
         const int hauteur = int(33 * 15 / 31.725); // pixels from −38 to −5 mm
         QVERIFY(Probe::countIn(p, 20, -38, 20, -5, grillePrincipale) > hauteur * 8 / 10);
         QCOMPARE(Probe::countIn(p, 20, -38, 20, -5, orange), 0);
+        // The grid is drawn again only where the string went: a frame drawn
+        // over the whole grid comes out the same.
+        double temps = 0;
+        w.corde(temps);
+        const QImage avant = p.image();
+        w.Quadrille();
+        w.corde(temps);
+        QCOMPARE(p.image(), avant);
         // Past point 100 only the extension is drawn, and never leaves traces.
         QCOMPARE(Probe::countIn(p, 101, -100, 105.4f, 100, rouge) > 0, sansExtremite);
         QCOMPARE(Probe::countIn(p, 101, -100, 105.4f, 100, orange), 0);

@@ -134,6 +134,23 @@ private slots:
         QCOMPARE(red.count, count < 0 ? covered.width() * covered.height() : count);
     }
 
+    // A clipped line changes only what lies inside the clip, and there the
+    // same pixels as the whole line: the walk does not start at the clip.
+    void clippedLine()
+    {
+        const QRect clip(12, 6, 9, 11);
+        for (const QLineF &line : {QLineF(3.5, 2.2, 37.1, 29.6), QLineF(15.5, 0, 15.5, 31)}) {
+            QImage whole(40, 32, QImage::Format_RGB32);
+            whole.fill(Qt::white);
+            QImage clipped = whole.copy();
+            drawAliasedLine(whole, line.p1(), line.p2(), 2, qRgb(255, 0, 0));
+            drawAliasedLine(clipped, line.p1(), line.p2(), 2, qRgb(255, 0, 0), clip);
+            const Probe::Pixels red = Probe::matching(clipped, Qt::red);
+            QVERIFY(clip.contains(red.bounds) && red.count > 10);
+            QCOMPARE(clipped.copy(clip), whole.copy(clip));
+        }
+    }
+
     void drivenStringPicture()
     {
         QWidget window;
@@ -197,6 +214,32 @@ private slots:
         const QRect around = spy.painted.boundingRect();
         QVERIFY2(around.width() < 12 && around.height() < 12,
                  qPrintable(QString::number(around.width())));
+        // Two segments far apart in the same rows: two small rectangles, not
+        // the span between them.
+        spy.painted = QRegion();
+        surface.Line(0, 20, 1, 21, Qt::red);
+        surface.Line(99, 20, 100, 21, Qt::red);
+        const auto ecran = [&surface](float x, float y) {
+            return surface.scale().toPixels(x, y).toPoint() + surface.clientRect().topLeft();
+        };
+        QTRY_VERIFY(spy.painted.contains(ecran(0.5f, 20.5f))
+                    && spy.painted.contains(ecran(99.5f, 20.5f)));
+        QVERIFY(!spy.painted.contains(ecran(50, 20.5f)));
+        // Drawn again over what the screen shows (crossing lines taking their
+        // crossing in turn, a segment erased and drawn back): nothing to repaint.
+        const auto croix = [&surface] {
+            surface.Line(0, 50, 100, 50, Qt::blue);
+            surface.Line(50, -100, 50, 100, Qt::green);
+        };
+        croix();
+        QTRY_VERIFY(spy.painted.contains(ecran(50, 50)));
+        spy.painted = QRegion();
+        croix();
+        croix();
+        surface.Line(40, 0, 41, 2, Qt::white);
+        surface.Line(40, 0, 41, 2, Qt::red);
+        QTest::qWait(50);
+        QVERIFY(spy.painted.isEmpty());
         for (int frame = 0; frame < 8; ++frame) {
             const auto y = [frame](int i) { return float(50 * std::sin(i * 0.2 + frame)); };
             for (int i = 1; i <= 100; ++i) {

@@ -1,5 +1,6 @@
 #include "drawingsurface.h"
 
+#include "differingregion.h"
 #include "linerasterizer.h"
 #include "twips.h"
 
@@ -51,6 +52,8 @@ DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, in
         QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(m_background);
+    m_shown = m_image.copy();
+    m_changedSinceTaken = m_image.rect();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -98,9 +101,9 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &
     // enough for the hundreds of segments of every frame.
     endPainting();
     const qreal ratio = m_image.devicePixelRatio();
-    scheduleRepaint(drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio,
-                                    m_scale.toPixels(x2, y2) * ratio,
-                                    int(std::lround(m_drawWidth * ratio)), color.rgb()));
+    scheduleRepaint(
+        drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio, m_scale.toPixels(x2, y2) * ratio,
+                        int(std::lround(m_drawWidth * ratio)), color.rgb(), m_lineClip));
 }
 
 void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const QColor &color)
@@ -166,6 +169,7 @@ void DrawingSurface::scheduleRepaint(const QRect &changed)
     if (changed.isEmpty())
         return;
     m_changed |= changed;
+    m_changedSinceTaken |= changed;
     // A hidden surface is painted anyway when it is shown. The repaint is
     // asked once the drawing in progress (a whole frame) is over.
     if (!m_repaintPending && isVisible()) {
@@ -177,11 +181,22 @@ void DrawingSurface::scheduleRepaint(const QRect &changed)
 void DrawingSurface::repaintChanged()
 {
     m_repaintPending = false;
-    const qreal ratio = m_image.devicePixelRatio();
-    const QRectF logical(QPointF(m_changed.topLeft()) / ratio,
-                         QPointF(m_changed.bottomRight() + QPoint(1, 1)) / ratio);
+    endPainting();
+    // What a frame erased and drew again the same (the string's grid, the
+    // still parts of a curve) is not repainted: only the pixels that differ
+    // from the screen, in bands of 16 rows, small enough for plain copies.
+    constexpr int bandRows = 16;
+    const QRegion changed = differingRegion(m_image, m_shown, m_changed, bandRows);
     m_changed = QRect();
-    update(logical.toAlignedRect().translated(m_client.topLeft()));
+    if (changed.isEmpty())
+        return;
+    const qreal ratio = m_image.devicePixelRatio();
+    QRegion logical;
+    for (const QRect &r : changed)
+        logical
+            += QRectF(QPointF(r.topLeft()) / ratio, QPointF(r.bottomRight() + QPoint(1, 1)) / ratio)
+                   .toAlignedRect();
+    update(logical.translated(m_client.topLeft()));
 }
 
 void DrawingSurface::paintEvent(QPaintEvent *event)
@@ -200,6 +215,7 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
         const QRectF source(QPointF(target.topLeft() - m_client.topLeft()) * ratio,
                             QSizeF(target.size()) * ratio);
         p.drawImage(QRectF(target), m_image, source);
+        copyPixels(m_shown, m_image, source.toAlignedRect());
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -45,6 +47,14 @@ public:
     // The client area's origin inside the widget and its size, in logical pixels.
     QRect clientRect() const { return m_client; }
 
+    // Lines change only the device pixels inside `clip` (all of them without
+    // one), each of them exactly as the whole line would.
+    void setLineClip(const std::optional<QRect> &clip) { m_lineClip = clip; }
+    // The device pixels changed since the last call (all of them at first):
+    // where a window must draw a still layer again after its animation went
+    // over it.
+    QRect takeChangedArea() { return std::exchange(m_changedSinceTaken, QRect()); }
+
     void Cls();
     void Line(float x1, float y1, float x2, float y2, const QColor &color);
     // Filled box between two corners, both included.
@@ -73,7 +83,7 @@ private:
     void endPainting() const;
     void setPen(const QColor &color, int width);
     // Adds `changed` (device pixels of the image) to what the next repaint
-    // shows, and asks for that one repaint however many drawings follow
+    // looks at, and asks for that one repaint however many drawings follow
     // before it comes: only the pixels that changed reach the screen.
     void scheduleRepaint(const QRect &changed);
     void repaintChanged();
@@ -90,7 +100,10 @@ private:
     Border m_border;
     QRect m_client;
     bool m_repaintPending = false;
-    QRect m_changed; // device pixels of the image changed since the last repaint
+    std::optional<QRect> m_lineClip;
+    QRect m_changedSinceTaken;
+    QRect m_changed; // device pixels of the image drawn on since the last repaint
     QImage m_image;
+    QImage m_shown; // the image as last painted on screen, to repaint only what differs
     mutable std::unique_ptr<QPainter> m_painter;
 };

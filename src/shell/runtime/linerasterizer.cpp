@@ -8,8 +8,8 @@ namespace {
 
 // Liang–Barsky clipping of the segment a→b to the box [lo, hi] on both axes;
 // false when nothing of it lies inside.
-bool clip(double &ax, double &ay, double &bx, double &by, double loX, double loY, double hiX,
-          double hiY)
+bool clipSegment(double &ax, double &ay, double &bx, double &by, double loX, double loY, double hiX,
+                 double hiY)
 {
     double t0 = 0.0;
     double t1 = 1.0;
@@ -58,7 +58,8 @@ int firstPixel(double v)
 
 } // namespace
 
-QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb color)
+QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb color,
+                      const std::optional<QRect> &clip)
 {
     double ax = from.x();
     double ay = from.y();
@@ -69,8 +70,17 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
     const int w = width < 1 ? 1 : width;
     const int imageWidth = image.width();
     const int imageHeight = image.height();
-    if (!clip(ax, ay, bx, by, -w, -w, imageWidth + w, imageHeight + w))
+    // The walk is clipped to the image, never to `clip`, so that it steps
+    // through the same pixels whatever part of the line is kept.
+    if (!clipSegment(ax, ay, bx, by, -w, -w, imageWidth + w, imageHeight + w))
         return {};
+    const QRect kept = clip ? *clip & image.rect() : image.rect();
+    if (kept.isEmpty())
+        return {};
+    const int keptLeft = kept.left();
+    const int keptTop = kept.top();
+    const int keptRight = kept.right() + 1; // past the last kept column
+    const int keptBottom = kept.bottom() + 1;
 
     // The pen square covers the w pixels whose centres lie within w / 2 of the
     // point: the walk runs on the square's first pixel.
@@ -93,10 +103,10 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
         // the pen's rows or columns run through in memory order, and only the
         // rows where a pixel changed count: a grid line drawn again over
         // itself changes nothing and asks for no repaint.
-        const int left = std::max(std::min(x0, x1), 0);
-        const int right = std::max(left, std::min(std::max(x0, x1) + w, imageWidth));
-        const int top = std::max(std::min(y0, y1), 0);
-        const int bottom = std::min(std::max(y0, y1) + w, imageHeight);
+        const int left = std::max(std::min(x0, x1), keptLeft);
+        const int right = std::max(left, std::min(std::max(x0, x1) + w, keptRight));
+        const int top = std::max(std::min(y0, y1), keptTop);
+        const int bottom = std::min(std::max(y0, y1) + w, keptBottom);
         int changedTop = bottom;
         int changedBottom = top - 1;
         for (int y = top; y < bottom; ++y) {
@@ -115,8 +125,8 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
     }
 
     const auto plot = [&](int px, int py) {
-        if (px >= 0 && py >= 0 && px + w <= imageWidth && py + w <= imageHeight) {
-            // The whole pen square lies inside: no clamping, and the usual
+        if (px >= keptLeft && py >= keptTop && px + w <= keptRight && py + w <= keptBottom) {
+            // The whole pen square is kept: no clamping, and the usual
             // pens of one and two pixels written out directly.
             QRgb *row = bits + py * stride + px;
             if (w == 1) {
@@ -130,12 +140,12 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
             }
             return;
         }
-        const int left = std::max(px, 0);
-        const int right = std::min(px + w, imageWidth);
+        const int left = std::max(px, keptLeft);
+        const int right = std::min(px + w, keptRight);
         if (left >= right)
-            return; // wholly beside the image
-        const int bottom = std::min(py + w, imageHeight);
-        for (int y = std::max(py, 0); y < bottom; ++y)
+            return; // wholly beside what is kept
+        const int bottom = std::min(py + w, keptBottom);
+        for (int y = std::max(py, keptTop); y < bottom; ++y)
             std::fill(bits + y * stride + left, bits + y * stride + right, color);
     };
 
@@ -143,7 +153,7 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
     // the box of its pen squares.
     const QRect walked = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)),
                                QPoint(std::max(x0, x1) + w - 1, std::max(y0, y1) + w - 1))
-        & image.rect();
+        & kept;
     for (;;) {
         plot(x0, y0);
         if (x0 == x1 && y0 == y1)

@@ -74,8 +74,9 @@ frame without the tenth harmonic @ stringmodesmodel.cpp @ y = y + facteurs[n] * 
 grid never drawn again @ drawingsurface.cpp @ m_changedSinceTaken |= changed; @ s/|= changed/|= QRect()/ @ driven_string_window_test
 clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() + 1; @ s/+ 1/+ 0/ @ tst_runtime
 screen copy never kept @ drawingsurface.cpp @ copyPixels(m_shown, m_image @ s/.*// @ tst_runtime
-changes banded across the picture @ differingregion.cpp @ constexpr int chunkWidth = 32; @ s/32/100000/ @ tst_runtime
-last changed column not repainted @ differingregion.cpp @ QPoint(left + last[std::size_t(c)], bandBottom) @ s/\], bandBottom/] - 1, bandBottom/ @ tst_runtime
+changes joined across the picture @ differingregion.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ tst_runtime
+drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ tst_runtime
+last changed column not repainted @ differingregion.cpp @ |= QRect(QPoint(i, y), QPoint(j, y)); @ s/QPoint(j, y)/QPoint(j - 1, y)/ @ tst_runtime
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

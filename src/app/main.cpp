@@ -30,6 +30,13 @@ int main(int argc, char *argv[])
     if (commandLine.zoom != 1.0)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(commandLine.zoom));
 
+    // On X11, a frame changes a few thousand pixels: sent with the request
+    // they cost less than a shared-memory image, which Qt may paint into
+    // again only after a round trip to the server at every frame (two
+    // threads woken each time). A value set by the user is kept.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vellane"));
     QApplication::setApplicationVersion(applicationVersion());

@@ -1,80 +1,94 @@
 #include "differingregion.h"
 
-#include <QList>
-
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
-namespace {
+DrawnTiles::DrawnTiles(QSize imageSize)
+    : m_size(imageSize)
+    , m_columns((imageSize.width() + tileWidth - 1) / tileWidth)
+    , m_bands((imageSize.height() + tileHeight - 1) / tileHeight)
+    , m_drawn(std::size_t(m_columns) * std::size_t(m_bands), 0)
+{ }
 
-// Columns are compared 32 pixels at a time: a band's rectangles break where
-// a whole chunk of columns is unchanged, so three curves far apart give three
-// rectangles, not one spanning the picture.
-constexpr int chunkWidth = 32;
-
-bool sameRow(const QRgb *a, const QRgb *b, int n)
+void DrawnTiles::add(const QRect &pixels)
 {
-    return std::memcmp(a, b, std::size_t(n) * sizeof(QRgb)) == 0;
+    const QRect r = pixels & QRect(QPoint(0, 0), m_size);
+    if (r.isEmpty())
+        return;
+    m_empty = false;
+    for (int band = r.top() / tileHeight; band <= r.bottom() / tileHeight; ++band) {
+        char *row = m_drawn.data() + std::size_t(band) * std::size_t(m_columns);
+        std::fill(row + r.left() / tileWidth, row + r.right() / tileWidth + 1, char(1));
+    }
 }
 
-} // namespace
-
-QRegion differingRegion(const QImage &now, const QImage &before, const QRect &within,
-                        int bandHeight)
+void DrawnTiles::clear()
 {
-    const QRect area = within & now.rect() & before.rect();
+    if (m_empty)
+        return;
+    std::fill(m_drawn.begin(), m_drawn.end(), char(0));
+    m_empty = true;
+}
+
+QRegion DrawnTiles::differing(const QImage &now, const QImage &before) const
+{
     QRegion region;
-    if (area.isEmpty())
-        return region;
-    const int left = area.left();
-    const int width = area.width();
-    const int chunks = (width + chunkWidth - 1) / chunkWidth;
-    // Per chunk of the band: its first and last differing column (first > last
-    // while it has none).
-    std::vector<int> first(std::size_t(chunks), 0);
-    std::vector<int> last(std::size_t(chunks), 0);
-    QList<QRect> rects;
-    for (int bandTop = area.top(); bandTop <= area.bottom(); bandTop += bandHeight) {
-        const int bandBottom = std::min(bandTop + bandHeight - 1, area.bottom());
-        std::fill(first.begin(), first.end(), width);
-        std::fill(last.begin(), last.end(), -1);
-        bool changed = false;
-        for (int y = bandTop; y <= bandBottom; ++y) {
-            const auto *a = reinterpret_cast<const QRgb *>(now.constScanLine(y)) + left;
-            const auto *b = reinterpret_cast<const QRgb *>(before.constScanLine(y)) + left;
-            if (sameRow(a, b, width)) // most rows are untouched
-                continue;
-            changed = true;
-            for (int c = 0; c < chunks; ++c) {
-                const int x0 = c * chunkWidth;
-                const int x1 = std::min(x0 + chunkWidth, width);
-                if (sameRow(a + x0, b + x0, x1 - x0))
+    // Per tile of the band: the box of its differing pixels (empty while it
+    // has none).
+    std::vector<QRect> boxes(static_cast<std::size_t>(m_columns));
+    for (int band = 0; band < m_bands && !m_empty; ++band) {
+        const char *drawn = m_drawn.data() + std::size_t(band) * std::size_t(m_columns);
+        if (std::find(drawn, drawn + m_columns, char(1)) == drawn + m_columns)
+            continue;
+        const int top = band * tileHeight;
+        const int bottom = std::min(top + tileHeight, m_size.height()) - 1;
+        std::fill(boxes.begin(), boxes.end(), QRect());
+        for (int y = top; y <= bottom; ++y) {
+            const auto *a = reinterpret_cast<const QRgb *>(now.constScanLine(y));
+            const auto *b = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+            for (int c = 0; c < m_columns; ++c) {
+                if (!drawn[c])
                     continue;
-                int i = x0;
-                while (a[i] == b[i])
-                    ++i;
-                int j = x1 - 1;
-                while (a[j] == b[j])
-                    --j;
-                first[std::size_t(c)] = std::min(first[std::size_t(c)], i);
-                last[std::size_t(c)] = std::max(last[std::size_t(c)], j);
+                // A run of drawn tiles is compared whole first: most rows of
+                // it are unchanged.
+                int end = c;
+                while (end + 1 < m_columns && drawn[end + 1])
+                    ++end;
+                const int runLeft = c * tileWidth;
+                const int runRight = std::min((end + 1) * tileWidth, m_size.width());
+                if (std::memcmp(a + runLeft, b + runLeft,
+                                std::size_t(runRight - runLeft) * sizeof(QRgb))
+                    == 0) {
+                    c = end;
+                    continue;
+                }
+                for (; c <= end; ++c) {
+                    const int x0 = c * tileWidth;
+                    const int x1 = std::min(x0 + tileWidth, m_size.width());
+                    int i = x0;
+                    while (i < x1 && a[i] == b[i])
+                        ++i;
+                    if (i == x1)
+                        continue;
+                    int j = x1 - 1;
+                    while (a[j] == b[j])
+                        --j;
+                    boxes[std::size_t(c)] |= QRect(QPoint(i, y), QPoint(j, y));
+                }
+                c = end;
             }
         }
-        if (!changed)
-            continue;
-        // Runs of neighbouring changed chunks make one rectangle each.
-        for (int c = 0; c < chunks; ++c) {
-            if (last[std::size_t(c)] < 0)
+        // Runs of neighbouring differing tiles make one rectangle each, the
+        // box of their differing pixels.
+        for (int c = 0; c < m_columns; ++c) {
+            QRect run = boxes[std::size_t(c)];
+            if (run.isEmpty())
                 continue;
-            const int runFirst = first[std::size_t(c)];
-            while (c + 1 < chunks && last[std::size_t(c + 1)] >= 0)
-                ++c;
-            rects.append(QRect(QPoint(left + runFirst, bandTop),
-                               QPoint(left + last[std::size_t(c)], bandBottom)));
+            while (c + 1 < m_columns && !boxes[std::size_t(c + 1)].isEmpty())
+                run |= boxes[std::size_t(++c)];
+            region += run;
         }
     }
-    region.setRects(rects.constData(), int(rects.size()));
     return region;
 }
 

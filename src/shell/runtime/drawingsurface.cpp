@@ -1,6 +1,5 @@
 #include "drawingsurface.h"
 
-#include "differingregion.h"
 #include "linerasterizer.h"
 #include "twips.h"
 
@@ -53,6 +52,7 @@ DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, in
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(m_background);
     m_shown = m_image.copy();
+    m_drawn = DrawnTiles(m_image.size());
     m_changedSinceTaken = m_image.rect();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -168,7 +168,7 @@ void DrawingSurface::scheduleRepaint(const QRect &changed)
 {
     if (changed.isEmpty())
         return;
-    m_changed |= changed;
+    m_drawn.add(changed);
     m_changedSinceTaken |= changed;
     // A hidden surface is painted anyway when it is shown. The repaint is
     // asked once the drawing in progress (a whole frame) is over.
@@ -184,10 +184,9 @@ void DrawingSurface::repaintChanged()
     endPainting();
     // What a frame erased and drew again the same (the string's grid, the
     // still parts of a curve) is not repainted: only the pixels that differ
-    // from the screen, in bands of 16 rows, small enough for plain copies.
-    constexpr int bandRows = 16;
-    const QRegion changed = differingRegion(m_image, m_shown, m_changed, bandRows);
-    m_changed = QRect();
+    // from the screen, in a few small rectangles, each a plain copy.
+    const QRegion changed = m_drawn.differing(m_image, m_shown);
+    m_drawn.clear();
     if (changed.isEmpty())
         return;
     const qreal ratio = m_image.devicePixelRatio();

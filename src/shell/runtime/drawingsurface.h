@@ -1,5 +1,6 @@
 #pragma once
 
+#include "differingregion.h"
 #include "userscale.h"
 
 #include <QColor>
@@ -102,7 +103,7 @@ private:
     bool m_repaintPending = false;
     std::optional<QRect> m_lineClip;
     QRect m_changedSinceTaken;
-    QRect m_changed; // device pixels of the image drawn on since the last repaint
+    DrawnTiles m_drawn {QSize()}; // what was drawn on since the last repaint
     QImage m_image;
     QImage m_shown; // the image as last painted on screen, to repaint only what differs
     mutable std::unique_ptr<QPainter> m_painter;

@@ -51,7 +51,6 @@ DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, in
         QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(m_background);
-    m_shown = m_image.copy();
     m_drawn = DrawnTiles(m_image.size());
     m_changedSinceTaken = m_image.rect();
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -182,10 +181,9 @@ void DrawingSurface::repaintChanged()
 {
     m_repaintPending = false;
     endPainting();
-    // What a frame erased and drew again the same (the string's grid, the
-    // still parts of a curve) is not repainted: only the pixels that differ
-    // from the screen, in a few small rectangles, each a plain copy.
-    const QRegion changed = m_drawn.differing(m_image, m_shown);
+    // Only what the frame's drawings changed, in a few small rectangles,
+    // each a plain copy.
+    const QRegion changed = m_drawn.region();
     m_drawn.clear();
     if (changed.isEmpty())
         return;
@@ -214,7 +212,6 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
         const QRectF source(QPointF(target.topLeft() - m_client.topLeft()) * ratio,
                             QSizeF(target.size()) * ratio);
         p.drawImage(QRectF(target), m_image, source);
-        copyPixels(m_shown, m_image, source.toAlignedRect());
     }
 }
 

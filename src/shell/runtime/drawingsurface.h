@@ -1,6 +1,6 @@
 #pragma once
 
-#include "differingregion.h"
+#include "drawntiles.h"
 #include "userscale.h"
 
 #include <QColor>
@@ -105,6 +105,5 @@ private:
     QRect m_changedSinceTaken;
     DrawnTiles m_drawn {QSize()}; // what was drawn on since the last repaint
     QImage m_image;
-    QImage m_shown; // the image as last painted on screen, to repaint only what differs
     mutable std::unique_ptr<QPainter> m_painter;
 };

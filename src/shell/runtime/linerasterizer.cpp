@@ -107,8 +107,8 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
         const int right = std::max(left, std::min(std::max(x0, x1) + w, keptRight));
         const int top = std::max(std::min(y0, y1), keptTop);
         const int bottom = std::min(std::max(y0, y1) + w, keptBottom);
-        int changedTop = bottom;
-        int changedBottom = top - 1;
+        int changedTop = -1; // none yet
+        int changedBottom = -1;
         for (int y = top; y < bottom; ++y) {
             bool changed = false;
             for (QRgb *pixel = bits + y * stride + left; pixel < bits + y * stride + right;
@@ -117,10 +117,13 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
                 *pixel = color;
             }
             if (changed) {
-                changedTop = std::min(changedTop, y);
+                if (changedTop < 0)
+                    changedTop = y;
                 changedBottom = y;
             }
         }
+        if (changedTop < 0)
+            return {}; // nothing changed, or nothing of the line is kept
         return QRect(QPoint(left, changedTop), QPoint(right - 1, changedBottom));
     }
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QRect>
+#include <QRegion>
+#include <QSize>
+
+#include <vector>
+
+// What an image's drawings changed since the last repaint, kept per tile of
+// 32 × 16 pixels as the box of the changes inside it: the repaint after a
+// frame covers the few rectangles its strokes went over, not the box around
+// all of them (three curves far apart, or a string across a picture whose
+// other rows did not change).
+class DrawnTiles
+{
+public:
+    static constexpr int tileWidth = 32;
+    static constexpr int tileHeight = 16;
+
+    explicit DrawnTiles(QSize imageSize);
+
+    // Adds pixels that changed.
+    void add(const QRect &pixels);
+    bool isEmpty() const { return m_empty; }
+    void clear();
+
+    // In each band of tiles, one rectangle for each run of neighbouring tiles
+    // holding changes: the box of the changes of the run.
+    QRegion region() const;
+
+private:
+    QSize m_size;
+    int m_columns;
+    int m_bands;
+    std::vector<QRect> m_boxes; // a box a tile, band after band
+    bool m_empty = true;
+};

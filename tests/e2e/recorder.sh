@@ -31,9 +31,10 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 [[ -n $dialog ]] || fail "no save dialog"
+sleep 0.5 # shown is not yet ready for keys on a loaded machine
 xdotool mousemove --window "$dialog" 20 20 key ctrl+a type "$WORK/corde.png"
 xdotool key Return
-for _ in $(seq 50); do
+for _ in $(seq 100); do
     [[ -s $WORK/corde.png ]] && break
     sleep 0.2
 done

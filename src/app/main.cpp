@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
     if (commandLine.zoom != 1.0)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(commandLine.zoom));
 
-    // On X11, a frame changes a few thousand pixels: sent with the request
-    // they cost less than a shared-memory image, which Qt may paint into
+    // On X11, a frame changes at most some tens of thousands of pixels: sent
+    // with the request they cost less than a shared-memory image, which Qt may paint into
     // again only after a round trip to the server at every frame (two
     // threads woken each time). A value set by the user is kept.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))

@@ -180,7 +180,6 @@ void DrawingSurface::scheduleRepaint(const QRect &changed)
 void DrawingSurface::repaintChanged()
 {
     m_repaintPending = false;
-    endPainting();
     // Only what the frame's drawings changed, in a few small rectangles,
     // each a plain copy.
     const QRegion changed = m_drawn.region();

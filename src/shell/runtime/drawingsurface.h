@@ -84,7 +84,7 @@ private:
     void endPainting() const;
     void setPen(const QColor &color, int width);
     // Adds `changed` (device pixels of the image) to what the next repaint
-    // looks at, and asks for that one repaint however many drawings follow
+    // shows, and asks for that one repaint however many drawings follow
     // before it comes: only the pixels that changed reach the screen.
     void scheduleRepaint(const QRect &changed);
     void repaintChanged();

@@ -21,7 +21,6 @@ public:
 
     // Adds pixels that changed.
     void add(const QRect &pixels);
-    bool isEmpty() const { return m_empty; }
     void clear();
 
     // In each band of tiles, one rectangle for each run of neighbouring tiles

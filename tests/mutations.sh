@@ -77,6 +77,7 @@ clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() +
 changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ tst_runtime
 drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ tst_runtime
 last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ tst_runtime
+sunken border one pixel short @ drawingsurface.cpp @ const QRect r = rect(); @ s/rect();/rect().adjusted(0, 0, -1, -1);/ @ tst_runtime
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

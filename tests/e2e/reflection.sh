@@ -46,4 +46,16 @@ shot later
 click_twips "$refl" 11287 8107
 wait_window_gone 800 600
 wait_window "$HOME_W" "$HOME_H" >/dev/null
+
+# Opened a second time, the window reuses the memory of the first: the
+# picture's light outer edges (its last column, 784, and row, 456, of 569 ×
+# 441 pixels from (216, 16)) are whole, with nothing left over from before.
+click_twips "$home" 8640 5640
+refl=$(wait_window 800 600)
+eventually 10 expect_pixel "$refl" 5 300 "#8080ff"
+edges_whole() {
+    (( $(count_color "$refl" 784 16 1 441 "#ffffff") == 441 )) &&
+        (( $(count_color "$refl" 216 456 569 1 "#ffffff") == 569 ))
+}
+eventually 10 edges_whole || fail "the picture's border is not whole at the second opening"
 echo "reflection window: ok"

@@ -268,6 +268,55 @@ private slots:
         QCOMPARE(dial.pixelAt(0.05f, 0.05f), lavender);
     }
 
+    // The surface is opaque: a pixel it leaves unpainted shows whatever the
+    // window's buffer held there before (another window's pixels, at a second
+    // opening). Painted over a sentinel colour, none may remain.
+    void borderPaintsEveryPixel_data()
+    {
+        QTest::addColumn<DrawingSurface::Border>("border");
+        QTest::newRow("none") << DrawingSurface::Border::None;
+        QTest::newRow("flat") << DrawingSurface::Border::Flat;
+        QTest::newRow("sunken") << DrawingSurface::Border::Sunken;
+    }
+
+    void borderPaintsEveryPixel()
+    {
+        QFETCH(DrawingSurface::Border, border);
+        QWidget window;
+        DrawingSurface surface(&window, 0, 0, 1500, 900, Qt::white, border);
+        QImage shown(surface.size(), QImage::Format_RGB32);
+        const QColor sentinel(1, 2, 3);
+        shown.fill(sentinel);
+        surface.render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
+        const QRect r = shown.rect();
+        int unpainted = 0;
+        for (int y = 0; y < r.height(); ++y) {
+            for (int x = 0; x < r.width(); ++x)
+                unpainted += shown.pixelColor(x, y) == sentinel;
+        }
+        QCOMPARE(unpainted, 0);
+        // Each edge is one colour; a sunken one is lit from the top left.
+        const auto edge = [&](QPoint from, QPoint step) {
+            const QColor c = shown.pixelColor(from + step);
+            for (QPoint at = from + step; r.contains(at + step); at += step) {
+                if (shown.pixelColor(at) != c)
+                    return QColor();
+            }
+            return c;
+        };
+        const QColor top = edge(r.topLeft(), {1, 0});
+        const QColor left = edge(r.topLeft(), {0, 1});
+        const QColor bottom = edge(r.bottomLeft(), {1, 0});
+        const QColor right = edge(r.topRight(), {0, 1});
+        QVERIFY(top.isValid() && left.isValid() && bottom.isValid() && right.isValid());
+        QCOMPARE(top, left);
+        QCOMPARE(bottom, right);
+        if (border == DrawingSurface::Border::Sunken)
+            QVERIFY(right.lightness() > left.lightness());
+        else
+            QCOMPARE(top, bottom);
+    }
+
     void scrollBarChangesOnlyWhenTheDraggedThumbIsReleased()
     {
         QWidget window;

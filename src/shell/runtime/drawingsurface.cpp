@@ -216,28 +216,30 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
 
 void DrawingSurface::paintBorder(QPainter &p) const
 {
+    // The surface is opaque: every border pixel is painted here, or the
+    // screen would show whatever the window's buffer last held there.
+    const QRect r = rect();
     switch (m_border) {
     case Border::None:
         break;
     case Border::Flat:
         p.setPen(Qt::black);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        // A 1-pixel outline covers one pixel more than the rectangle's size.
+        p.drawRect(r.adjusted(0, 0, -1, -1));
         break;
     case Border::Sunken: {
-        const QRect r = rect().adjusted(0, 0, -1, -1);
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(Qt::white);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-        const QRect inner = r.adjusted(1, 1, -1, -1);
-        p.setPen(QColor(64, 64, 64));
-        p.drawLine(inner.topLeft(), inner.topRight());
-        p.drawLine(inner.topLeft(), inner.bottomLeft());
-        p.setPen(QColor(212, 208, 200));
-        p.drawLine(inner.bottomLeft(), inner.bottomRight());
-        p.drawLine(inner.topRight(), inner.bottomRight());
+        // Two rings lit from the top left: dark above and left, light below
+        // and right. Lines cover both their ends, right() is the last column.
+        const auto ring = [&p](const QRect &ring, const QColor &shade, const QColor &light) {
+            p.setPen(shade);
+            p.drawLine(ring.topLeft(), ring.topRight());
+            p.drawLine(ring.topLeft(), ring.bottomLeft());
+            p.setPen(light);
+            p.drawLine(ring.bottomLeft(), ring.bottomRight());
+            p.drawLine(ring.topRight(), ring.bottomRight());
+        };
+        ring(r, QColor(128, 128, 128), Qt::white);
+        ring(r.adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(212, 208, 200));
         break;
     }
     }

@@ -13,16 +13,20 @@
 #include "messagebox.h"
 #include "numberformat.h"
 #include "numberreader.h"
+#include "pictureexport.h"
 #include "shapecontrol.h"
+#include "smallfilesystem.h"
 #include "twips.h"
 #include "userscale.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QtTest>
 
 #include <cmath>
+#include <optional>
 
 class TestRuntime : public QObject
 {
@@ -31,6 +35,8 @@ class TestRuntime : public QObject
 public:
     enum Fit { AsIs, Closer, Narrow }; // how a caption was fitted into its room
     Q_ENUM(Fit)
+    enum Refusal { Locked, Missing, ReadOnly, Full, LongName }; // why a save fails
+    Q_ENUM(Refusal)
 
 private:
     static LabelStyle plainStyle()
@@ -427,6 +433,91 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ticks >= 5, 3000);
         QVERIFY(boxShown);
         QCOMPARE(missed, 0);
+    }
+
+    // A save the system refuses: the message, shown whole, names the folder and says why in
+    // French; an earlier file keeps its bytes and nothing else is left beside it.
+    void refusedSave_data()
+    {
+        QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<QString>("why"); // a word the reason cannot do without
+        QTest::newRow("folder not writable") << Locked << "droit";
+        QTest::newRow("missing folder") << Missing << "existe pas";
+        QTest::newRow("read-only disk") << ReadOnly << "lecture seule";
+        QTest::newRow("full disk") << Full << "plein";
+        QTest::newRow("300-character name") << LongName << "trop long";
+    }
+
+    void refusedSave()
+    {
+        QFETCH(Refusal, refusal);
+        QFETCH(QString, why);
+        QTemporaryDir temporary;
+        std::optional<SmallFileSystem> disk;
+        QString folder = temporary.path() + QStringLiteral("/images");
+        if (refusal == ReadOnly || refusal == Full) {
+            disk.emplace(64);
+            if (!disk->refusal().isEmpty())
+                QSKIP(qPrintable(disk->refusal()));
+            folder = disk->path();
+        } else if (refusal != Missing) {
+            QVERIFY(QDir().mkdir(folder));
+        }
+        const QString path = folder + '/'
+            + (refusal == LongName ? QString(300, 'x') + QStringLiteral(".png")
+                                   : QStringLiteral("corde.png"));
+        // A picture of some kilobytes, and an earlier save where there can be one.
+        QImage image(64, 64, QImage::Format_RGB32);
+        for (int i = 0; i < image.width() * image.height(); ++i)
+            image.setPixel(i % 64, i / 64, (i * 2654435761U) & 0xffffffU);
+        const QByteArray earlier = "une image enregistrée avant";
+        QFile earlierFile(path);
+        if (refusal != Missing && refusal != LongName) {
+            QVERIFY(earlierFile.open(QIODevice::WriteOnly) && earlierFile.write(earlier) > 0);
+            earlierFile.close();
+        }
+        if (refusal == Locked) {
+            const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+            QVERIFY(QFile::setPermissions(temporary.path(), readAndEnter | QFile::WriteOwner));
+            QVERIFY(QFile::setPermissions(folder, readAndEnter));
+        }
+        if (refusal == ReadOnly)
+            QVERIFY(disk->makeReadOnly());
+        if (refusal == Full)
+            disk->fill();
+        const QStringList before = QDir(folder).entryList(QDir::Files);
+
+        QString message;
+        bool whole = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            message = box->text();
+            // The room its text needs at its width, wrapped as a label wraps it.
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            whole = label->fontMetrics()
+                        .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
+                                      label->text())
+                        .width()
+                <= label->width();
+            box->accept();
+        });
+        {
+            std::optional<AsAnotherUser> user;
+            if (refusal == Locked)
+                user.emplace();
+            QVERIFY(!PictureExport::writePng(nullptr, image, path));
+        }
+        QVERIFY2(message.contains(QDir::toNativeSeparators(folder)), qPrintable(message));
+        QVERIFY2(message.contains(why), qPrintable(message));
+        QVERIFY2(whole, qPrintable(message));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), before);
+        if (earlierFile.exists()) {
+            QVERIFY(earlierFile.open(QIODevice::ReadOnly));
+            QCOMPARE(earlierFile.readAll(), earlier);
+        }
     }
 };
 

@@ -1,14 +1,12 @@
 #include "pictureexport.h"
 
-#include "messagebox.h"
+#include "filewrite.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -35,19 +33,11 @@ bool save(QWidget *picture, const QString &proposedName)
 
 bool writePng(QWidget *parent, const QImage &image, const QString &path)
 {
-    // Written to a temporary file renamed at the end: a failure leaves any
-    // file already there as it was.
-    QSaveFile file(path);
     QByteArray png;
     QBuffer buffer(&png);
-    const bool encoded = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
-    if (encoded && file.open(QIODevice::WriteOnly) && file.write(png) == png.size()
-        && file.commit())
-        return true;
-    MsgBox(parent,
-           QStringLiteral("Impossible d'enregistrer l'image dans %1 : %2")
-               .arg(QFileInfo(path).fileName(),
-                    encoded ? file.errorString() : QStringLiteral("image vide")));
+    if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"))
+        return FileWrite::write(parent, path, png);
+    FileWrite::tellFailure(parent, path, QStringLiteral("l'image est vide"));
     return false;
 }
 

@@ -82,6 +82,7 @@ save committed after a short write @ filewrite.cpp @ && file.write(bytes) == byt
 save message without the folder @ filewrite.cpp @ .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason)); @ s/QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())/QFileInfo(path).fileName()/ @ tst_runtime recorder_window_test
 full disk told as an unknown error @ filewrite.cpp @ case ENOSPC: @ s/ENOSPC/EIO/ @ tst_runtime recorder_window_test
 long word cut off in a message box @ messagebox.cpp @ if (metrics.horizontalAdvance(word) <= widest) { @ s/<= widest/<= 100 * widest/ @ tst_runtime
+name too long refused without a word @ savedialog.cpp @ ->setEnabled(true); @ s/true/false/ @ tst_runtime
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

@@ -16,12 +16,17 @@
 #include "pictureexport.h"
 #include "shapecontrol.h"
 #include "smallfilesystem.h"
+#include "translations.h"
 #include "twips.h"
 #include "userscale.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 
@@ -518,6 +523,47 @@ private slots:
             QVERIFY(earlierFile.open(QIODevice::ReadOnly));
             QCOMPARE(earlierFile.readAll(), earlier);
         }
+    }
+
+    // The program's save dialog, with Qt's catalogue loaded as the program loads it, is French;
+    // a name longer than a folder takes gets the message of a refused save, and the dialog stays.
+    void saveDialog()
+    {
+        QVERIFY2(installQtTranslations(*qApp, QLocale(QLocale::French)),
+                 "Qt's French catalogue (Debian: qt6-translations-l10n) is missing");
+        QTemporaryDir folder;
+        QWidget picture;
+        picture.resize(40, 30);
+        picture.show();
+        QStringList buttons;
+        QString fileName;
+        QString message;
+        bool stays = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *box = dialog->findChild<QDialogButtonBox *>();
+            for (const QAbstractButton *button : box->buttons())
+                buttons << button->text().remove('&');
+            fileName = dialog->findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text();
+            dialog->setDirectory(folder.path());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, QString(300, 'x'));
+            Probe::acceptMessageBox(this, message);
+            box->button(QDialogButtonBox::Save)->click();
+            stays = dialog->isVisible();
+            dialog->reject();
+        });
+        QVERIFY(!PictureExport::save(&picture, QStringLiteral("corde.png")));
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"Annuler", "Enregistrer"}));
+        QVERIFY2(fileName.remove('&').startsWith("Nom de fichier"), qPrintable(fileName));
+        QVERIFY2(message.contains(folder.path()) && message.contains("trop long"),
+                 qPrintable(message));
+        QVERIFY(stays);
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 };
 

@@ -1,10 +1,10 @@
 #include "pictureexport.h"
 
 #include "filewrite.h"
+#include "savedialog.h"
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStandardPaths>
@@ -25,9 +25,9 @@ void copy(QWidget *picture)
 bool save(QWidget *picture, const QString &proposedName)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString path = QFileDialog::getSaveFileName(
-        picture->window(), QStringLiteral("Enregistrer l'image"), folder + '/' + proposedName,
-        QStringLiteral("Images PNG (*.png)"));
+    const QString path
+        = askSaveFileName(picture->window(), QStringLiteral("Enregistrer l'image"),
+                          folder + '/' + proposedName, QStringLiteral("Images PNG (*.png)"));
     return !path.isEmpty() && writePng(picture->window(), shown(picture), path);
 }
 

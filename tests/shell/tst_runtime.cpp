@@ -471,19 +471,18 @@ private slots:
         const QString path = folder + '/'
             + (refusal == LongName ? QString(300, 'x') + QStringLiteral(".png")
                                    : QStringLiteral("corde.png"));
-        // A picture of some kilobytes, and an earlier save where there can be one.
+        // A picture, and an earlier save where there can be one.
         QImage image(64, 64, QImage::Format_RGB32);
-        for (int i = 0; i < image.width() * image.height(); ++i)
-            image.setPixel(i % 64, i / 64, (i * 2654435761U) & 0xffffffU);
+        image.fill(Qt::red);
         const QByteArray earlier = "une image enregistrée avant";
         QFile earlierFile(path);
         if (refusal != Missing && refusal != LongName) {
             QVERIFY(earlierFile.open(QIODevice::WriteOnly) && earlierFile.write(earlier) > 0);
             earlierFile.close();
         }
+        const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+            | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
         if (refusal == Locked) {
-            const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-                | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
             QVERIFY(QFile::setPermissions(temporary.path(), readAndEnter | QFile::WriteOwner));
             QVERIFY(QFile::setPermissions(folder, readAndEnter));
         }
@@ -515,6 +514,8 @@ private slots:
                 user.emplace();
             QVERIFY(!PictureExport::writePng(nullptr, image, path));
         }
+        if (refusal == Locked) // for the temporary folder's removal by its owner
+            QFile::setPermissions(folder, readAndEnter | QFile::WriteOwner);
         QVERIFY2(message.contains(QDir::toNativeSeparators(folder)), qPrintable(message));
         QVERIFY2(message.contains(why), qPrintable(message));
         QVERIFY2(whole, qPrintable(message));

@@ -4,6 +4,7 @@
 #include "icons.h"
 #include "modulefactories.h"
 #include "modulevariables.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -40,6 +41,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vellane"));
     QApplication::setApplicationVersion(applicationVersion());
+    // The program speaks French whatever the user's locale: Qt's file dialogs
+    // and buttons too.
+    installQtTranslations(app, QLocale(QLocale::French));
     // Desktops match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(applicationId());
     // One look on every desktop: the windows are laid out to the pixel.

@@ -1,6 +1,6 @@
 #include "enregistreur.h"
 
-#include "messagebox.h"
+#include "filewrite.h"
 
 #include <QChartView>
 #include <QDialogButtonBox>
@@ -10,7 +10,6 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -278,16 +277,7 @@ void Enregistreur::exporter()
 
 bool Enregistreur::exporte(const QString &path)
 {
-    // QSaveFile writes beside the target and renames at the end: a failed export never leaves
-    // half a file in place of an earlier good one.
-    QSaveFile fichier(path);
-    const QByteArray csv = QByteArray::fromStdString(m_recording.toCsv());
-    if (fichier.open(QIODevice::WriteOnly) && fichier.write(csv) == csv.size() && fichier.commit())
-        return true;
-    MsgBox(this,
-           QStringLiteral("Impossible d'enregistrer le fichier %1 : %2")
-               .arg(QDir::toNativeSeparators(path), fichier.errorString()));
-    return false;
+    return FileWrite::write(this, path, QByteArray::fromStdString(m_recording.toCsv()));
 }
 
 void Enregistreur::efface()

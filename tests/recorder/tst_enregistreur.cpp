@@ -2,6 +2,7 @@
 #include "enregistreur.h"
 #include "form.h"
 #include "imageprobe.h"
+#include "smallfilesystem.h"
 
 #include <QLabel>
 #include <QLineSeries>
@@ -12,6 +13,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 class TestEnregistreur : public QObject
 {
@@ -21,6 +23,11 @@ class TestEnregistreur : public QObject
     static constexpr double retard = 0.5; // s, B behind A
     static constexpr double dt = 0.005; // s, the driven string's time step
 
+public:
+    enum Lieu { DossierTemporaire, DossierInexistant, DisquePlein }; // where an export goes
+    Q_ENUM(Lieu)
+
+private:
     // A 10 mm sine at A, the same `decalage` s later at B, sampled for `duree` s.
     static double enregistre(Enregistreur &e, double duree, double decalage = retard)
     {
@@ -107,29 +114,57 @@ private slots:
 
     void exporte_data()
     {
-        QTest::addColumn<bool>("possible");
-        QTest::newRow("dossier inexistant") << false;
-        QTest::newRow("dossier temporaire") << true;
+        QTest::addColumn<Lieu>("lieu");
+        QTest::newRow("dossier temporaire") << DossierTemporaire;
+        QTest::newRow("dossier inexistant") << DossierInexistant;
+        // Some 50 kB of CSV where 8 kB are left: the disk fills up during the write.
+        QTest::newRow("disque plein") << DisquePlein;
     }
 
+    // An export writes every sample; one that fails says where and why, and leaves the earlier
+    // file and the record as they were.
     void exporte()
     {
-        QFETCH(bool, possible);
-        QTemporaryDir dossier;
-        const QString chemin = possible ? dossier.filePath("x.csv") : "/nonexistent-dir/x.csv";
+        QFETCH(Lieu, lieu);
+        QTemporaryDir temporaire;
+        std::optional<SmallFileSystem> disque;
+        QString dossier = temporaire.path();
+        if (lieu == DossierInexistant)
+            dossier += QStringLiteral("/absent");
+        if (lieu == DisquePlein) {
+            disque.emplace(64);
+            if (!disque->refusal().isEmpty())
+                QSKIP(qPrintable(disque->refusal()));
+            dossier = disque->path();
+        }
+        const QString chemin = dossier + QStringLiteral("/x.csv");
         QWidget proprietaire;
         Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"));
-        enregistre(e, 1.0);
+        enregistre(e, 10.0);
         const std::size_t avant = e.recording().samples().size();
+        const QByteArray ancien = "t (s);yA (mm);yB (mm)\n0,000;1,0;2,0\n";
+        QFile fichier(chemin);
+        if (lieu != DossierInexistant) {
+            QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write(ancien) > 0);
+            fichier.close();
+        }
+        if (lieu == DisquePlein)
+            disque->fill(8192);
         QString message;
         Probe::acceptMessageBox(&e, message);
+        const bool possible = lieu == DossierTemporaire;
         QCOMPARE(e.exporte(chemin), possible);
-        QCOMPARE(message.contains(chemin), !possible);
+        QCOMPARE(message.contains(dossier), !possible);
+        QCOMPARE(message.contains("plein"), lieu == DisquePlein);
         QCOMPARE(e.recording().samples().size(), avant);
-        QFile fichier(chemin);
-        QCOMPARE(fichier.open(QIODevice::ReadOnly)
-                     && fichier.readLine() == "t (s);yA (mm);yB (mm)\n",
-                 possible);
+        QCOMPARE(fichier.open(QIODevice::ReadOnly), lieu != DossierInexistant);
+        const QByteArray contenu = fichier.readAll();
+        if (possible) {
+            QVERIFY(contenu.startsWith("t (s);yA (mm);yB (mm)\n"));
+            QCOMPARE(contenu.count('\n'), qsizetype(avant) + 1);
+        } else if (lieu == DisquePlein) {
+            QCOMPARE(contenu, ancien);
+        }
     }
 
     // The simulation window owns its recorder: closing it takes the recorder along.

@@ -13,16 +13,25 @@
 #include "messagebox.h"
 #include "numberformat.h"
 #include "numberreader.h"
+#include "pictureexport.h"
 #include "shapecontrol.h"
+#include "smallfilesystem.h"
+#include "translations.h"
 #include "twips.h"
 #include "userscale.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 
 #include <cmath>
+#include <optional>
 
 class TestRuntime : public QObject
 {
@@ -31,6 +40,8 @@ class TestRuntime : public QObject
 public:
     enum Fit { AsIs, Closer, Narrow }; // how a caption was fitted into its room
     Q_ENUM(Fit)
+    enum Refusal { Locked, Missing, ReadOnly, Full, LongName }; // why a save fails
+    Q_ENUM(Refusal)
 
 private:
     static LabelStyle plainStyle()
@@ -476,6 +487,133 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ticks >= 5, 3000);
         QVERIFY(boxShown);
         QCOMPARE(missed, 0);
+    }
+
+    // A save the system refuses: the message, shown whole, names the folder and says why in
+    // French; an earlier file keeps its bytes and nothing else is left beside it.
+    void refusedSave_data()
+    {
+        QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<QString>("why"); // a word the reason cannot do without
+        QTest::newRow("folder not writable") << Locked << "droit";
+        QTest::newRow("missing folder") << Missing << "existe pas";
+        QTest::newRow("read-only disk") << ReadOnly << "lecture seule";
+        QTest::newRow("full disk") << Full << "plein";
+        QTest::newRow("300-character name") << LongName << "trop long";
+    }
+
+    void refusedSave()
+    {
+        QFETCH(Refusal, refusal);
+        QFETCH(QString, why);
+        QTemporaryDir temporary;
+        std::optional<SmallFileSystem> disk;
+        QString folder = temporary.path() + QStringLiteral("/images");
+        if (refusal == ReadOnly || refusal == Full) {
+            disk.emplace(64);
+            if (!disk->refusal().isEmpty())
+                QSKIP(qPrintable(disk->refusal()));
+            folder = disk->path();
+        } else if (refusal != Missing) {
+            QVERIFY(QDir().mkdir(folder));
+        }
+        const QString path = folder + '/'
+            + (refusal == LongName ? QString(300, 'x') + QStringLiteral(".png")
+                                   : QStringLiteral("corde.png"));
+        // A picture, and an earlier save where there can be one.
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        const QByteArray earlier = "une image enregistrée avant";
+        QFile earlierFile(path);
+        if (refusal != Missing && refusal != LongName) {
+            QVERIFY(earlierFile.open(QIODevice::WriteOnly) && earlierFile.write(earlier) > 0);
+            earlierFile.close();
+        }
+        const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+            | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        if (refusal == Locked) {
+            QVERIFY(QFile::setPermissions(temporary.path(), readAndEnter | QFile::WriteOwner));
+            QVERIFY(QFile::setPermissions(folder, readAndEnter));
+        }
+        if (refusal == ReadOnly)
+            QVERIFY(disk->makeReadOnly());
+        if (refusal == Full)
+            disk->fill();
+        const QStringList before = QDir(folder).entryList(QDir::Files);
+
+        QString message;
+        bool whole = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            message = box->text();
+            // The room its text needs at its width, wrapped as a label wraps it.
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            whole = label->fontMetrics()
+                        .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
+                                      label->text())
+                        .width()
+                <= label->width();
+            box->accept();
+        });
+        {
+            std::optional<AsAnotherUser> user;
+            if (refusal == Locked)
+                user.emplace();
+            QVERIFY(!PictureExport::writePng(nullptr, image, path));
+        }
+        if (refusal == Locked) // for the temporary folder's removal by its owner
+            QFile::setPermissions(folder, readAndEnter | QFile::WriteOwner);
+        QVERIFY2(message.contains(QDir::toNativeSeparators(folder)), qPrintable(message));
+        QVERIFY2(message.contains(why), qPrintable(message));
+        QVERIFY2(whole, qPrintable(message));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), before);
+        if (earlierFile.exists()) {
+            QVERIFY(earlierFile.open(QIODevice::ReadOnly));
+            QCOMPARE(earlierFile.readAll(), earlier);
+        }
+    }
+
+    // The program's save dialog, with Qt's catalogue loaded as the program loads it, is French;
+    // a name longer than a folder takes gets the message of a refused save, and the dialog stays.
+    void saveDialog()
+    {
+        QVERIFY2(installQtTranslations(*qApp, QLocale(QLocale::French)),
+                 "Qt's French catalogue (Debian: qt6-translations-l10n) is missing");
+        QTemporaryDir folder;
+        QWidget picture;
+        picture.resize(40, 30);
+        picture.show();
+        QStringList buttons;
+        QString fileName;
+        QString message;
+        bool stays = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *box = dialog->findChild<QDialogButtonBox *>();
+            for (const QAbstractButton *button : box->buttons())
+                buttons << button->text().remove('&');
+            fileName = dialog->findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text();
+            dialog->setDirectory(folder.path());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, QString(300, 'x'));
+            Probe::acceptMessageBox(this, message);
+            box->button(QDialogButtonBox::Save)->click();
+            stays = dialog->isVisible();
+            dialog->reject();
+        });
+        QVERIFY(!PictureExport::save(&picture, QStringLiteral("corde.png")));
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"Annuler", "Enregistrer"}));
+        QVERIFY2(fileName.remove('&').startsWith("Nom de fichier"), qPrintable(fileName));
+        QVERIFY2(message.contains(folder.path()) && message.contains("trop long"),
+                 qPrintable(message));
+        QVERIFY(stays);
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 };
 

@@ -19,8 +19,8 @@ void copy(QWidget *picture);
 // whether a file was written.
 bool save(QWidget *picture, const QString &proposedName);
 
-// Writes `image` to `path` as PNG; on failure a message box tells why, and
-// nothing is written. Returns whether the file was written.
+// Writes `image` to `path` as PNG, whole or not at all (see FileWrite::write).
+// Returns whether the file was written.
 bool writePng(QWidget *parent, const QImage &image, const QString &path);
 
 // "corde-vibreur-t1,250s.png": the simulation and the time on display.

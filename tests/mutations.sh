@@ -80,7 +80,7 @@ drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @
 last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ tst_runtime
 zoom too large for the screen kept @ screenzoom.cpp @ zoom.factor = std::min(commandLine.zoom, largest); @ s/std::min(commandLine.zoom, largest)/commandLine.zoomToScreen ? largest : commandLine.zoom/ @ tst_modules
 option given twice accepted @ commandline.cpp @ if (given[index]) @ s/given\[index\]/false/ @ tst_modules
-control characters quoted raw @ commandline.cpp @ case QChar::Other_Control: @ s/Other_Control/Other_Symbol/ @ tst_modules
+control characters quoted raw @ commandline.cpp @ case QChar::Other_Control: @ s/Other_Control/Symbol_Other/ @ tst_modules
 long argument quoted whole @ commandline.cpp @ if (text.size() >= longest) @ s/>= longest/>= argument.size() + longest/ @ tst_modules
 EOF
 )

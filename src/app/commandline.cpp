@@ -85,7 +85,7 @@ CommandLine print(const QString &text)
     return printing;
 }
 
-// Qt's own help text is in English; this one is French.
+// The help, in French, one option after another.
 QString help()
 {
     QString text = QStringLiteral("Utilisation : vellane [options]\n"

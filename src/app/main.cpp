@@ -45,6 +45,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", commandLine.text.toLocal8Bit().constData());
         return 2;
     }
+    // Without a display, one French line and status 1 rather than Qt's abort.
     holdStartupMessages();
     // Qt's high-DPI scaling enlarges every window, position and drawing alike;
     // the drawing surfaces paint at the device pixels, so lines stay sharp.

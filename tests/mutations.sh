@@ -55,7 +55,8 @@ extent width from the height @ userscale.cpp @ clientWidthTwips / width @ s/clie
 user y from the x unit @ userscale.cpp @ Twips::perPixel / m_unitY); @ s/m_unitY/m_unitX/ @ tst_runtime
 ticks inside a message box @ formtimer.cpp @ if (HandlerGuard::active()) @ s/if (/if (false \&\& / @ tst_runtime
 timer runs on after unload @ formtimer.cpp @ setEnabled(false); }); @ s/false/true/ @ tst_runtime
-window at the top-left corner @ form.cpp @ frame.moveCenter( @ s/moveCenter(screen->availableGeometry().center())/moveTopLeft(screen->availableGeometry().topLeft())/ @ tst_runtime
+window at the top-left corner @ form.cpp @ frame.moveCenter( @ s/moveCenter(available.center())/moveTopLeft(available.topLeft())/ @ tst_runtime
+large window centred above the screen @ form.cpp @ move(std::max(frame.left() @ s/move(.*/move(frame.topLeft());/ @ tst_runtime
 re-centred at every show @ form.cpp @ if (!m_centred) { @ s/!m_centred/true/ @ tst_runtime
 scroll bar changes while dragged @ controls.cpp @ setTracking(false); @ s/false/true/ @ tst_runtime
 check box clicks without a change @ controls.cpp @ if (checked == isChecked()) @ s/checked == isChecked()/false/ @ tst_runtime
@@ -84,6 +85,10 @@ save message without the folder @ filewrite.cpp @ .arg(QDir::toNativeSeparators(
 full disk told as an unknown error @ filewrite.cpp @ case ENOSPC: @ s/ENOSPC/EIO/ @ tst_runtime recorder_window_test
 long word cut off in a message box @ messagebox.cpp @ if (metrics.horizontalAdvance(word) <= widest) { @ s/<= widest/<= 100 * widest/ @ tst_runtime
 name too long refused without a word @ savedialog.cpp @ ->setEnabled(true); @ s/true/false/ @ tst_runtime
+zoom too large for the screen kept @ screenzoom.cpp @ zoom.factor = std::min(commandLine.zoom, largest); @ s/std::min(commandLine.zoom, largest)/commandLine.zoomToScreen ? largest : commandLine.zoom/ @ tst_modules
+option given twice accepted @ commandline.cpp @ if (given[index]) @ s/given\[index\]/false/ @ tst_modules
+control characters quoted raw @ commandline.cpp @ case QChar::Other_Control: @ s/Other_Control/Symbol_Other/ @ tst_modules
+long argument quoted whole @ commandline.cpp @ if (text.size() >= longest) @ s/>= longest/>= argument.size() + longest/ @ tst_modules
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

@@ -16,9 +16,13 @@ struct CommandLine
     QString text; // for Print, the text for standard output; for Refuse, the one line for standard
                   // error
     std::optional<Module> simulation; // opened at start, as "Démarrer" would
-    double zoom = 1.0; // scale of every window and drawing, 1 to 3
+    double zoom = 1.0; // scale of every window and drawing asked for, 1 to 3
+    bool zoomToScreen
+        = false; // --zoom auto: the largest factor, up to `zoom`, that fits the screen
 };
 
 // Reads the arguments (the program's name first), in French:
-// --help, --version, --simulation vibreur|reflexion|modes, --zoom 1..3.
+// --help, --version, --simulation vibreur|reflexion|modes, --zoom 1..3|auto.
+// Each option may be given once; a refused argument is quoted short and with
+// its control characters escaped.
 CommandLine readCommandLine(const QStringList &arguments);

@@ -5,10 +5,30 @@
 #include "modulefactories.h"
 #include "modulevariables.h"
 #include "translations.h"
+#include "screenzoom.h"
+#include "startupmessages.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
+
+namespace {
+
+// Qt reads its scale factor once, when the application starts, and only a
+// started application knows the screen: a first, short-lived one measures the
+// available area at factor 1 before the program's own starts at the factor
+// that fits.
+QSize availableScreen(int argc, char *argv[])
+{
+    // The factor asked replaces any the environment gives.
+    qunsetenv("QT_SCALE_FACTOR");
+    const QGuiApplication measure(argc, argv);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,10 +46,16 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", commandLine.text.toLocal8Bit().constData());
         return 2;
     }
+    // Without a display, one French line and status 1 rather than Qt's abort.
+    holdStartupMessages();
     // Qt's high-DPI scaling enlarges every window, position and drawing alike;
     // the drawing surfaces paint at the device pixels, so lines stay sharp.
-    if (commandLine.zoom != 1.0)
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(commandLine.zoom));
+    if (commandLine.zoom != 1.0) {
+        const ScreenZoom zoom = fitZoom(commandLine, availableScreen(argc, argv));
+        if (!zoom.warning.isEmpty())
+            std::fprintf(stderr, "%s\n", zoom.warning.toLocal8Bit().constData());
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom.factor));
+    }
 
     // On X11, a frame changes at most some tens of thousands of pixels: sent
     // with the request they cost less than a shared-memory image, which Qt may paint into
@@ -39,6 +65,7 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_NO_MITSHM", "1");
 
     QApplication app(argc, argv);
+    releaseStartupMessages();
     QApplication::setApplicationName(QStringLiteral("vellane"));
     QApplication::setApplicationVersion(applicationVersion());
     // The program speaks French whatever the user's locale: Qt's file dialogs

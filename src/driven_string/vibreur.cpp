@@ -8,7 +8,8 @@
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
-    : Form(parent, applicationTitle(), 12000, 8520, Look::formBackground())
+    : Form(parent, applicationTitle(), sizeTwips.width(), sizeTwips.height(),
+           Look::formBackground())
     , m_state(state)
     , m_model(shared, state, *this, *this)
 {

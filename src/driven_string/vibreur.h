@@ -24,6 +24,9 @@ public:
     // state and the shared variables outlive the window.
     Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state);
 
+    // The window's client size, in twips.
+    static constexpr QSize sizeTwips {12000, 8520};
+
 private:
     // The tests and benchmarks drive the window as its timer and its user do.
     friend class TestVibreur;

@@ -43,7 +43,7 @@ UserScale echelle(const DrawingSurface *surface, double largeur, double hauteur)
 
 Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state)
     : Form(parent, QStringLiteral("Superposition d'une onde incidente et d'une onde rfléchie"),
-           12000, 9000, Look::formBackground())
+           sizeTwips.width(), sizeTwips.height(), Look::formBackground())
     , m_model(shared, state, *this)
 {
     construitDecor();

@@ -38,6 +38,9 @@ class Reflexion : public Form, private ReflectionPanel
 public:
     Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state);
 
+    // The window's client size, in twips.
+    static constexpr QSize sizeTwips {12000, 9000};
+
 private:
     // The tests and benchmarks drive the window as its timer and its user do.
     friend class TestReflexion;

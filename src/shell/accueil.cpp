@@ -34,7 +34,7 @@ LabelStyle creditStyle(Qt::Alignment alignment)
 } // namespace
 
 Accueil::Accueil(ModuleFactories factories)
-    : Form(nullptr, applicationTitle(), 10500, 6105, Qt::black)
+    : Form(nullptr, applicationTitle(), sizeTwips.width(), sizeTwips.height(), Qt::black)
     , m_factories(std::move(factories))
 {
     // The home screen lives for the whole run; it is not deleted on close.

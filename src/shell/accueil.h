@@ -27,6 +27,9 @@ public:
     // One factory per module, indexed by Module.
     explicit Accueil(ModuleFactories factories);
 
+    // The window's client size, in twips.
+    static constexpr QSize sizeTwips {10500, 6105};
+
     // Selects the module's option and opens it, as "Démarrer" does.
     void demarre(Module module);
 

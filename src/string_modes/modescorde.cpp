@@ -10,8 +10,8 @@
 #include "shapecontrol.h"
 
 ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state)
-    : Form(parent, QStringLiteral("Simulation d'une corde vibrante"), 12000, 9000,
-           Look::formBackground())
+    : Form(parent, QStringLiteral("Simulation d'une corde vibrante"), sizeTwips.width(),
+           sizeTwips.height(), Look::formBackground())
     , m_model(shared, state, *this)
 {
     creeFond();

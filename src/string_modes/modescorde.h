@@ -31,6 +31,9 @@ class ModesCorde : public Form, private StringModesPanel
 public:
     ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state);
 
+    // The window's client size, in twips.
+    static constexpr QSize sizeTwips {12000, 9000};
+
 private:
     // The tests and benchmarks drive the window as its timer and its user do.
     friend class TestModesCorde;

@@ -35,8 +35,8 @@ err=$(DISPLAY= "$bin" --zoom 5 2>&1 >/dev/null) || status=$?
 ((status == 2)) && [[ $err == "vellane : "*"de 1 à 3"* ]] || fail "--zoom 5: status $status, $err"
 
 # Under Xvfb: the eigenmodes opened with the home screen, then a home screen
-# twice as large.
-start_xvfb
+# twice as large, on a screen where every window fits at factor 2.
+start_xvfb 2560x1440
 "$bin" --simulation modes >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 wait_window 800 600 >/dev/null

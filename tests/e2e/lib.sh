@@ -26,14 +26,15 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display (1280 × 1024, 24 bits) and exports DISPLAY.
+# Starts Xvfb on a free display (1280 × 1024 or the size given as WxH, 24
+# bits) and exports DISPLAY.
 start_xvfb() {
     # Xvfb picks a free display and writes its number to the pipe. Without
     # -noreset it resets whenever its last client leaves, and refuses
     # connections meanwhile: a probe that disconnects just before the program
     # connects would make the program fail to start.
     mkfifo "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" \
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local display=
@@ -42,9 +43,9 @@ start_xvfb() {
     export QT_QPA_PLATFORM=xcb
 }
 
-# Starts the program in the background.
+# Starts the program in the background, with the arguments given.
 start_app() {
-    "$PROGRAM" >"$WORK/app.log" 2>&1 &
+    "$PROGRAM" "$@" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
 }
 

@@ -1,5 +1,6 @@
 // The three modules together, on the module variables of a run: one shared
-// time, no ghost in any picture while all animate, no memory kept by a closed window.
+// time, no ghost in any picture while all animate, no memory kept by a closed
+// window; the command line and the zoom that keeps every window on the screen.
 #include "accueil.h"
 #include "commandline.h"
 #include "imageprobe.h"
@@ -7,11 +8,13 @@
 #include "modulefactories.h"
 #include "modulevariables.h"
 #include "reflexion.h"
+#include "screenzoom.h"
 #include "vibreur.h"
 
 #include <QPointer>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 #include <malloc.h>
@@ -134,28 +137,114 @@ private slots:
 
     void commandLine_data()
     {
-        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("simulation"); // −1: none; −2: refused with status 2
-        QTest::addColumn<double>("zoom");
-        QTest::newRow("nothing") << "" << -1 << 1.0;
-        QTest::newRow("simulation and zoom") << "--simulation=modes --zoom 2,5" << 2 << 2.5;
-        QTest::newRow("reflection, zoom 3") << "--zoom 3 --simulation reflexion" << 1 << 3.0;
-        for (const char *refus : {"--zoom 3.01", "--zoom 0.5", "--zoom nan", "--zoom 2x", "--zoom",
+        QTest::addColumn<double>("zoom"); // 0: the largest that fits the screen
+        QTest::addColumn<QString>("named"); // what a refusal must show of the arguments
+        const auto words = [](const char *text) { return QString(text).split(' '); };
+        QTest::newRow("nothing") << QStringList() << -1 << 1.0 << QString();
+        QTest::newRow("simulation and zoom")
+            << words("--simulation=modes --zoom 2,5") << 2 << 2.5 << QString();
+        QTest::newRow("reflection, zoom 3")
+            << words("--zoom 3 --simulation reflexion") << 1 << 3.0 << QString();
+        QTest::newRow("zoom auto") << words("--zoom auto") << -1 << 0.0 << QString();
+        for (const char *refus : {"--zoom 3.01", "--zoom 0.5", "--zoom nan", "--zoom 2x",
                                   "--simulation Modes", "--sim vibreur", "-x", "vibreur"})
-            QTest::newRow(refus) << refus << -2 << 1.0;
+            QTest::newRow(refus) << words(refus) << -2 << 1.0 << QString();
+        // A missing value, and an option given twice, named.
+        for (const auto &[arguments, option] :
+             {std::pair {"--zoom", "--zoom"},
+              {"--simulation modes --zoom", "--zoom"},
+              {"--zoom 2 --simulation", "--simulation"},
+              {"--zoom 2 --zoom 2", "--zoom"},
+              {"--simulation modes --simulation=modes", "--simulation"},
+              {"--version --version", "--version"},
+              {"-h --help", "help"}})
+            QTest::newRow(arguments) << words(arguments) << -2 << 1.0 << option;
+        // Quoted short, and with terminal escape codes and line breaks shown
+        // rather than obeyed.
+        const QString longText(130000, 'x');
+        QTest::newRow("long argument") << QStringList {longText} << -2 << 1.0 << "xxxxxxxxxx";
+        QTest::newRow("long option") << QStringList {"--" + longText} << -2 << 1.0 << "--xxxxxxxx";
+        QTest::newRow("long zoom") << QStringList {"--zoom", longText} << -2 << 1.0 << "xxxxxxxxxx";
+        QTest::newRow("colour escape")
+            << QStringList {"--simulation", "\x1b[31mrouge\x1b[0m"} << -2 << 1.0 << "[31mrouge";
+        QTest::newRow("title escape") << QStringList {"--\x1b]0;titre\x07"} << -2 << 1.0 << "titre";
+        QTest::newRow("line break") << QStringList {"ligne\nsuivante"} << -2 << 1.0 << "suivante";
+        QTest::newRow("reversed text") << QStringList {"--zoom", "\u202e2"} << -2 << 1.0 << "2";
     }
 
     void commandLine()
     {
-        QFETCH(QString, arguments);
+        QFETCH(QStringList, arguments);
         QFETCH(int, simulation);
         QFETCH(double, zoom);
-        const CommandLine c
-            = readCommandLine(QStringList {"vellane"} + arguments.split(' ', Qt::SkipEmptyParts));
+        QFETCH(QString, named);
+        const CommandLine c = readCommandLine(QStringList {"vellane"} + arguments);
         QCOMPARE(c.action == CommandLine::Action::Refuse, simulation == -2);
-        QVERIFY(c.action != CommandLine::Action::Refuse || c.text.startsWith("vellane : "));
         QCOMPARE(c.simulation ? int(*c.simulation) : std::min(simulation, -1), simulation);
-        QCOMPARE(c.zoom, zoom);
+        QCOMPARE(c.zoomToScreen, zoom == 0.0);
+        QVERIFY(c.zoomToScreen || c.zoom == zoom);
+        if (c.action != CommandLine::Action::Refuse)
+            return;
+        // One line a terminal shows as it is, within two lines of 80 columns.
+        QVERIFY2(c.text.startsWith("vellane : ") && c.text.contains(named), qPrintable(c.text));
+        QVERIFY2(c.text.size() <= 160, qPrintable(c.text));
+        for (const char32_t ch : c.text.toUcs4()) {
+            const QChar::Category category = QChar::category(ch);
+            QVERIFY2(category != QChar::Other_Control && category != QChar::Other_Format
+                         && category != QChar::Separator_Line,
+                     qPrintable(c.text));
+        }
+    }
+
+    void zoomKeepsEveryWindowOnTheScreen_data()
+    {
+        QTest::addColumn<QString>("zoom");
+        QTest::addColumn<QSize>("screen"); // available area, pixels
+        QTest::addColumn<bool>("kept"); // the factor asked fits
+        QTest::newRow("3 on 1920 × 1080") << "3" << QSize(1920, 1080) << false;
+        QTest::newRow("auto on 1920 × 1080") << "auto" << QSize(1920, 1080) << false;
+        QTest::newRow("1,5 on 1920 × 1080") << "1,5" << QSize(1920, 1080) << true;
+        QTest::newRow("3 on 3840 × 2160") << "3" << QSize(3840, 2160) << true;
+        QTest::newRow("auto on 3840 × 2160") << "auto" << QSize(3840, 2160) << true;
+        QTest::newRow("2 on 1280 × 1024, the width limits") << "2" << QSize(1280, 1024) << false;
+        QTest::newRow("2 on 1024 × 600, not even 1 fits") << "2" << QSize(1024, 600) << false;
+    }
+
+    void zoomKeepsEveryWindowOnTheScreen()
+    {
+        QFETCH(QString, zoom);
+        QFETCH(QSize, screen);
+        QFETCH(bool, kept);
+        const CommandLine c = readCommandLine({"vellane", "--zoom", zoom});
+        const ScreenZoom z = fitZoom(c, screen);
+        // The windows of a run at factor 1: the home screen and each
+        // simulation opened from it.
+        ModuleVariables v;
+        Accueil home(moduleFactories(v));
+        QList<QSize> windows {home.size()};
+        for (int m = 0; m < moduleCount; ++m) {
+            home.demarre(Module(m));
+            windows << home.moduleWindow(Module(m))->size();
+        }
+        // Centred, each leaves room above it, and as much below, for a title
+        // bar of at least 24 pixels.
+        const auto fits = [&](double factor) {
+            return std::all_of(windows.begin(), windows.end(), [&](const QSize &w) {
+                return w.width() * factor <= screen.width()
+                    && w.height() * factor + 2 * 24 <= screen.height();
+            });
+        };
+        QVERIFY(z.factor >= 1.0 && z.factor <= c.zoom);
+        QCOMPARE(z.factor == c.zoom, kept);
+        QVERIFY(z.factor == 1.0 || fits(z.factor));
+        // Lowered no further than it must: a twentieth more would not fit.
+        QVERIFY(kept || !fits(z.factor + 0.05));
+        // Lowering a factor asked says so in one line; "auto" is silent.
+        QCOMPARE(z.warning.isEmpty(), kept || c.zoomToScreen);
+        QVERIFY(z.warning.isEmpty()
+                || (z.warning.startsWith("vellane : ") && !z.warning.contains('\n')));
     }
 };
 

@@ -435,8 +435,8 @@ private slots:
         QCOMPARE(label.font().letterSpacing() < 0 ? Closer : narrow ? Narrow : AsIs, fit);
     }
 
-    // A window opens centred and stays where it is put; its timers stop
-    // when it unloads.
+    // A window opens centred, never above or left of the screen, and stays
+    // where it is put; its timers stop when it unloads.
     void windows()
     {
         Form home(nullptr, QStringLiteral("home"), 10500, 6105, Qt::black);
@@ -458,6 +458,15 @@ private slots:
         QVERIFY(module->close()); // closed from its frame: deleted soon after
         QVERIFY(timer && !timer->Enabled());
         QTRY_VERIFY(timer.isNull());
+
+        // Larger than the screen, a window still opens with its top-left
+        // corner, and the title bar above it, on the screen.
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        Form large(nullptr, QStringLiteral("large"), (available.width() + 100) * Twips::perPixel,
+                   (available.height() + 100) * Twips::perPixel, Qt::black);
+        large.show();
+        QVERIFY(large.frameGeometry().left() >= available.left()
+                && large.frameGeometry().top() >= available.top());
     }
 
     void noTickWhileAMessageBoxIsOpenInsideATick()

@@ -7,6 +7,7 @@
 #include <QPixmapCache>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -62,9 +63,12 @@ void Form::showEvent(QShowEvent *event)
         const QScreen *screen
             = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
         if (screen) {
+            const QRect available = screen->availableGeometry();
             QRect frame = rect();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+            frame.moveCenter(available.center());
+            // A window larger than the screen keeps its top-left corner, and
+            // so its title bar, on the screen.
+            move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
         }
     }
     QWidget::showEvent(event);

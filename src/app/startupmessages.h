@@ -1,0 +1,10 @@
+#pragma once
+
+// Qt's messages are held back while the application connects to the display.
+// Without a display Qt would print several English lines and abort; the run
+// prints one French line instead and ends with status 1.
+void holdStartupMessages();
+
+// The application has started: the messages held go out, each once, and the
+// later ones as they come.
+void releaseStartupMessages();

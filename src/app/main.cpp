@@ -4,9 +4,9 @@
 #include "icons.h"
 #include "modulefactories.h"
 #include "modulevariables.h"
-#include "translations.h"
 #include "screenzoom.h"
 #include "startupmessages.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QScreen>

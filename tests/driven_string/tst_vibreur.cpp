@@ -249,11 +249,25 @@ private slots:
         emit w.Picture1->customContextMenuRequested(point30);
         QCOMPARE(entrees.join('|'),
                  "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
+        // The panel's captions, as a change writes them, before the recorder opens.
+        const QRect legendes = w.Label5->geometry().united(w.Label18->geometry());
+        const auto ecrit = [&w, &legendes] {
+            for (ScrollBar *barre : {w.Frequence, w.Amp}) {
+                barre->setValue(barre->minimum());
+                barre->setValue(barre->minimum() + 2);
+            }
+            return w.grab(legendes).toImage();
+        };
+        const QImage avant = ecrit();
         QMenu menu;
         w.m_suivi->addMenuEntries(menu, point30);
         menu.actions().constFirst()->trigger();
         const QPointer<Enregistreur> enregistreur = w.m_suivi->recorder();
         QVERIFY(enregistreur && enregistreur->isVisible());
+        // The recorder, a window of its own, stands over those rows of the
+        // screen: the same captions are drawn the same.
+        enregistreur->move(0, legendes.top());
+        QCOMPARE(ecrit(), avant);
         const QImage vue = w.Picture1->grab().toImage();
         QCOMPARE(vue.pixelColor(point30.x(), w.Picture1->clientRect().top() + 2),
                  QColor(200, 0, 200));

@@ -46,13 +46,14 @@ bool sameRow(const QRectF &a, const QRectF &b)
 }
 
 // The controls beside a label that its caption keeps clear of: its siblings
-// but for decoration.
+// but for decoration and for windows the parent owns (the recorder, a
+// dialog), whose geometry is on the screen, not in the parent.
 QList<const QWidget *> solidSiblings(const QWidget *label)
 {
     QList<const QWidget *> solid;
     for (const QObject *sibling : label->parentWidget()->children()) {
         const auto *widget = qobject_cast<const QWidget *>(sibling);
-        if (widget && widget != label && !isDecoration(widget))
+        if (widget && widget != label && !widget->isWindow() && !isDecoration(widget))
             solid.append(widget);
     }
     return solid;

@@ -77,6 +77,8 @@ clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() +
 changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ tst_runtime
 drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ tst_runtime
 recorder window counted as a sibling @ controls.cpp @ !widget->isWindow() && @ s/!widget->isWindow() && // @ driven_string_window_test
+scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ tst_modules
+page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ tst_modules
 last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ tst_runtime
 EOF
 )

@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -336,6 +337,42 @@ ScrollBar::ScrollBar(QWidget *parent, int left, int top, int width, int height, 
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::Change);
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    // A scroll bar of Qt's reads Up and Page Up as "towards the top of a
+    // document", which lowers the value, and its horizontal arrows follow
+    // suit; a value bar reads them as "more". Each action moves the value at
+    // once, so a key press makes one change.
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
 }
 
 TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, const QString &text)

@@ -83,7 +83,10 @@ public:
 
 // A horizontal scroll bar with 16-bit values. Its change signal comes after a
 // click on an arrow or in the trough, after the release of a dragged thumb
-// (never while dragging), and when the program sets Value.
+// (never while dragging), after a key that moves it, and when the program
+// sets Value. The keys follow the slider convention: Right and Up raise the
+// value by the small change, Left and Down lower it, Page Up and Page Down by
+// the large change, Home and End go to the minimum and the maximum.
 class ScrollBar : public QScrollBar
 {
     Q_OBJECT
@@ -96,6 +99,9 @@ public:
 
 signals:
     void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A single-line text box with centred text.

@@ -79,6 +79,9 @@ drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @
 recorder window counted as a sibling @ controls.cpp @ !widget->isWindow() && @ s/!widget->isWindow() && // @ driven_string_window_test
 scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ tst_modules
 page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ tst_modules
+focused scroll bar unmarked @ controls.cpp @ if (!hasFocus()) @ s/!hasFocus()/true/ @ tst_runtime
+focused button unmarked @ controls.cpp @ FocusMark::paint(p, rect().adjusted(3, 3, -3, -3) @ s/.*// @ tst_runtime
+indicator marked in the style's grey @ indicators.cpp @ FocusMark::paint(p, focusRect, color); @ s/color)/QColor(Qt::gray))/ @ tst_runtime
 last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ tst_runtime
 EOF
 )

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "focusmark.h"
 #include "fonts.h"
 #include "shapecontrol.h"
 #include "twips.h"
@@ -7,6 +8,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +26,15 @@ void applyColors(QWidget *widget, const QColor &foreground, const QColor &backgr
         palette.setColor(QPalette::Window, background);
         widget->setAutoFillBackground(true);
     }
+    widget->setPalette(palette);
+}
+
+// The style tints a focused button or text box, and the selected text, in
+// the desktop's highlight colour: the window's own is used instead.
+void highlightInWindowColours(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Highlight, FocusMark::onFace());
     widget->setPalette(palette);
 }
 
@@ -302,6 +314,7 @@ CommandButton::CommandButton(QWidget *parent, int left, int top, int width, int 
     palette.setColor(QPalette::Button, face);
     palette.setColor(QPalette::ButtonText, Qt::black);
     setPalette(palette);
+    highlightInWindowColours(this);
     setAutoFillBackground(false);
 }
 
@@ -322,6 +335,15 @@ void CommandButton::setCaption(const QString &caption)
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setAccessibleName(caption);
     setFont(Fonts::sans());
+}
+
+void CommandButton::paintEvent(QPaintEvent *event)
+{
+    QToolButton::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        FocusMark::paint(p, rect().adjusted(3, 3, -3, -3), FocusMark::onFace());
+    }
 }
 
 ScrollBar::ScrollBar(QWidget *parent, int left, int top, int width, int height, int min, int max,
@@ -375,6 +397,19 @@ void ScrollBar::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect thumb
+        = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    QPainter p(this);
+    FocusMark::paint(p, thumb.adjusted(2, 2, -2, -2), FocusMark::onFace());
+}
+
 TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, const QString &text)
     : QLineEdit(text, parent)
 {
@@ -382,7 +417,17 @@ TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, cons
     setAlignment(Qt::AlignCenter);
     setFont(Fonts::sans());
     setTextMargins(0, 0, 0, 0);
+    highlightInWindowColours(this);
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}
+
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        FocusMark::paint(p, rect().adjusted(2, 2, -2, -2), FocusMark::onFace());
+    }
 }
 
 void TextBox::setRefused(bool refused, const QString &hint)
@@ -423,11 +468,11 @@ void OptionButton::setValue(bool value)
 }
 
 CheckBox::CheckBox(QWidget *parent, int left, int top, int width, int height,
-                   const QColor &background)
+                   const QColor &foreground, const QColor &background)
     : QCheckBox(parent)
 {
     setGeometry(Twips::rect(left, top, width, height));
-    applyColors(this, Qt::black, background);
+    applyColors(this, foreground, background);
     connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
 }
 

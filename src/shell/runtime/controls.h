@@ -79,6 +79,9 @@ public:
     void setCaptionLabel(Label *label);
     // For buttons that show a caption under their picture (home screen, "T/4").
     void setCaption(const QString &caption);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A horizontal scroll bar with 16-bit values. Its change signal comes after a
@@ -102,6 +105,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // With the focus, the thumb carries the focus mark.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A single-line text box with centred text.
@@ -120,6 +125,9 @@ public:
 
 signals:
     void Change();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_refused = false;
@@ -147,13 +155,15 @@ protected:
 };
 
 // A check box with the values 0 and 1. Click comes on a user click and when
-// the program changes Value.
+// the program changes Value. Its box is white; `foreground`, the colour of
+// the captions beside it, marks its focus.
 class CheckBox : public QCheckBox
 {
     Q_OBJECT
 
 public:
-    CheckBox(QWidget *parent, int left, int top, int width, int height, const QColor &background);
+    CheckBox(QWidget *parent, int left, int top, int width, int height, const QColor &foreground,
+             const QColor &background);
 
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int value);

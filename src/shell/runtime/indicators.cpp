@@ -13,11 +13,10 @@ namespace {
 
 constexpr qreal indicatorSize = 13.0; // pixels, the classic indicator
 
-// The indicator's square, a pixel in from the left, for the focus mark
-// around it, and centred vertically.
+// The indicator's square, at the left and centred vertically.
 QRectF indicatorRect(const QWidget *widget)
 {
-    return {1.5, (widget->height() - indicatorSize) / 2.0, indicatorSize, indicatorSize};
+    return {0.5, (widget->height() - indicatorSize) / 2.0, indicatorSize, indicatorSize};
 }
 
 // The caption after the indicator, and the focus mark around it (or around
@@ -25,7 +24,8 @@ QRectF indicatorRect(const QWidget *widget)
 void paintCaption(QPainter &p, const QAbstractButton *button, const QColor &color)
 {
     const QRectF indicator = indicatorRect(button);
-    QRect focusRect = indicator.toAlignedRect().adjusted(-1, -1, 1, 1);
+    // Around the indicator, within the control, which holds it at its left edge.
+    QRect focusRect = indicator.toAlignedRect().adjusted(-1, -1, 1, 1) & button->rect();
     if (!button->text().isEmpty()) {
         const QRect textRect = button->rect().adjusted(int(indicator.right()) + 4, 0, 0, 0);
         p.setPen(color);

@@ -39,8 +39,8 @@ void highlightInWindowColours(QWidget *widget)
     widget->setPalette(palette);
 }
 
-// A button's focus mark runs just inside the style's two-pixel frame, and its
-// picture just inside the mark.
+// A focus mark runs just inside the style's two-pixel frame of a button, a
+// text box or a scroll bar's thumb; a button's picture just inside the mark.
 const QMargins focusMarkMargins(2, 2, 2, 2);
 const QMargins pictureMargins(3, 3, 3, 3);
 
@@ -275,6 +275,7 @@ int Label::dropBeside(const QFont &font) const
 {
     // The nearest control on the label's row that a caption sits beside,
     // within an em of its box.
+    const QRectF own(m_box);
     const QWidget *control = nullptr;
     double distance = font.pixelSize();
     for (const QWidget *widget : solidSiblings(this)) {
@@ -282,10 +283,8 @@ int Label::dropBeside(const QFont &font) const
             || qobject_cast<const ScrollBar *>(widget)
             || qobject_cast<const QAbstractButton *>(widget);
         const QRectF other(widget->geometry());
-        if (!besideCaption || qobject_cast<const CommandButton *>(widget)
-            || !sameRow(QRectF(m_box), other))
+        if (!besideCaption || qobject_cast<const CommandButton *>(widget) || !sameRow(own, other))
             continue;
-        const QRectF own(m_box);
         const double apart
             = std::max({0.0, other.left() - own.right(), own.left() - other.right()});
         if (apart <= distance) {
@@ -465,7 +464,7 @@ void ScrollBar::paintEvent(QPaintEvent *event)
     const QRect thumb
         = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
     QPainter p(this);
-    FocusMark::paint(p, thumb.adjusted(2, 2, -2, -2), FocusMark::onFace());
+    FocusMark::paint(p, thumb - focusMarkMargins, FocusMark::onFace());
 }
 
 TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, const QString &text)
@@ -484,7 +483,7 @@ TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, cons
 QRect TextBox::lineRect() const
 {
     // As the line edit lays it out: its contents inside the style's frame,
-    // less its own margin of 2 pixels across and 1 down, the line of text
+    // less its own margin of 2 pixels on either side, the line of text
     // centred in the height.
     constexpr int horizontalMargin = 2;
     QStyleOptionFrame option;
@@ -507,8 +506,8 @@ void TextBox::fitText()
 {
     // The style's font if it leaves a word space clear on either side, else
     // the first narrower face that does, else the narrowest.
-    const double room = lineRect().width()
-        - 2 * std::ceil(QFontMetricsF(m_font).horizontalAdvance(QLatin1Char(' ')));
+    const double room
+        = lineRect().width() - 2 * QFontMetricsF(m_font).horizontalAdvance(QLatin1Char(' '));
     QList<QFont> faces = Fonts::closer(m_font);
     faces.prepend(m_font);
     for (const QFont &face : faces) {
@@ -524,7 +523,7 @@ void TextBox::paintEvent(QPaintEvent *event)
     QLineEdit::paintEvent(event);
     if (hasFocus()) {
         QPainter p(this);
-        FocusMark::paint(p, rect().adjusted(2, 2, -2, -2), FocusMark::onFace());
+        FocusMark::paint(p, rect() - focusMarkMargins, FocusMark::onFace());
     }
 }
 

@@ -33,10 +33,11 @@ void Vibreur::creeImage()
                                      jaune, Qt::black);
 
     const QColor fond = RGB(64, 64, 64);
-    traces = new CheckBox(this, 3720, 6600, 255, 255, fond);
-    Label14 = new Label(this, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"),
-                        {RGB(224, 224, 224), fond, Fonts::sans(8.25, Fonts::Underline),
-                         Qt::AlignLeft | Qt::AlignTop, true});
+    const QColor texte = RGB(224, 224, 224);
+    traces = new CheckBox(this, 3720, 6600, 255, 255, texte, fond);
+    Label14 = new Label(
+        this, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"),
+        {texte, fond, Fonts::sans(8.25, Fonts::Underline), Qt::AlignLeft | Qt::AlignTop, true});
     connect(Label14, &Label::clicked, this, &Vibreur::Label14_Click);
 }
 

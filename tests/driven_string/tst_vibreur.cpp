@@ -87,6 +87,34 @@ private slots:
                                     w.Label2->Caption(), w.Label4->Caption()};
         QCOMPARE(legendes.join('|'), "A = 1mm|f= .5Hz| .5/s|f1= .15Hz|c= .3m/s");
         QCOMPARE(Probe::captionFaults(w).join("; "), QString());
+
+        // Each step reads as one line, formula, number and unit on the
+        // baseline of the number (none of them goes below it), and the number
+        // keeps clear of its box's frame.
+        QHash<QString, Label *> legende;
+        for (Label *l : w.findChildren<Label *>())
+            legende[l->Caption()] = l;
+        for (const auto &[formule, pas, unite] :
+             {std::tuple {"dx =", w.PasX, "m"}, std::tuple {"dt = ", w.PasT, "s"}}) {
+            QVERIFY(!pas->hasFocus());
+            const QImage boite = pas->grab().toImage();
+            const QRect chiffres = Probe::matching(
+                                       boite, [](QPoint, QRgb p) { return qGray(p) < 128; },
+                                       boite.rect().adjusted(2, 2, -2, -2))
+                                       .bounds;
+            QVERIFY2(chiffres.left() >= 4 && chiffres.right() <= boite.width() - 5,
+                     qPrintable(pas->Text()));
+            const int ligne = pas->y() + chiffres.bottom();
+            QCOMPARE(Probe::ink(*legende.value(formule)).bottom(), ligne);
+            QCOMPARE(Probe::ink(*legende.value(unite)).bottom(), ligne);
+        }
+        // The pictures stay inside their buttons' frames.
+        for (CommandButton *bouton : w.findChildren<CommandButton *>()) {
+            const QImage image = bouton->grab().toImage();
+            const QRect blanc = Probe::matching(image, Qt::white).bounds;
+            QVERIFY2(image.rect().adjusted(2, 2, -2, -2).contains(blanc),
+                     qPrintable(bouton->accessibleName()));
+        }
     }
 
     // Each row is named by its clicks, on visible and enabled buttons.
@@ -249,11 +277,25 @@ private slots:
         emit w.Picture1->customContextMenuRequested(point30);
         QCOMPARE(entrees.join('|'),
                  "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
+        // The panel's captions, as a change writes them, before the recorder opens.
+        const QRect legendes = w.Label5->geometry().united(w.Label18->geometry());
+        const auto ecrit = [&w, &legendes] {
+            for (ScrollBar *barre : {w.Frequence, w.Amp}) {
+                barre->setValue(barre->minimum());
+                barre->setValue(barre->minimum() + 2);
+            }
+            return w.grab(legendes).toImage();
+        };
+        const QImage avant = ecrit();
         QMenu menu;
         w.m_suivi->addMenuEntries(menu, point30);
         menu.actions().constFirst()->trigger();
         const QPointer<Enregistreur> enregistreur = w.m_suivi->recorder();
         QVERIFY(enregistreur && enregistreur->isVisible());
+        // The recorder, a window of its own, stands over those rows of the
+        // screen: the same captions are drawn the same.
+        enregistreur->move(0, legendes.top());
+        QCOMPARE(ecrit(), avant);
         const QImage vue = w.Picture1->grab().toImage();
         QCOMPARE(vue.pixelColor(point30.x(), w.Picture1->clientRect().top() + 2),
                  QColor(200, 0, 200));

@@ -202,13 +202,18 @@ private slots:
         QCOMPARE(w->pendule->image(), cadran);
     }
 
-    // The speed caption in cm/s; "image suivante" and "image précédente" wrap
-    // rather than read as one.
+    // The speed caption in cm/s; "image suivante" and "image précédente"
+    // each on the one line of its box, apart enough not to read as one.
     void captions()
     {
         w->celerite->setValue(26);
         QCOMPARE(w->Label6->Caption(), QString(" 2.6 cm/s"));
         QCOMPARE(Probe::captionFaults(*w).join("; "), QString());
+        for (Label *label : w->findChildren<Label *>()) {
+            if (label->Caption().startsWith("image"))
+                QVERIFY2(Probe::ink(*label).height() <= QFontMetrics(label->font()).height(),
+                         qPrintable(label->Caption()));
+        }
     }
 };
 

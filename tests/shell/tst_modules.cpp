@@ -12,6 +12,7 @@
 #include "vibreur.h"
 
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -90,6 +91,56 @@ private slots:
                         {QColor(0, 200, 150), QColor(0, 0, 255), QColor(200, 50, 100)}),
                  0);
         QCOMPARE(ghosts(*reflexion.pendule, [&] { reflexion.DessineAiguille(); }, {red}), 0);
+    }
+
+    // Every value bar of the three windows, on the keyboard: a slider's keys,
+    // each press one change of the value and one change event.
+    void valueBarsFollowTheSliderKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("smallChanges");
+        QTest::addColumn<int>("largeChanges");
+        QTest::addColumn<int>("end"); // −1: the minimum, 1: the maximum, 0: neither
+        QTest::newRow("Right raises") << int(Qt::Key_Right) << 1 << 0 << 0;
+        QTest::newRow("Up raises") << int(Qt::Key_Up) << 1 << 0 << 0;
+        QTest::newRow("Left lowers") << int(Qt::Key_Left) << -1 << 0 << 0;
+        QTest::newRow("Down lowers") << int(Qt::Key_Down) << -1 << 0 << 0;
+        QTest::newRow("Page Up raises more") << int(Qt::Key_PageUp) << 0 << 1 << 0;
+        QTest::newRow("Page Down lowers more") << int(Qt::Key_PageDown) << 0 << -1 << 0;
+        QTest::newRow("Home: the minimum") << int(Qt::Key_Home) << 0 << 0 << -1;
+        QTest::newRow("End: the maximum") << int(Qt::Key_End) << 0 << 0 << 1;
+    }
+
+    void valueBarsFollowTheSliderKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, smallChanges);
+        QFETCH(int, largeChanges);
+        QFETCH(int, end);
+        ModuleVariables v;
+        Vibreur vibreur(nullptr, v.shared, v.vibreur);
+        ModesCorde modes(nullptr, v.shared, v.modes);
+        Reflexion reflexion(nullptr, v.shared, v.reflexion);
+        int bars = 0;
+        for (QWidget *window : std::initializer_list<QWidget *> {&vibreur, &modes, &reflexion}) {
+            window->show();
+            for (ScrollBar *bar : window->findChildren<ScrollBar *>()) {
+                // From the middle, where every key has room to move it.
+                const int start = (bar->minimum() + bar->maximum()) / 2;
+                bar->setValue(start);
+                const int expected = end < 0 ? bar->minimum()
+                    : end > 0
+                    ? bar->maximum()
+                    : start + smallChanges * bar->singleStep() + largeChanges * bar->pageStep();
+                QSignalSpy change(bar, &ScrollBar::Change);
+                bar->setFocus();
+                QTest::keyClick(bar, Qt::Key(key));
+                QCOMPARE(bar->Value(), expected);
+                QCOMPARE(change.count(), 1);
+                ++bars;
+            }
+        }
+        QCOMPARE(bars, 4 + 12 + 2);
     }
 
     void closedWindowsKeepNoMemory_data()

@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "form.h"
 #include "formtimer.h"
+#include "icons.h"
 #include "imageprobe.h"
 #include "linerasterizer.h"
 #include "messagebox.h"
@@ -354,7 +355,7 @@ private slots:
         QWidget window;
         OptionButton option(&window, 0, 0, 255, 255, QString(),
                             {Qt::white, Qt::black, Fonts::sans(), Qt::AlignLeft, true});
-        CheckBox box(&window, 0, 300, 255, 255, QColor(64, 64, 64));
+        CheckBox box(&window, 0, 300, 255, 255, Qt::lightGray, QColor(64, 64, 64));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy clickOption(&option, &OptionButton::Click);
@@ -375,6 +376,65 @@ private slots:
         box.setValue(1);
         box.setValue(0);
         QVERIFY(clickOption.count() == 2 && clickBox.count() == 2);
+    }
+
+    // The control with the focus shows a mark in its window's colours: navy
+    // on a light face, else the colour of its caption, whatever the style.
+    void focusMark_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("mark");
+        const QColor navy = RGB(0, 0, 128);
+        const QColor lavender = RGB(192, 192, 255);
+        QTest::newRow("scroll bar") << "ScrollBar" << lavender << navy;
+        QTest::newRow("button") << "CommandButton" << RGB(128, 128, 128) << navy;
+        QTest::newRow("text box") << "TextBox" << lavender << navy;
+        QTest::newRow("check box on dark grey")
+            << "CheckBox" << RGB(64, 64, 64) << RGB(224, 224, 224);
+        QTest::newRow("option with a caption") << "OptionButton" << lavender << RGB(0, 0, 192);
+        QTest::newRow("option alone, on black")
+            << "OptionButton" << QColor(Qt::black) << QColor(Qt::white);
+    }
+
+    void focusMark()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QColor, background);
+        QFETCH(QColor, mark);
+        QWidget window;
+        window.setPalette(QPalette(background));
+        window.setAutoFillBackground(true);
+        window.resize(200, 60);
+        QWidget *control = nullptr;
+        if (kind == "ScrollBar")
+            control = new ScrollBar(&window, 360, 240, 2415, 255, 0, 100, 13, 1, 10);
+        else if (kind == "CommandButton")
+            control = new CommandButton(&window, 360, 120, 975, 615,
+                                        Icons::glyph(Icons::Glyph::TwoBars, Qt::darkGray),
+                                        Qt::lightGray);
+        else if (kind == "TextBox")
+            control = new TextBox(&window, 360, 240, 615, 285, QStringLiteral("0.01"));
+        else if (kind == "CheckBox")
+            control = new CheckBox(&window, 360, 240, 255, 255, mark, background);
+        else
+            control = new OptionButton(&window, 360, 240, 2295, 255,
+                                       background == Qt::black ? QString()
+                                                               : QStringLiteral("extrémité fixe"),
+                                       {mark, background, Fonts::sans(), Qt::AlignLeft, true});
+        // Something else to hold the focus first.
+        auto *other = new TextBox(&window, 360, 600, 615, 285, QString());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus(Qt::OtherFocusReason);
+        const QImage without = control->grab().toImage();
+        // Not by Tab, which selects a text box's text in the same navy.
+        control->setFocus(Qt::OtherFocusReason);
+        QVERIFY(control->hasFocus());
+        const QImage with = control->grab().toImage();
+        const int dots = Probe::extra(with, without, mark);
+        QVERIFY2(dots >= 12, qPrintable(QString::number(dots)));
     }
 
     void buttonTakesTheCaptionOfItsLabel()
@@ -406,7 +466,10 @@ private slots:
             << "Réinitialiser la corde" << 615 << true << true << QString() << AsIs;
         // One word space apart it would fit; captions under buttons keep two.
         QTest::newRow("under a button beside another")
-            << "Pause" << 615 << true << true << "Reprise" << Narrow;
+            << "Pause" << 615 << true << true << "Reprise" << Closer;
+        // A box of one line: letters closer rather than a second line.
+        QTest::newRow("one line under a button beside another")
+            << "image suivante" << 1215 << true << true << "Reprise" << Closer;
     }
 
     void captionIsShownWholeAtItsSize()
@@ -426,7 +489,7 @@ private slots:
             style.alignment = Qt::AlignHCenter | Qt::AlignTop;
         Label label(&window, 360, 240, width, 255, caption, style);
         Label after(&window, 360 + width, 240, 615, 255, next, style);
-        QCOMPARE(Probe::captionFaults(window), QStringList());
+        QCOMPARE(Probe::captionFaults(window).join("; "), QString());
         const QRect needed
             = QFontMetrics(label.font())
                   .boundingRect(label.rect(), int(label.alignment()) | Qt::TextWordWrap, caption);

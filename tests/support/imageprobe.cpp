@@ -122,14 +122,48 @@ QImage alone(QWidget &widget)
     return image;
 }
 
-// Where a label puts ink, in its parent's coordinates: the pixels unlike its
-// top-left corner, which is background (or nothing).
-QRect ink(Label &label)
+} // namespace
+
+QRect ink(QWidget &widget)
 {
-    const QImage image = alone(label);
+    const QImage image = alone(widget);
     const QRgb background = image.pixel(0, 0);
     return matching(image, [&](QPoint, QRgb pixel) { return pixel != background; })
-        .bounds.translated(label.pos());
+        .bounds.translated(widget.pos());
+}
+
+namespace {
+
+// The ink of a label's letters: its ink less, in an underlined font, the rows
+// that run across all of it.
+QRect letters(Label &label)
+{
+    if (!label.font().underline())
+        return ink(label);
+    const QImage image = alone(label);
+    const QRgb background = image.pixel(0, 0);
+    const auto inked = [&](QPoint, QRgb pixel) { return pixel != background; };
+    const QRect all = matching(image, inked).bounds;
+    QRect kept;
+    for (int y = all.top(); y <= all.bottom(); ++y) {
+        const QRect row(all.left(), y, all.width(), 1);
+        if (matching(image, inked, row).count < all.width() * 9 / 10)
+            kept |= matching(image, inked, row).bounds;
+    }
+    return kept.translated(label.pos());
+}
+
+// The controls of `label`'s container that a caption may stand beside.
+QList<QWidget *> controlsBeside(const Label &label)
+{
+    QList<QWidget *> controls;
+    for (QObject *child : label.parent()->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget && !widget->isWindow() && !widget->isHidden() && !qobject_cast<Label *>(widget)
+            && !qobject_cast<ShapeControl *>(widget) && !qobject_cast<LineControl *>(widget))
+            controls << widget;
+    }
+    return controls;
 }
 
 } // namespace
@@ -159,6 +193,34 @@ QStringList captionFaults(QWidget &window)
             if (apart < (captions ? 2 : 1) * wordSpace)
                 faults << labels[i]->Caption() + " and " + labels[j]->Caption() + " "
                         + QString::number(apart) + " px apart";
+        }
+    }
+    // Captions beside a control on their row, within an em (11 pixels).
+    constexpr int em = 11;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const QRect &a = inks[i];
+        for (QWidget *control : controlsBeside(*labels[i])) {
+            const QRect b = ink(*control);
+            const int apart = std::max(b.left() - a.right(), a.left() - b.right()) - 1;
+            if (a.isEmpty() || b.isEmpty() || a.bottom() < b.top() || b.bottom() < a.top()
+                || apart > em)
+                continue;
+            // A word space before a control after it; one before it is the
+            // control the caption names, as close as its own caption would be.
+            if (b.left() > a.right() && apart < wordSpace)
+                faults << labels[i]->Caption() + " " + QString::number(apart)
+                        + " px before a control";
+            // Level with a scroll bar, check box or option button: the
+            // middles of its letters and of the control within a pixel and a
+            // half (descenders and accents weigh on either side).
+            const QRect text = letters(*labels[i]);
+            const int offset = (text.top() + text.bottom()) - (b.top() + b.bottom()); // half-pixels
+            const bool level = (qobject_cast<QAbstractButton *>(control)
+                                && !qobject_cast<CommandButton *>(control))
+                || qobject_cast<ScrollBar *>(control);
+            if (level && std::abs(offset) > 3)
+                faults << labels[i]->Caption() + " " + QString::number(offset / 2.0)
+                        + " px off the middle of its control";
         }
     }
     const QImage shown = window.grab().toImage();

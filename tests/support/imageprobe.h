@@ -46,10 +46,16 @@ void click(ScrollBar &bar, QStyle::SubControl control);
 // modal message box open then and keeps its text in `text`.
 void acceptMessageBox(QObject *context, QString &text);
 
+// Where a control puts ink by itself, in its parent's coordinates: the
+// pixels unlike its top-left corner, which is background (or nothing).
+QRect ink(QWidget &widget);
+
 // What a reader would find wrong with the captions of `window`, one line per
 // fault: a caption drawn smaller than its style's font; two captions of one
 // container whose inks on one row come closer than a word space (3 pixels),
-// or closer than two when both are centred under controls of their own; and
+// or closer than two when both are centred under controls of their own; a
+// caption closer than a word space to a control beside it on its row, or,
+// beside a scroll bar, check box or option button, not level with it; and
 // pixels of a shape's colour where the shape paints nothing (a label's square
 // corner beyond a rounded panel).
 QStringList captionFaults(QWidget &window);

@@ -1,11 +1,16 @@
 #include "controls.h"
 
+#include "focusmark.h"
 #include "fonts.h"
 #include "shapecontrol.h"
 #include "twips.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 #include <cmath>
@@ -25,12 +30,22 @@ void applyColors(QWidget *widget, const QColor &foreground, const QColor &backgr
     widget->setPalette(palette);
 }
 
+// The style tints a focused button or text box, and the selected text, in
+// the desktop's highlight colour: the window's own is used instead.
+void highlightInWindowColours(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Highlight, FocusMark::onFace());
+    widget->setPalette(palette);
+}
+
+// A focus mark runs just inside the style's two-pixel frame of a button, a
+// text box or a scroll bar's thumb; a button's picture just inside the mark.
+const QMargins focusMarkMargins(2, 2, 2, 2);
+const QMargins pictureMargins(3, 3, 3, 3);
+
 // Smallest pixel size a caption is shrunk to before it is left to be cut.
 constexpr int minimumPixelSize = 7;
-// Letters may come closer together by up to this fraction of the font's pixel
-// size (half a pixel at the panels' 11-pixel font); beyond it words blur.
-constexpr double maximumTightening = 1.0 / 20;
-constexpr double tighteningStep = 0.05; // pixels
 
 // Shapes and lines are decoration: captions may lie over them.
 bool isDecoration(const QObject *object)
@@ -46,13 +61,14 @@ bool sameRow(const QRectF &a, const QRectF &b)
 }
 
 // The controls beside a label that its caption keeps clear of: its siblings
-// but for decoration.
+// but for decoration and for windows the parent owns (the recorder, a
+// dialog), whose geometry is on the screen, not in the parent.
 QList<const QWidget *> solidSiblings(const QWidget *label)
 {
     QList<const QWidget *> solid;
     for (const QObject *sibling : label->parentWidget()->children()) {
         const auto *widget = qobject_cast<const QWidget *>(sibling);
-        if (widget && widget != label && !isDecoration(widget))
+        if (widget && widget != label && !widget->isWindow() && !isDecoration(widget))
             solid.append(widget);
     }
     return solid;
@@ -114,26 +130,31 @@ void Label::fitText()
     if (place(m_font, box, true))
         return;
     const QRectF free = m_transparent ? room(true) : box;
+    const QList<QFont> closer = Fonts::closer(m_font);
+    // On along its row; a box of one line then keeps its caption on one
+    // line with its letters closer, rather than wrap it.
+    if (m_transparent && place(m_font, free, false))
+        return;
+    if (!holdsSeveralLines()) {
+        for (const QFont &font : closer) {
+            if (place(font, free, false))
+                return;
+        }
+    }
     if (m_transparent) {
-        // On along its row; else wrapped at the width of its box, lower down;
-        // else wrapped in all the free space.
+        // Wrapped at the width of its box, lower down; else wrapped in all
+        // the free space.
         QRectF below = free;
         below.setLeft(std::max(free.left(), box.left()));
         below.setRight(std::min(free.right(), box.right()));
-        if (place(m_font, free, false) || place(m_font, below, true) || place(m_font, free, true))
+        if (place(m_font, below, true) || place(m_font, free, true))
             return;
     }
-    QFont font = m_font;
-    const double most = maximumTightening * m_font.pixelSize();
-    for (double spacing = tighteningStep; spacing <= most + 1e-9; spacing += tighteningStep) {
-        font.setLetterSpacing(QFont::AbsoluteSpacing, -spacing);
+    for (const QFont &font : closer) {
         if (place(font, free, true))
             return;
     }
-    const QFont condensed = Fonts::condensed(m_font);
-    if (condensed != m_font && place(condensed, free, true))
-        return;
-    font = m_font;
+    QFont font = m_font;
     for (int size = m_font.pixelSize() - 1; size >= minimumPixelSize; --size) {
         font.setPixelSize(size);
         if (place(font, free, true))
@@ -142,7 +163,13 @@ void Label::fitText()
     // Nothing fits: the smallest size, wrapped in the box.
     setFont(font);
     setWordWrap(true);
+    setContentsMargins(0, 0, 0, 0);
     setGeometry(m_box);
+}
+
+bool Label::holdsSeveralLines() const
+{
+    return m_box.height() > 1.5 * QFontMetricsF(m_font).lineSpacing();
 }
 
 QRectF Label::room(bool spread) const
@@ -196,8 +223,7 @@ QRectF Label::room(bool spread) const
     } else {
         room.setLeft(left);
     }
-    const bool block = (alignment & Qt::AlignHCenter)
-        || m_box.height() > 1.5 * QFontMetricsF(m_font).lineSpacing();
+    const bool block = (alignment & Qt::AlignHCenter) || holdsSeveralLines();
     if (!spread || !block) {
         room.setBottom(m_box.top() + m_box.height());
         return room;
@@ -235,16 +261,52 @@ double Label::anchoredLeft(double width) const
 
 double Label::gapTo(const QWidget *neighbour) const
 {
-    // Clear of a control's edge; a word space from another caption, as
-    // between the words of a phrase; two between captions centred under
-    // controls of their own, which would otherwise read as one phrase.
+    // A word space from a control, or from another caption, as between the
+    // words of a phrase; two between captions centred under controls of
+    // their own, which would otherwise read as one phrase.
+    const double space = QFontMetricsF(m_font).horizontalAdvance(QLatin1Char(' '));
     const auto *label = qobject_cast<const Label *>(neighbour);
-    if (!label)
-        return 1.0;
-    const double space = std::ceil(QFontMetricsF(m_font).horizontalAdvance(QLatin1Char(' ')));
     const bool captions
-        = (alignment() & Qt::AlignHCenter) && (label->alignment() & Qt::AlignHCenter);
+        = label && (alignment() & Qt::AlignHCenter) && (label->alignment() & Qt::AlignHCenter);
     return captions ? 2 * space : space;
+}
+
+int Label::dropBeside(const QFont &font) const
+{
+    // The nearest control on the label's row that a caption sits beside,
+    // within an em of its box.
+    const QRectF own(m_box);
+    const QWidget *control = nullptr;
+    double distance = font.pixelSize();
+    for (const QWidget *widget : solidSiblings(this)) {
+        const bool besideCaption = qobject_cast<const TextBox *>(widget)
+            || qobject_cast<const ScrollBar *>(widget)
+            || qobject_cast<const QAbstractButton *>(widget);
+        const QRectF other(widget->geometry());
+        if (!besideCaption || qobject_cast<const CommandButton *>(widget) || !sameRow(own, other))
+            continue;
+        const double apart
+            = std::max({0.0, other.left() - own.right(), own.left() - other.right()});
+        if (apart <= distance) {
+            control = widget;
+            distance = apart;
+        }
+    }
+    if (!control)
+        return 0;
+    // Where the caption's line sits when the label's text is set at its top.
+    const QFontMetricsF metrics(font);
+    const double top = m_box.top();
+    double drop = 0;
+    if (const auto *box = qobject_cast<const TextBox *>(control)) {
+        // On the same baseline as the box's text.
+        drop = control->y() + box->textBaseline() - (top + metrics.ascent());
+    } else {
+        // The middle of its capitals on the middle of the control.
+        drop = control->y() + control->height() / 2.0
+            - (top + metrics.ascent() - metrics.capHeight() / 2);
+    }
+    return std::max(0, int(std::lround(drop)));
 }
 
 bool Label::place(const QFont &font, const QRectF &room, bool wrap)
@@ -272,11 +334,14 @@ bool Label::place(const QFont &font, const QRectF &room, bool wrap)
             return false;
         needed = wrapped.height();
     }
+    // A line beside a control sits lower in the label, level with it.
+    const int drop = oneLine ? dropBeside(font) : 0;
     setFont(font);
     setWordWrap(!oneLine);
+    setContentsMargins(0, drop, 0, 0);
     // A centred width keeps the box's parity, so the left edge is a whole pixel.
     setGeometry(int(anchoredLeft(width)), m_box.top(), width,
-                std::max(m_box.height(), int(std::ceil(needed))));
+                std::max(m_box.height(), drop + int(std::ceil(needed))));
     return true;
 }
 
@@ -293,13 +358,20 @@ CommandButton::CommandButton(QWidget *parent, int left, int top, int width, int 
 {
     setGeometry(Twips::rect(left, top, width, height));
     setIcon(QIcon(picture));
-    setIconSize(picture.deviceIndependentSize().toSize());
+    // A picture too large to keep clear of the frame and the focus mark is
+    // drawn smaller, in proportion.
+    const QSize room = size().shrunkBy(pictureMargins);
+    QSize shown = picture.deviceIndependentSize().toSize();
+    if (shown.width() > room.width() || shown.height() > room.height())
+        shown.scale(room, Qt::KeepAspectRatio);
+    setIconSize(shown);
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setFocusPolicy(Qt::StrongFocus);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Button, face);
     palette.setColor(QPalette::ButtonText, Qt::black);
     setPalette(palette);
+    highlightInWindowColours(this);
     setAutoFillBackground(false);
 }
 
@@ -322,6 +394,15 @@ void CommandButton::setCaption(const QString &caption)
     setFont(Fonts::sans());
 }
 
+void CommandButton::paintEvent(QPaintEvent *event)
+{
+    QToolButton::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        FocusMark::paint(p, rect() - focusMarkMargins, FocusMark::onFace());
+    }
+}
+
 ScrollBar::ScrollBar(QWidget *parent, int left, int top, int width, int height, int min, int max,
                      int value, int smallChange, int largeChange)
     : QScrollBar(Qt::Horizontal, parent)
@@ -337,14 +418,113 @@ ScrollBar::ScrollBar(QWidget *parent, int left, int top, int width, int height, 
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::Change);
 }
 
+void ScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    // A scroll bar of Qt's reads Up and Page Up as "towards the top of a
+    // document", which lowers the value, and its horizontal arrows follow
+    // suit; a value bar reads them as "more". Each action moves the value at
+    // once, so a key press makes one change.
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
+}
+
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect thumb
+        = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    QPainter p(this);
+    FocusMark::paint(p, thumb - focusMarkMargins, FocusMark::onFace());
+}
+
 TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, const QString &text)
     : QLineEdit(text, parent)
+    , m_font(Fonts::sans())
 {
     setGeometry(Twips::rect(left, top, width, height));
     setAlignment(Qt::AlignCenter);
-    setFont(Fonts::sans());
     setTextMargins(0, 0, 0, 0);
+    highlightInWindowColours(this);
+    fitText();
+    connect(this, &QLineEdit::textChanged, this, &TextBox::fitText);
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}
+
+QRect TextBox::lineRect() const
+{
+    // As the line edit lays it out: its contents inside the style's frame,
+    // less its own margin of 2 pixels on either side, the line of text
+    // centred in the height.
+    constexpr int horizontalMargin = 2;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    const QFontMetrics metrics(font());
+    const int top = contents.y() + (contents.height() - metrics.height() + 1) / 2;
+    return {contents.x() + horizontalMargin, top, contents.width() - 2 * horizontalMargin,
+            metrics.height()};
+}
+
+int TextBox::textBaseline() const
+{
+    return lineRect().top() + QFontMetrics(font()).ascent();
+}
+
+void TextBox::fitText()
+{
+    // The style's font if it leaves a word space clear on either side, else
+    // the first narrower face that does, else the narrowest.
+    const double room
+        = lineRect().width() - 2 * QFontMetricsF(m_font).horizontalAdvance(QLatin1Char(' '));
+    QList<QFont> faces = Fonts::closer(m_font);
+    faces.prepend(m_font);
+    for (const QFont &face : faces) {
+        if (QFontMetricsF(face).horizontalAdvance(text()) <= room || face == faces.constLast()) {
+            setFont(face);
+            return;
+        }
+    }
+}
+
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        FocusMark::paint(p, rect() - focusMarkMargins, FocusMark::onFace());
+    }
 }
 
 void TextBox::setRefused(bool refused, const QString &hint)
@@ -357,6 +537,7 @@ void TextBox::setRefused(bool refused, const QString &hint)
                                  " background: rgb(255,230,230); }")
                 : QString());
     setToolTip(refused ? hint : QString());
+    fitText(); // within the frame it now has
 }
 
 OptionButton::OptionButton(QWidget *parent, int left, int top, int width, int height,
@@ -385,11 +566,11 @@ void OptionButton::setValue(bool value)
 }
 
 CheckBox::CheckBox(QWidget *parent, int left, int top, int width, int height,
-                   const QColor &background)
+                   const QColor &foreground, const QColor &background)
     : QCheckBox(parent)
 {
     setGeometry(Twips::rect(left, top, width, height));
-    applyColors(this, Qt::black, background);
+    applyColors(this, foreground, background);
     connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
 }
 

@@ -24,12 +24,15 @@ struct LabelStyle
 };
 
 // A label at a rectangle in twips. Its caption is shown whole, in its style's
-// font, and keeps a word space from the captions beside it (two between
-// captions centred under controls of their own). A caption that does not fit
-// wraps at word breaks in its box; a transparent label may also run on into
-// the free space after its box, or wrap downward into free space below it.
-// Only then are its letters set closer, then in the family's condensed face,
-// and as a last resort in a smaller size.
+// font, and keeps a word space from the captions and controls beside it (two
+// between captions centred under controls of their own). A caption that does
+// not fit wraps at word breaks in its box; a transparent label may also run on
+// into the free space after its box. A box of one line then keeps it on one
+// line with its letters set closer, or in the family's condensed face; only
+// then may a transparent label wrap it downward into free space below, with
+// its letters closer if need be, and as a last resort in a smaller size. A
+// line beside a text box, scroll bar, check box or option button sits level
+// with it.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -59,6 +62,11 @@ private:
     // alignment anchors it (the anchor itself for a width of 0).
     double anchoredLeft(double width) const;
     double gapTo(const QWidget *neighbour) const;
+    bool holdsSeveralLines() const;
+    // How far below the top of its box a line of the caption in `font` goes
+    // so as to sit level with the control beside it on its row, if any: on a
+    // text box's baseline, centred on a scroll bar, check box or option button.
+    int dropBeside(const QFont &font) const;
     bool place(const QFont &font, const QRectF &room, bool wrap);
 
     QRect m_box; // the designer rectangle, in pixels of the parent
@@ -79,11 +87,17 @@ public:
     void setCaptionLabel(Label *label);
     // For buttons that show a caption under their picture (home screen, "T/4").
     void setCaption(const QString &caption);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A horizontal scroll bar with 16-bit values. Its change signal comes after a
 // click on an arrow or in the trough, after the release of a dragged thumb
-// (never while dragging), and when the program sets Value.
+// (never while dragging), after a key that moves it, and when the program
+// sets Value. The keys follow the slider convention: Right and Up raise the
+// value by the small change, Left and Down lower it, Page Up and Page Down by
+// the large change, Home and End go to the minimum and the maximum.
 class ScrollBar : public QScrollBar
 {
     Q_OBJECT
@@ -96,9 +110,16 @@ public:
 
 signals:
     void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    // With the focus, the thumb carries the focus mark.
+    void paintEvent(QPaintEvent *event) override;
 };
 
-// A single-line text box with centred text.
+// A single-line text box with centred text, a word space clear of its frame
+// on either side: a text too long for that has its letters set closer, then
+// goes into the condensed face.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -107,6 +128,8 @@ public:
     TextBox(QWidget *parent, int left, int top, int width, int height, const QString &text);
 
     QString Text() const { return text(); }
+    // The baseline of its text, in its own coordinates.
+    int textBaseline() const;
     // Marks the text as refused (red frame and text, a tooltip saying what is
     // expected) or accepted again.
     void setRefused(bool refused, const QString &hint = QString());
@@ -115,7 +138,15 @@ public:
 signals:
     void Change();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    // Where the line edit lays out its line, inside its frame.
+    QRect lineRect() const;
+    void fitText();
+
+    QFont m_font;
     bool m_refused = false;
 };
 
@@ -141,13 +172,15 @@ protected:
 };
 
 // A check box with the values 0 and 1. Click comes on a user click and when
-// the program changes Value.
+// the program changes Value. Its box is white; `foreground`, the colour of
+// the captions beside it, marks its focus.
 class CheckBox : public QCheckBox
 {
     Q_OBJECT
 
 public:
-    CheckBox(QWidget *parent, int left, int top, int width, int height, const QColor &background);
+    CheckBox(QWidget *parent, int left, int top, int width, int height, const QColor &foreground,
+             const QColor &background);
 
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int value);

@@ -26,6 +26,20 @@ QFont make(const QStringList &families, double points, int style)
 const QString sansFamily = QStringLiteral("Liberation Sans");
 const QString sansCondensed = QStringLiteral("Liberation Sans Narrow");
 
+constexpr double maximumTightening = 1.0 / 20; // of the pixel size
+constexpr double tighteningStep = 0.05; // pixels
+
+// The same family's condensed face at the same size and style; the font
+// itself if it has none.
+QFont condensed(const QFont &font)
+{
+    if (font.families().value(0) != sansFamily || !QFontDatabase::hasFamily(sansCondensed))
+        return font;
+    QFont narrow = font;
+    narrow.setFamilies({sansCondensed});
+    return narrow;
+}
+
 } // namespace
 
 QFont sans(double points, int style)
@@ -41,13 +55,19 @@ QFont serif(double points, int style)
                 points, style);
 }
 
-QFont condensed(const QFont &font)
+QList<QFont> closer(const QFont &font)
 {
-    if (font.families().value(0) != sansFamily || !QFontDatabase::hasFamily(sansCondensed))
-        return font;
-    QFont narrow = font;
-    narrow.setFamilies({sansCondensed});
-    return narrow;
+    QList<QFont> faces;
+    QFont tight = font;
+    const double most = maximumTightening * font.pixelSize();
+    for (double spacing = tighteningStep; spacing <= most + 1e-9; spacing += tighteningStep) {
+        tight.setLetterSpacing(QFont::AbsoluteSpacing, -spacing);
+        faces.append(tight);
+    }
+    const QFont narrow = condensed(font);
+    if (narrow != font)
+        faces.append(narrow);
+    return faces;
 }
 
 } // namespace Fonts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 
 // The fonts of the windows, sized in points at 96 logical dots per inch so
 // that text keeps its place among controls laid out in twips.
@@ -12,8 +13,10 @@ enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
 QFont sans(double points = 8.25, int style = Plain);
 // Serif (for the formula labels "dx =", "dt =").
 QFont serif(double points, int style = Plain);
-// The same family's condensed face at the same size and style, for a caption
-// a little too long for its place; the font itself if it has none.
-QFont condensed(const QFont &font);
+// For a text a little too long for its place, narrower faces of `font` at
+// its size, the narrowest last: its letters set closer, step by step, by up
+// to a twentieth of its size (half a pixel at the panels' 11-pixel font;
+// beyond it words blur), then the condensed face if the family has one.
+QList<QFont> closer(const QFont &font);
 
 } // namespace Fonts

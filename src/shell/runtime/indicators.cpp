@@ -4,11 +4,10 @@
 // colours their window gives them instead, so the selection always shows.
 
 #include "controls.h"
+#include "focusmark.h"
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 namespace {
 
@@ -20,12 +19,13 @@ QRectF indicatorRect(const QWidget *widget)
     return {0.5, (widget->height() - indicatorSize) / 2.0, indicatorSize, indicatorSize};
 }
 
-// The caption after the indicator, and the focus frame around it (or around
-// the indicator when there is no caption).
+// The caption after the indicator, and the focus mark around it (or around
+// the indicator when there is no caption), in the caption's colour.
 void paintCaption(QPainter &p, const QAbstractButton *button, const QColor &color)
 {
     const QRectF indicator = indicatorRect(button);
-    QRect focusRect = indicator.toAlignedRect().adjusted(-1, -1, 1, 1);
+    // Around the indicator, within the control, which holds it at its left edge.
+    QRect focusRect = indicator.toAlignedRect().adjusted(-1, -1, 1, 1) & button->rect();
     if (!button->text().isEmpty()) {
         const QRect textRect = button->rect().adjusted(int(indicator.right()) + 4, 0, 0, 0);
         p.setPen(color);
@@ -36,12 +36,8 @@ void paintCaption(QPainter &p, const QAbstractButton *button, const QColor &colo
                         .adjusted(-1, 0, 1, 0)
                         .intersected(button->rect());
     }
-    if (button->hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(button);
-        option.rect = focusRect;
-        button->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, button);
-    }
+    if (button->hasFocus())
+        FocusMark::paint(p, focusRect, color);
 }
 
 // The window's colour behind the control, where it gives one: the desktop

@@ -77,6 +77,17 @@ clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() +
 changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ tst_runtime
 drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ tst_runtime
 last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ tst_runtime
+recorder: driven string downward @ drivenstringmodel.h @ return -m_state.yNouveau[point]; @ s/return -m_state/return m_state/ @ tst_modules recording_test
+recorder: reflection downward @ reflectionmodel.h @ return -echelle * OndeResultante(x, t); @ s/return -echelle/return echelle/ @ tst_modules
+recorder: eigenmodes downward @ stringmodesmodel.cpp @ return -mmParUnite * @ s/return -mmParUnite/return mmParUnite/ @ tst_modules
+recorder: eigenmodes in display units @ stringmodesmodel.cpp @ constexpr double mmParUnite = @ s/twipsParUnite \/ twipsParMm/1.0/ @ tst_modules
+recorder: readouts in SI units @ enregistreur.cpp @ *valeur * unite.parSI @ s/ \* unite.parSI// @ recorder_window_test
+recorder: reflection speeds in mm/s @ reflexionsuivi.cpp @ mmParMetre / 10} @ s/mmParMetre \/ 10/mmParMetre/ @ tst_modules
+recorder: crest within the last period @ recording.cpp @ if (std::isnan(expected)) @ s/std::isnan(expected)/true/ @ recording_test recorder_window_test
+recorder: standing wave given a delay @ recording.cpp @ <= 1e-9 * std::max(1.0, std::fabs(tB)) @ s/1e-9/0/ @ recording_test
+recorder: crest half a period off taken @ recording.cpp @ > (*next - *(next - 1)) / 4) @ s/\/ 4)/* 4)/ @ recorder_window_test
+recorder: driven string on the shared time @ vibreursuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
+recorder: reflection on the shared time @ reflexionsuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

@@ -109,6 +109,7 @@ private:
     void creeSuivi();
     void afficheCourant();
     void apresPas() override;
+    void tempsRemisAZero() override;
     PointTracker *m_suivi = nullptr;
 
     // DrivenStringPanel

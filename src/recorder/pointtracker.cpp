@@ -17,19 +17,17 @@ constexpr int hauteurMarque = 10; // pixels
 
 } // namespace
 
-PointTracker::PointTracker(DrawingSurface *picture, const QString &simulation,
-                           std::function<double(double)> snap, std::function<double(double)> metres)
+PointTracker::PointTracker(DrawingSurface *picture, TrackedString string)
     : QObject(picture)
     , m_picture(picture)
-    , m_simulation(simulation)
-    , m_snap(std::move(snap))
-    , m_metres(std::move(metres))
+    , m_string(std::move(string))
     , m_vitesse(std::numeric_limits<double>::quiet_NaN())
 { }
 
 void PointTracker::addMenuEntries(QMenu &menu, QPoint at)
 {
-    const double x = m_snap(m_picture->scale().toUser(at - m_picture->clientRect().topLeft()).x());
+    const double x
+        = m_string.snap(m_picture->scale().toUser(at - m_picture->clientRect().topLeft()).x());
     QAction *suivre
         = menu.addAction(QStringLiteral("Suivre ce point"), this, [this, x] { follow(x); });
     suivre->setEnabled(!m_tracked[Recording::B]);
@@ -45,12 +43,12 @@ void PointTracker::follow(double x)
     if (!m_recorder) {
         // Owned by the simulation window: it closes with it. Closed on its
         // own, it takes the tracked points with it.
-        m_recorder = new Enregistreur(m_picture->window(), m_simulation);
+        m_recorder = new Enregistreur(m_picture->window(), m_string.simulation, m_string.units);
         m_recorder->setVitesseReglee(m_vitesse);
         connect(m_recorder, &QObject::destroyed, this, &PointTracker::forget);
     }
     m_recorder->recording().cut();
-    m_recorder->setPoint(p, true, couleurs[p], m_metres(x));
+    m_recorder->setPoint(p, true, couleurs[p], m_string.metres(x));
     m_recorder->show();
     m_recorder->raise();
     placeMarker(p);
@@ -88,13 +86,14 @@ void PointTracker::placeMarker(Recording::Point p)
     m_markers[p]->show();
 }
 
-void PointTracker::sample(double t, double yA, double yB, double step)
+void PointTracker::sample(double t)
 {
     if (!recording())
         return;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    m_recorder->recording().add(t, m_tracked[Recording::A] ? yA : nan,
-                                m_tracked[Recording::B] ? yB : nan, step);
+    const auto y = [this](Recording::Point p) {
+        return m_tracked[p] ? m_string.upwardMm(m_x[p]) : std::numeric_limits<double>::quiet_NaN();
+    };
+    m_recorder->recording().add(t, y(Recording::A), y(Recording::B));
 }
 
 void PointTracker::cut()

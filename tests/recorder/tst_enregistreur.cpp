@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
@@ -13,22 +14,31 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+using Unites = Enregistreur::Unites;
+const Unites metres {{"m", 1}, {"m/s", 1}};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Enregistreur::Unites)
+
 class TestEnregistreur : public QObject
 {
     Q_OBJECT
 
     static constexpr double f = 1.3; // Hz
-    static constexpr double retard = 0.5; // s, B behind A
     static constexpr double dt = 0.005; // s, the driven string's time step
 
-    // A 10 mm sine at A, the same `decalage` s later at B, sampled for `duree` s.
-    static double enregistre(Enregistreur &e, double duree, double decalage = retard)
+    // A 10 mm sine at A, the same `decalage` s later at B, `gainB` times as large, sampled for
+    // `duree` s.
+    static double enregistre(Enregistreur &e, double duree, double decalage, double gainB = 1)
     {
         const double w = 2 * M_PI * f;
         double t = 0;
         for (int i = 0; i * dt <= duree; ++i) {
             t = i * dt;
-            e.recording().add(t, 10 * std::sin(w * t), 10 * std::sin(w * (t - decalage)));
+            e.recording().add(t, 10 * std::sin(w * t), gainB * 10 * std::sin(w * (t - decalage)));
         }
         return t;
     }
@@ -46,34 +56,64 @@ class TestEnregistreur : public QObject
         return true;
     }
 
+    // The number a readout shows after `avant` and before " unite"; NaN if none.
+    static double lu(const QLabel *ligne, const QString &avant, const QString &unite)
+    {
+        const auto trouve
+            = QRegularExpression(QRegularExpression::escape(avant) + "([0-9]+(,[0-9]+)?) "
+                                 + QRegularExpression::escape(unite) + "\\b")
+                  .match(ligne->text());
+        return trouve.hasMatch() ? QLocale(QLocale::French).toDouble(trouve.captured(1)) : NAN;
+    }
+
+    static bool aUnPourCent(double lu, double attendu) { return std::abs(lu / attendu - 1) < 0.01; }
+
 private slots:
+    void traceEtMesures_data()
+    {
+        QTest::addColumn<Unites>("unites");
+        QTest::addColumn<double>("distance"); // m
+        QTest::addColumn<double>("retard"); // s
+        QTest::addColumn<double>("reglee"); // m/s
+        // A set speed 10 % off the wave's: it only says which crest of A is B's.
+        QTest::newRow("corde, dans une période") << metres << 0.5 << 0.5 << 1.1;
+        QTest::newRow("corde, plus d'une période") << metres << 1.2 << 1.2 << 0.9;
+        QTest::newRow("réflexion, en mm et cm/s")
+            << Unites {{"mm", 1000}, {"cm/s", 100}} << 0.011 << 0.44 << 0.025;
+    }
+
     void traceEtMesures()
     {
-        const QLocale fr(QLocale::French);
+        QFETCH(Unites, unites);
+        QFETCH(double, distance);
+        QFETCH(double, retard);
+        QFETCH(double, reglee);
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"));
+        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), unites);
         e.setPoint(Recording::A, true, Qt::red, 0.25);
-        e.setPoint(Recording::B, true, Qt::blue, 0.25 + 0.5);
+        e.setPoint(Recording::B, true, Qt::blue, 0.25 + distance);
+        e.setVitesseReglee(reglee);
         e.show();
-        const double tFin = enregistre(e, 12.0);
+        const double tFin = enregistre(e, 12.0, retard);
         e.actualise(); // deferred: the simulations call it on every tick
         QTRY_COMPARE(e.m_axeT->max(), tFin);
         QCOMPARE(e.m_axeT->min(), tFin - 10);
         QVERIFY(e.m_courbes[Recording::A]->count() > 1000
                 && e.m_courbes[Recording::B]->isVisible());
         QVERIFY(dansLeCadre(e, tFin - 10));
-        QVERIFY(e.m_mesures[Recording::A]->text().contains(fr.toString(1 / f, 'f', 3) + " s"));
-        QVERIFY(e.m_mesures[Recording::B]->text().contains(fr.toString(10.0, 'f', 1) + " mm"));
-        const QString vitesse = fr.toString(0.5 / retard, 'f', 2) + " m/s";
-        QVERIFY(e.m_retard->text().contains(fr.toString(retard, 'f', 3) + " s"));
-        QVERIFY(e.m_retard->text().contains(vitesse) && !e.m_retard->text().contains("réglée"));
-        e.setVitesseReglee(1.0);
-        e.redessine();
-        QVERIFY(e.m_retard->text().endsWith("(réglée : " + vitesse + ")"));
+        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::A], "période ", "s"), 1 / f));
+        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::B], "amplitude ", "mm"), 10));
+        const QLabel *ligne = e.m_retard;
+        const auto &[enDistance, enVitesse] = unites;
+        QVERIFY2(aUnPourCent(lu(ligne, "retard ", "s"), retard), qPrintable(ligne->text()));
+        QVERIFY(aUnPourCent(lu(ligne, "distance ", enDistance.nom), distance * enDistance.parSI));
+        QVERIFY(
+            aUnPourCent(lu(ligne, "mesurée ", enVitesse.nom), distance / retard * enVitesse.parSI));
+        QVERIFY(aUnPourCent(lu(ligne, "réglée : ", enVitesse.nom), reglee * enVitesse.parSI));
 
         // A reset: only the new trace is plotted, and one second holds no full period yet.
         e.recording().cut();
-        const double tCoupe = enregistre(e, 1.0);
+        const double tCoupe = enregistre(e, 1.0, retard);
         e.redessine();
         QCOMPARE(e.m_axeT->min(), 0.0);
         QCOMPARE(e.m_courbes[Recording::A]->count(), qRound(tCoupe / dt) + 1);
@@ -85,18 +125,21 @@ private slots:
         QVERIFY(!e.m_courbes[Recording::B]->isVisible());
         QVERIFY(e.m_axeY->max() > e.m_axeY->min() && std::isfinite(e.m_axeY->max()));
 
-        // A and B move together: no wave goes from one to the other, no delay, no speed.
-        enregistre(e, 2.0, 0.0);
+        // A and B moving together, as two points of a standing wave: no wave goes from one to the
+        // other, with or without a speed set.
+        enregistre(e, 2.0, 0.0, 0.9);
         e.redessine();
-        QVERIFY(e.m_retard->text().contains("retard —")
-                && e.m_retard->text().contains("mesurée —"));
+        QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
+        e.setVitesseReglee(NAN);
+        e.redessine();
+        QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
     }
 
     // A simulation gone unstable: the plot keeps up with the largest doubles, in finite ranges.
     void instable()
     {
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"));
+        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), metres);
         e.setPoint(Recording::A, true, Qt::red, 0.25);
         for (int i = 0; i < 50; ++i)
             e.recording().add(i * dt, (i % 2 ? 1 : -1) * std::numeric_limits<double>::max(), NAN);
@@ -118,8 +161,8 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = possible ? dossier.filePath("x.csv") : "/nonexistent-dir/x.csv";
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"));
-        enregistre(e, 1.0);
+        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), metres);
+        enregistre(e, 1.0, 0.5);
         const std::size_t avant = e.recording().samples().size();
         QString message;
         Probe::acceptMessageBox(&e, message);
@@ -128,7 +171,7 @@ private slots:
         QCOMPARE(e.recording().samples().size(), avant);
         QFile fichier(chemin);
         QCOMPARE(fichier.open(QIODevice::ReadOnly)
-                     && fichier.readLine() == "t (s);yA (mm);yB (mm)\n",
+                     && fichier.readLine().startsWith("t (s);yA (mm, vers le haut);"),
                  possible);
     }
 
@@ -136,7 +179,7 @@ private slots:
     void proprietaire()
     {
         auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), 6000, 4000, Qt::gray);
-        QPointer<Enregistreur> e = new Enregistreur(fenetre, QStringLiteral("essai"));
+        QPointer<Enregistreur> e = new Enregistreur(fenetre, QStringLiteral("essai"), metres);
         fenetre->show();
         e->show();
         fenetre->close();

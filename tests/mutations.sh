@@ -88,6 +88,9 @@ recorder: standing wave given a delay @ recording.cpp @ <= 1e-9 * std::max(1.0, 
 recorder: crest half a period off taken @ recording.cpp @ > (*next - *(next - 1)) / 4) @ s/\/ 4)/* 4)/ @ recorder_window_test
 recorder: driven string on the shared time @ vibreursuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
 recorder: reflection on the shared time @ reflexionsuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
+recorder: placed at the screen's corner @ pointtracker.cpp @ placeRecorder(); @ s/placeRecorder();// @ recorder_window_test
+recorder: placed over the picture @ placement.cpp @ const std::tuple cost @ s/overlap(here, picture), overlap(here, window)/overlap(here, window), overlap(here, picture)/ @ recorder_window_test
+recorder: closed from its frame, only hidden @ enregistreur.cpp @ setAttribute(Qt::WA_DeleteOnClose); @ s/.*// @ recorder_window_test
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

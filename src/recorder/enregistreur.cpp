@@ -92,6 +92,8 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     , m_vitesseReglee(std::numeric_limits<double>::quiet_NaN())
 {
     setWindowTitle(QStringLiteral("Enregistreur"));
+    // Closed from its frame, it goes: the points followed go with it.
+    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(640, 480);
 
     m_vue = new QChartView(this); // it makes its own chart, which it owns

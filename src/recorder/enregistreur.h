@@ -37,8 +37,8 @@ public:
     };
 
     // A window of its own (Qt::Window flag) owned by `owner`, the simulation window: deleted with
-    // it. `simulation` is a short name used in file names ("corde-vibreur", "reflexion",
-    // "modes-propres").
+    // it, or when closed. `simulation` is a short name used in file names ("corde-vibreur",
+    // "reflexion", "modes-propres").
     Enregistreur(QWidget *owner, const QString &simulation, const Unites &unites);
 
     // The simulations add samples and cut traces here.

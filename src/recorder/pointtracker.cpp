@@ -2,8 +2,10 @@
 
 #include "drawingsurface.h"
 #include "enregistreur.h"
+#include "placement.h"
 
 #include <QMenu>
+#include <QScreen>
 
 #include <cmath>
 #include <limits>
@@ -46,6 +48,7 @@ void PointTracker::follow(double x)
         m_recorder = new Enregistreur(m_picture->window(), m_string.simulation, m_string.units);
         m_recorder->setVitesseReglee(m_vitesse);
         connect(m_recorder, &QObject::destroyed, this, &PointTracker::forget);
+        placeRecorder();
     }
     m_recorder->recording().cut();
     m_recorder->setPoint(p, true, couleurs[p], m_string.metres(x));
@@ -84,6 +87,20 @@ void PointTracker::placeMarker(Recording::Point p)
     m_markers[p]->setGeometry(centre - largeurMarque / 2, client.top(), largeurMarque,
                               hauteurMarque);
     m_markers[p]->show();
+}
+
+void PointTracker::placeRecorder()
+{
+    const QWidget *window = m_picture->window();
+    const QRect frame = window->frameGeometry();
+    // Before it is first shown a window's frame is not known: the recorder will have one like
+    // its simulation window's, if any.
+    const QRect inside = window->geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const QRect picture(m_picture->mapToGlobal(QPoint(0, 0)), m_picture->size());
+    m_recorder->move(placeBeside(m_recorder->size().grownBy(margins), frame, picture,
+                                 window->screen()->availableGeometry()));
 }
 
 void PointTracker::sample(double t)

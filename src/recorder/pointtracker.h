@@ -34,7 +34,8 @@ struct TrackedString
 // A and B, each marked by a small coloured tick on the top edge of the wave
 // picture (a control over the picture, so the erase of the string by
 // overdrawing never meets it), recorded by the window "Enregistreur", which
-// the first tracked point opens and the simulation window owns.
+// the first tracked point opens beside the simulation window, which owns it.
+// Closing the recorder ends the following.
 class PointTracker : public QObject
 {
     Q_OBJECT
@@ -69,6 +70,8 @@ private:
     void follow(double x);
     void forget();
     void placeMarker(Recording::Point p);
+    // Beside the simulation window, on its screen's available area.
+    void placeRecorder();
 
     DrawingSurface *m_picture;
     const TrackedString m_string;

@@ -1,12 +1,18 @@
-// The recorder's window: what it plots of the record, what it reads on it, and its file export.
+// The recorder's window: what it plots of the record, what it reads on it, its file export, and
+// where it opens beside a simulation window that follows points.
+#include "drawingsurface.h"
 #include "enregistreur.h"
 #include "form.h"
 #include "imageprobe.h"
+#include "placement.h"
+#include "pointtracker.h"
 
 #include <QLabel>
 #include <QLineSeries>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
@@ -18,6 +24,11 @@ namespace {
 
 using Unites = Enregistreur::Unites;
 const Unites metres {{"m", 1}, {"m/s", 1}};
+
+qint64 aire(const QRect &r)
+{
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
+}
 
 } // namespace
 
@@ -173,6 +184,78 @@ private slots:
         QCOMPARE(fichier.open(QIODevice::ReadOnly)
                      && fichier.readLine().startsWith("t (s);yA (mm, vers le haut);"),
                  possible);
+    }
+
+    void placeACote_data()
+    {
+        QTest::addColumn<QRect>("ecran");
+        QTest::addColumn<QRect>("fenetre");
+        QTest::addColumn<QPoint>("image"); // its corner in the window; 545 × 425
+        const QRect qhd(0, 0, 2560, 1440);
+        const QPoint droite(250, 10);
+        QTest::newRow("place à droite") << qhd << QRect(880, 436, 804, 572) << droite;
+        QTest::newRow("place à gauche seulement") << qhd << QRect(1700, 100, 804, 572) << droite;
+        QTest::newRow("pas de place")
+            << QRect(0, 0, 1280, 1024) << QRect(238, 226, 804, 572) << droite;
+        // Less of the window covered on the left, less of the picture on the right.
+        QTest::newRow("pas de place, image à gauche")
+            << QRect(0, 0, 1400, 1024) << QRect(300, 226, 804, 572) << QPoint(10, 10);
+        QTest::newRow("décalé, plus petit")
+            << QRect(100, 30, 640, 600) << QRect(100, 30, 804, 572) << droite;
+    }
+
+    // Beside the window, or over as little of its picture as can be, then of the window itself,
+    // as a search through every place on the screen finds; never off the screen.
+    void placeACote()
+    {
+        QFETCH(QRect, ecran);
+        QFETCH(QRect, fenetre);
+        QFETCH(QPoint, image);
+        const QSize taille(644, 484);
+        const QRect dessin(fenetre.topLeft() + image, QSize(545, 425));
+        const QRect place(placeBeside(taille, fenetre, dessin, ecran), taille);
+        const auto cout
+            = [&](const QRect &r) { return std::pair(aire(r & dessin), aire(r & fenetre)); };
+        auto meilleur = cout(place);
+        for (int y = ecran.top(); y + taille.height() <= ecran.bottom() + 1; ++y) {
+            for (int x = ecran.left(); x + taille.width() <= ecran.right() + 1; ++x)
+                meilleur = std::min(meilleur, cout(QRect(QPoint(x, y), taille)));
+        }
+        QCOMPARE(cout(place), meilleur);
+        // On the screen, or from its left edge when wider.
+        QVERIFY(ecran.contains(place.topLeft()) && place.bottom() <= ecran.bottom()
+                && (place.right() <= ecran.right() || place.left() == ecran.left()));
+    }
+
+    // Points followed on a simulation window's picture: the recorder opens beside the window,
+    // and closed from its frame it ends the following, markers included.
+    void suivi()
+    {
+        auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), 12000, 8520, Qt::gray);
+        auto *image = new DrawingSurface(fenetre, 3720, 120, 8175, 6375, Qt::white,
+                                         DrawingSurface::Border::Flat);
+        image->setScale(UserScale(0, 0, 15, 15)); // user x in pixels
+        const auto hauteur = [](double x) { return x / 10; };
+        PointTracker &suivi = *new PointTracker(
+            image, {"essai", [](double) { return 40.0; }, hauteur, hauteur, metres});
+        fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenetre));
+        fenetre->move(0, 0); // where a window opened with no place of its own would cover it
+        QMenu menu;
+        suivi.addMenuEntries(menu, {100, 100});
+        menu.actions().constFirst()->trigger();
+        QPointer<Enregistreur> e = suivi.recorder();
+        QVERIFY(QTest::qWaitForWindowExposed(e));
+        QVERIFY(fenetre->screen()->availableGeometry().contains(e->frameGeometry()));
+        QCOMPARE(e->frameGeometry().left(), fenetre->frameGeometry().right() + 1);
+        QCOMPARE(image->findChildren<QWidget *>().size(), 1); // the marker
+
+        suivi.sample(0.1);
+        QCOMPARE(e->recording().samples().back().y[Recording::A], hauteur(40));
+        e->close();
+        QTRY_VERIFY(e.isNull());
+        QVERIFY(image->findChildren<QWidget *>().isEmpty() && !suivi.recording());
+        delete fenetre;
     }
 
     // The simulation window owns its recorder: closing it takes the recorder along.

@@ -92,7 +92,7 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     , m_vitesseReglee(std::numeric_limits<double>::quiet_NaN())
 {
     setWindowTitle(QStringLiteral("Enregistreur"));
-    // Closed from its frame, it goes: the points followed go with it.
+    // Closed from its frame, it goes.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(640, 480);
 
@@ -170,6 +170,12 @@ void Enregistreur::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     redessine();
+}
+
+void Enregistreur::closeEvent(QCloseEvent *event)
+{
+    emit ferme();
+    QWidget::closeEvent(event);
 }
 
 Enregistreur::Etat Enregistreur::etat() const

@@ -58,8 +58,13 @@ public:
     // false, the record unchanged.
     bool exporte(const QString &path);
 
+signals:
+    // Closed from its frame: it goes, and the points followed must go with it.
+    void ferme();
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     friend class TestEnregistreur;

@@ -43,11 +43,11 @@ void PointTracker::follow(double x)
     m_tracked[p] = true;
     m_x[p] = x;
     if (!m_recorder) {
-        // Owned by the simulation window: it closes with it. Closed on its
+        // Owned by the simulation window: it goes with it. Closed on its
         // own, it takes the tracked points with it.
         m_recorder = new Enregistreur(m_picture->window(), m_string.simulation, m_string.units);
         m_recorder->setVitesseReglee(m_vitesse);
-        connect(m_recorder, &QObject::destroyed, this, &PointTracker::forget);
+        connect(m_recorder, &Enregistreur::ferme, this, &PointTracker::forget);
         placeRecorder();
     }
     m_recorder->recording().cut();

@@ -102,6 +102,21 @@ zoom too large for the screen kept @ screenzoom.cpp @ zoom.factor = std::min(com
 option given twice accepted @ commandline.cpp @ if (given[index]) @ s/given\[index\]/false/ @ tst_modules
 control characters quoted raw @ commandline.cpp @ case QChar::Other_Control: @ s/Other_Control/Symbol_Other/ @ tst_modules
 long argument quoted whole @ commandline.cpp @ if (text.size() >= longest) @ s/>= longest/>= argument.size() + longest/ @ tst_modules
+recorder: driven string downward @ drivenstringmodel.h @ return -m_state.yNouveau[point]; @ s/return -m_state/return m_state/ @ tst_modules recording_test
+recorder: reflection downward @ reflectionmodel.h @ return -echelle * OndeResultante(x, t); @ s/return -echelle/return echelle/ @ tst_modules
+recorder: eigenmodes downward @ stringmodesmodel.cpp @ return -mmParUnite * @ s/return -mmParUnite/return mmParUnite/ @ tst_modules
+recorder: eigenmodes in display units @ stringmodesmodel.cpp @ constexpr double mmParUnite = @ s/twipsParUnite \/ twipsParMm/1.0/ @ tst_modules
+recorder: readouts in SI units @ enregistreur.cpp @ *valeur * unite.parSI @ s/ \* unite.parSI// @ recorder_window_test
+recorder: reflection speeds in mm/s @ reflexionsuivi.cpp @ mmParMetre / 10} @ s/mmParMetre \/ 10/mmParMetre/ @ tst_modules
+recorder: crest within the last period @ recording.cpp @ if (std::isnan(expected)) @ s/std::isnan(expected)/true/ @ recording_test recorder_window_test
+recorder: standing wave given a delay @ recording.cpp @ <= 1e-9 * std::max(1.0, std::fabs(tB)) @ s/1e-9/0/ @ recording_test
+recorder: crest half a period off taken @ recording.cpp @ > (*next - *(next - 1)) / 4) @ s/\/ 4)/* 4)/ @ recorder_window_test
+recorder: driven string on the shared time @ vibreursuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
+recorder: reflection on the shared time @ reflexionsuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
+recorder: placed at the screen's corner @ pointtracker.cpp @ placeRecorder(); @ s/placeRecorder();// @ recorder_window_test
+recorder: placed over the picture @ placement.cpp @ const std::tuple cost @ s/overlap(here, picture), overlap(here, window)/overlap(here, window), overlap(here, picture)/ @ recorder_window_test
+recorder: closed from its frame, points still followed @ pointtracker.cpp @ &Enregistreur::ferme @ s/connect(/if (false) connect(/ @ recorder_window_test
+recorder: closed from its frame, only hidden @ enregistreur.cpp @ setAttribute(Qt::WA_DeleteOnClose); @ s/.*// @ recorder_window_test
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

@@ -35,4 +35,7 @@ public:
     virtual void corde(double &temps) = 0;
     // After each time step, with yNouveau at temps: the point recorder samples it.
     virtual void apresPas() { }
+    // temps restarted at 0 (a reset, the vibrator or a pulse started): the point recorder starts
+    // a new trace.
+    virtual void tempsRemisAZero() { }
 };

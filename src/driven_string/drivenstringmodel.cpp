@@ -86,6 +86,7 @@ void DrivenStringModel::avanceUnPas()
     auto &y = m_state;
 
     m_shared.temps = m_shared.temps + m_shared.dt;
+    m_state.tempsPropre += m_shared.dt;
     // The phase is taken before any re-synchronisation of this step.
     const double phi = m_shared.frequence * deuxPi * m_shared.temps;
 
@@ -188,8 +189,15 @@ void DrivenStringModel::remetAuRepos(int dernier)
         m_state.yAncien[i] = 0.0;
     }
     m_view.effaceImage();
-    m_shared.temps = 0.0;
+    remetLeTempsAZero();
     m_view.corde(m_shared.temps);
+}
+
+void DrivenStringModel::remetLeTempsAZero()
+{
+    m_shared.temps = 0.0;
+    m_state.tempsPropre = 0.0;
+    m_view.tempsRemisAZero();
 }
 
 void DrivenStringModel::charge()
@@ -211,7 +219,7 @@ void DrivenStringModel::demarreVibreur()
     m_state.arretDemande = false;
     ActualiseConstantes();
     m_state.vibreurActif = true;
-    m_shared.temps = 0.0;
+    remetLeTempsAZero();
 }
 
 void DrivenStringModel::arreteVibreur()
@@ -224,5 +232,5 @@ void DrivenStringModel::lanceImpulsion()
 {
     ActualiseConstantes();
     m_state.impulsionActive = true;
-    m_shared.temps = 0.0;
+    remetLeTempsAZero();
 }

@@ -33,6 +33,11 @@ public:
 
     double temps() const { return m_shared.temps; } // s
     double dt() const { return m_shared.dt; } // s
+    // For the point recorder: the window's own time, s (see DrivenStringState::tempsPropre), and
+    // the displacement of a point of yNouveau, mm, upward positive as the picture shows it (the
+    // state's displacements, like the picture's y axis, grow downward).
+    double tempsPropre() const { return m_state.tempsPropre; }
+    double hauteur(int point) const { return -m_state.yNouveau[point]; }
 
     // Hyperbolic secant, 2/(e^−x + e^x).
     static double sech(double x);
@@ -65,6 +70,8 @@ private:
     // Points 0 to `dernier` of the three time levels back to rest, the
     // picture cleared, temps 0, the string drawn.
     void remetAuRepos(int dernier);
+    // temps and the window's own time back to 0.
+    void remetLeTempsAZero();
     double pasX();
     double pasT();
 

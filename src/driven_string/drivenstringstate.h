@@ -34,6 +34,11 @@ struct DrivenStringState
     double amortissement = 0.0; // 1/s, damping coefficient of the string
     double amortissementLocal = 0.0; // 1/s, damping of the point computed in the absorbing zone
     std::int16_t amplitude = 0; // mm, vibrator amplitude
+    // s, the sum of this window's own time steps since the string was last reset or an excitation
+    // started, where temps restarts at 0 (a re-synchronisation of the vibrator goes on counting):
+    // unlike temps, which the open modules share, no other window moves it. The point recorder's
+    // clock.
+    double tempsPropre = 0.0;
 
     bool vibreurActif = false; // the sinusoidal excitation drives point 0
     bool parametresModifies = false; // a setting changed since the constants were derived

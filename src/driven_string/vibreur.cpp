@@ -4,7 +4,6 @@
 #include "colors.h"
 #include "look.h"
 #include "messagebox.h"
-#include "pointtracker.h"
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
@@ -86,5 +85,4 @@ void Vibreur::afficheDepassement()
 void Vibreur::effaceImage()
 {
     Picture1->Cls();
-    m_suivi->cut();
 }

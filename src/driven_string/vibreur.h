@@ -112,6 +112,7 @@ private:
     void creeSuivi();
     void afficheCourant();
     void apresPas() override;
+    void tempsRemisAZero() override;
     PointTracker *m_suivi = nullptr;
 
     // DrivenStringPanel

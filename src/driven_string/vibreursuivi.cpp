@@ -23,13 +23,19 @@ const QString nomSimulation = QStringLiteral("corde-vibreur");
 
 void Vibreur::creeSuivi()
 {
-    // The string's computed points are the integers 0 to 100 of the picture's x.
-    m_suivi = new PointTracker(
-        Picture1, nomSimulation,
-        [](double x) {
-            return std::clamp(std::round(x), 0.0, double(DrivenStringState::dernierPointCorde));
-        },
-        [this](double x) { return x * m_state.dx; });
+    // The string's computed points are the integers 0 to 100 of the picture's x; the panel sets
+    // the steps in m and the speed in m/s.
+    const Enregistreur::Unite metre {QStringLiteral("m"), 1};
+    const Enregistreur::Unite metreParSeconde {QStringLiteral("m/s"), 1};
+    m_suivi = new PointTracker(Picture1,
+                               {nomSimulation,
+                                [](double x) {
+                                    return std::clamp(std::round(x), 0.0,
+                                                      double(DrivenStringState::dernierPointCorde));
+                                },
+                                [this](double x) { return x * m_state.dx; },
+                                [this](double x) { return m_model.hauteur(int(x)); },
+                                {metre, metreParSeconde}});
     const auto nomImage
         = [this] { return PictureExport::proposedName(nomSimulation, m_model.temps()); };
     installPictureMenu(Picture1, nomImage, m_suivi);
@@ -39,10 +45,12 @@ void Vibreur::creeSuivi()
 
 void Vibreur::apresPas()
 {
-    if (!m_suivi->recording())
-        return;
-    m_suivi->sample(m_model.temps(), m_state.yNouveau[int(m_suivi->x(Recording::A))],
-                    m_state.yNouveau[int(m_suivi->x(Recording::B))], m_model.dt());
+    m_suivi->sample(m_model.tempsPropre());
+}
+
+void Vibreur::tempsRemisAZero()
+{
+    m_suivi->cut();
 }
 
 // r = c·dt/dx with the steps in the boxes: the explicit scheme is stable for

@@ -1,11 +1,11 @@
 #include "enregistreur.h"
 
 #include "filewrite.h"
+#include "savedialog.h"
 
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
@@ -33,11 +33,19 @@ QLocale francais()
     return locale;
 }
 
-// "0,769 s"; "—" for a value that does not exist yet.
-QString mesure(std::optional<double> valeur, int decimales, const QString &unite)
+// "0,769 s", "11,0 mm", "2,50 cm/s": three significant digits at least, so that rounding hides
+// less than 0.5 %, and no more than six decimals, below which a displacement is rounding noise;
+// "—" for a value that does not exist yet.
+QString mesure(std::optional<double> valeur, const QString &unite)
 {
     if (!valeur || !std::isfinite(*valeur))
         return QStringLiteral("—");
+    const double taille = std::fabs(*valeur);
+    // Only an unstable simulation reaches a million: its order of magnitude is all there is.
+    if (taille >= 1e6)
+        return francais().toString(*valeur, 'g', 3) + QLatin1Char(' ') + unite;
+    const int decimales
+        = taille > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(taille))), 0, 6) : 0;
     return francais().toString(*valeur, 'f', decimales) + QLatin1Char(' ') + unite;
 }
 
@@ -76,12 +84,15 @@ void graduer(QValueAxis *axe, double min, double max)
 
 } // namespace
 
-Enregistreur::Enregistreur(QWidget *owner, const QString &simulation)
+Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unites &unites)
     : QWidget(owner, Qt::Window)
     , m_simulation(simulation)
+    , m_unites(unites)
     , m_vitesseReglee(std::numeric_limits<double>::quiet_NaN())
 {
     setWindowTitle(QStringLiteral("Enregistreur"));
+    // Closed from its frame, it goes.
+    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(640, 480);
 
     m_vue = new QChartView(this); // it makes its own chart, which it owns
@@ -96,7 +107,7 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation)
     m_axeT->setTickType(QValueAxis::TicksDynamic);
     chart->addAxis(m_axeT, Qt::AlignBottom);
     m_axeY = new QValueAxis(chart);
-    m_axeY->setTitleText(QStringLiteral("y (mm)"));
+    m_axeY->setTitleText(QStringLiteral("y (mm, vers le haut)"));
     m_axeY->setTickType(QValueAxis::TicksDynamic);
     chart->addAxis(m_axeY, Qt::AlignLeft);
     for (int p = 0; p < Recording::nbPoints; ++p) {
@@ -158,6 +169,12 @@ void Enregistreur::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     redessine();
+}
+
+void Enregistreur::closeEvent(QCloseEvent *event)
+{
+    emit ferme();
+    QWidget::closeEvent(event);
 }
 
 Enregistreur::Etat Enregistreur::etat() const
@@ -234,8 +251,8 @@ void Enregistreur::ecritMesures()
         m_mesures[p]->setText(
             !m_suivi[p] ? QString()
                         : QStringLiteral("%1 : période %2, amplitude %3")
-                              .arg(m_courbes[p]->name(), mesure(m_recording.period(point), 3, s),
-                                   mesure(m_recording.amplitude(point), 1, QStringLiteral("mm"))));
+                              .arg(m_courbes[p]->name(), mesure(m_recording.period(point), s),
+                                   mesure(m_recording.amplitude(point), QStringLiteral("mm"))));
     }
     if (!m_suivi[Recording::A] && !m_suivi[Recording::B]) {
         m_mesures[Recording::A]->setText(
@@ -247,27 +264,31 @@ void Enregistreur::ecritMesures()
         m_retard->clear();
         return;
     }
-    // A delay that is not positive is no wave going from A to B: no speed from it.
-    std::optional<double> retard = m_recording.delay();
+    const double distance = std::fabs(m_xMetres[Recording::B] - m_xMetres[Recording::A]); // m
+    // The set speed tells which crest of A the latest one of B left from, however many periods
+    // before. A delay that is not positive is no wave going from A to B: no speed from it.
+    std::optional<double> retard = m_recording.delay(distance / m_vitesseReglee);
     if (retard && !(*retard > 0))
         retard.reset();
-    const double distance = std::fabs(m_xMetres[Recording::B] - m_xMetres[Recording::A]);
     std::optional<double> vitesse;
     if (retard)
         vitesse = distance / *retard;
-    const QString mps = QStringLiteral("m/s");
-    QString texte = QStringLiteral("B après A : retard %1, distance %2, vitesse mesurée %3")
-                        .arg(mesure(retard, 3, s), mesure(distance, 2, QStringLiteral("m")),
-                             mesure(vitesse, 2, mps));
+    const auto dans = [](std::optional<double> valeur, const Unite &unite) {
+        return mesure(valeur ? std::optional(*valeur * unite.parSI) : std::nullopt, unite.nom);
+    };
+    const Unite &enVitesse = m_unites.vitesse;
+    QString texte
+        = QStringLiteral("B après A : retard %1, distance %2, vitesse mesurée %3")
+              .arg(mesure(retard, s), dans(distance, m_unites.distance), dans(vitesse, enVitesse));
     if (std::isfinite(m_vitesseReglee))
-        texte += QStringLiteral(" (réglée : %1)").arg(mesure(m_vitesseReglee, 2, mps));
+        texte += QStringLiteral(" (réglée : %1)").arg(dans(m_vitesseReglee, enVitesse));
     m_retard->setText(texte);
 }
 
 void Enregistreur::exporter()
 {
     const QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString chemin = QFileDialog::getSaveFileName(
+    const QString chemin = askSaveFileName(
         this, QStringLiteral("Exporter l'enregistrement"),
         QDir(dossier).filePath(m_simulation + QStringLiteral("-enregistrement.csv")),
         QStringLiteral("Fichiers CSV (*.csv)"));

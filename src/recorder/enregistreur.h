@@ -22,10 +22,24 @@ class Enregistreur : public QWidget
     Q_OBJECT
 
 public:
+    // A unit the readouts show a length or a speed in: its name, and how many of it make a metre
+    // (a metre per second).
+    struct Unite
+    {
+        QString nom;
+        double parSI;
+    };
+    // The units a simulation's panel sets lengths and speeds in.
+    struct Unites
+    {
+        Unite distance;
+        Unite vitesse;
+    };
+
     // A window of its own (Qt::Window flag) owned by `owner`, the simulation window: deleted with
-    // it. `simulation` is a short name used in file names ("corde-vibreur", "reflexion",
-    // "modes-propres").
-    Enregistreur(QWidget *owner, const QString &simulation);
+    // it, or when closed. `simulation` is a short name used in file names ("corde-vibreur",
+    // "reflexion", "modes-propres").
+    Enregistreur(QWidget *owner, const QString &simulation, const Unites &unites);
 
     // The simulations add samples and cut traces here.
     Recording &recording() { return m_recording; }
@@ -44,8 +58,13 @@ public:
     // false, the record unchanged.
     bool exporte(const QString &path);
 
+signals:
+    // Closed from its frame: it goes, and the points followed must go with it.
+    void ferme();
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     friend class TestEnregistreur;
@@ -73,6 +92,7 @@ private:
 
     Recording m_recording;
     const QString m_simulation;
+    const Unites m_unites;
     std::array<bool, Recording::nbPoints> m_suivi {false, false};
     std::array<double, Recording::nbPoints> m_xMetres {0.0, 0.0};
     double m_vitesseReglee;

@@ -2,8 +2,10 @@
 
 #include "drawingsurface.h"
 #include "enregistreur.h"
+#include "placement.h"
 
 #include <QMenu>
+#include <QScreen>
 
 #include <cmath>
 #include <limits>
@@ -17,19 +19,17 @@ constexpr int hauteurMarque = 10; // pixels
 
 } // namespace
 
-PointTracker::PointTracker(DrawingSurface *picture, const QString &simulation,
-                           std::function<double(double)> snap, std::function<double(double)> metres)
+PointTracker::PointTracker(DrawingSurface *picture, TrackedString string)
     : QObject(picture)
     , m_picture(picture)
-    , m_simulation(simulation)
-    , m_snap(std::move(snap))
-    , m_metres(std::move(metres))
+    , m_string(std::move(string))
     , m_vitesse(std::numeric_limits<double>::quiet_NaN())
 { }
 
 void PointTracker::addMenuEntries(QMenu &menu, QPoint at)
 {
-    const double x = m_snap(m_picture->scale().toUser(at - m_picture->clientRect().topLeft()).x());
+    const double x
+        = m_string.snap(m_picture->scale().toUser(at - m_picture->clientRect().topLeft()).x());
     QAction *suivre
         = menu.addAction(QStringLiteral("Suivre ce point"), this, [this, x] { follow(x); });
     suivre->setEnabled(!m_tracked[Recording::B]);
@@ -43,14 +43,15 @@ void PointTracker::follow(double x)
     m_tracked[p] = true;
     m_x[p] = x;
     if (!m_recorder) {
-        // Owned by the simulation window: it closes with it. Closed on its
+        // Owned by the simulation window: it goes with it. Closed on its
         // own, it takes the tracked points with it.
-        m_recorder = new Enregistreur(m_picture->window(), m_simulation);
+        m_recorder = new Enregistreur(m_picture->window(), m_string.simulation, m_string.units);
         m_recorder->setVitesseReglee(m_vitesse);
-        connect(m_recorder, &QObject::destroyed, this, &PointTracker::forget);
+        connect(m_recorder, &Enregistreur::ferme, this, &PointTracker::forget);
+        placeRecorder();
     }
     m_recorder->recording().cut();
-    m_recorder->setPoint(p, true, couleurs[p], m_metres(x));
+    m_recorder->setPoint(p, true, couleurs[p], m_string.metres(x));
     m_recorder->show();
     m_recorder->raise();
     placeMarker(p);
@@ -88,13 +89,28 @@ void PointTracker::placeMarker(Recording::Point p)
     m_markers[p]->show();
 }
 
-void PointTracker::sample(double t, double yA, double yB, double step)
+void PointTracker::placeRecorder()
+{
+    const QWidget *window = m_picture->window();
+    const QRect frame = window->frameGeometry();
+    // Before it is first shown a window's frame is not known: the recorder will have one like
+    // its simulation window's, if any.
+    const QRect inside = window->geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const QRect picture(m_picture->mapToGlobal(QPoint(0, 0)), m_picture->size());
+    m_recorder->move(placeBeside(m_recorder->size().grownBy(margins), frame, picture,
+                                 window->screen()->availableGeometry()));
+}
+
+void PointTracker::sample(double t)
 {
     if (!recording())
         return;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    m_recorder->recording().add(t, m_tracked[Recording::A] ? yA : nan,
-                                m_tracked[Recording::B] ? yB : nan, step);
+    const auto y = [this](Recording::Point p) {
+        return m_tracked[p] ? m_string.upwardMm(m_x[p]) : std::numeric_limits<double>::quiet_NaN();
+    };
+    m_recorder->recording().add(t, y(Recording::A), y(Recording::B));
 }
 
 void PointTracker::cut()

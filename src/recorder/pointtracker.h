@@ -13,20 +13,35 @@ class DrawingSurface;
 class QMenu;
 class QWidget;
 
+// What a simulation window offers the recorder about its string, along the
+// picture's user x.
+struct TrackedString
+{
+    // A short name used in file names ("corde-vibreur").
+    QString simulation;
+    // The user x of the point followed for a click at user x (the nearest
+    // computed point).
+    std::function<double(double)> snap;
+    // A user x in metres along the string.
+    std::function<double(double)> metres;
+    // The displacement that the picture shows at a user x, mm, upward.
+    std::function<double(double)> upwardMm;
+    // The units of the simulation's panel, for the readouts.
+    Enregistreur::Unites units;
+};
+
 // The points of a simulation's string that the student follows: up to two,
 // A and B, each marked by a small coloured tick on the top edge of the wave
 // picture (a control over the picture, so the erase of the string by
 // overdrawing never meets it), recorded by the window "Enregistreur", which
-// the first tracked point opens and the simulation window owns.
+// the first tracked point opens beside the simulation window, which owns it.
+// Closing the recorder ends the following.
 class PointTracker : public QObject
 {
     Q_OBJECT
 
 public:
-    // `snap` turns the user x of a click into the x of the point followed (the
-    // nearest computed point); `metres` gives a user x in metres along the string.
-    PointTracker(DrawingSurface *picture, const QString &simulation,
-                 std::function<double(double)> snap, std::function<double(double)> metres);
+    PointTracker(DrawingSurface *picture, TrackedString string);
 
     // "Suivre ce point" (at the picture's pixel `at`) and "Ne plus suivre".
     void addMenuEntries(QMenu &menu, QPoint at);
@@ -38,12 +53,10 @@ public:
     {
         return m_recorder && (m_tracked[Recording::A] || m_tracked[Recording::B]);
     }
-    // The user x of a tracked point.
-    double x(Recording::Point p) const { return m_x[p]; }
 
-    // A sample of the tracked points' displacements (mm) at the simulation's
-    // time t (s), one simulation step after the last (see Recording::add).
-    void sample(double t, double yA, double yB, double step);
+    // A sample of the tracked points as the picture shows them now, at the
+    // window's own simulation time t (s), which no other window moves.
+    void sample(double t);
     // The next sample starts a new trace (a reset or a jump in time).
     void cut();
     // After a tick or a step: the recorder redraws what is new.
@@ -57,11 +70,11 @@ private:
     void follow(double x);
     void forget();
     void placeMarker(Recording::Point p);
+    // Beside the simulation window, on its screen's available area.
+    void placeRecorder();
 
     DrawingSurface *m_picture;
-    QString m_simulation;
-    std::function<double(double)> m_snap;
-    std::function<double(double)> m_metres;
+    const TrackedString m_string;
     double m_vitesse;
     std::array<bool, Recording::nbPoints> m_tracked {};
     std::array<double, Recording::nbPoints> m_x {};

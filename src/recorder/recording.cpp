@@ -9,6 +9,7 @@
 namespace {
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr const char *csvHeader = "t (s);yA (mm, vers le haut);yB (mm, vers le haut)";
 
 // A number with a decimal comma, as French spreadsheets read it; empty for NaN.
 std::string french(double v)
@@ -42,11 +43,9 @@ std::optional<double> fromFrench(std::string field)
 
 } // namespace
 
-void Recording::add(double t, double yA, double yB, double step)
+void Recording::add(double t, double yA, double yB)
 {
-    const bool jump = step > 0.0 && !m_samples.empty()
-        && std::fabs(t - (m_samples.back().t + step)) > 1e-9 * std::max(1.0, std::fabs(t));
-    const bool newTrace = m_cut || m_samples.empty() || !(t > m_samples.back().t) || jump;
+    const bool newTrace = m_cut || m_samples.empty() || !(t > m_samples.back().t);
     m_samples.push_back({t, {yA, yB}, newTrace});
     m_cut = false;
     if (m_samples.size() > maxSamples) {
@@ -103,27 +102,28 @@ template<typename Samples> double peakTime(const Samples &s, std::size_t i, int 
     return curvature == 0.0 ? s[i].t : s[i].t + h * (a - c) / (2 * curvature);
 }
 
-// The latest extremum of point p in [first, before) whose sign is `sign`
-// (0: either) and whose size is at least half the largest of the trace, so
-// that the ripples of a pulse's tail do not count: its sample index.
+// The extrema of point p in [first, before), in time order, whose sign is
+// `sign` (0: either) and whose size is at least half the largest of the
+// trace, so that the ripples of a pulse's tail do not count: their sample
+// indices.
 template<typename Samples>
-std::optional<std::size_t> latestExtremum(const Samples &s, std::size_t first, std::size_t before,
-                                          int p, int sign)
+std::vector<std::size_t> extrema(const Samples &s, std::size_t first, std::size_t before, int p,
+                                 int sign)
 {
     double largest = 0.0;
     for (std::size_t i = first; i < s.size(); ++i)
         largest = std::max(largest, std::fabs(s[i].y[p]));
+    std::vector<std::size_t> found;
     if (!(largest > 0.0))
-        return std::nullopt;
-    for (std::size_t i = std::min(before, s.size() - 1); i > first + 1; --i) {
-        const std::size_t k = i - 1;
+        return found;
+    for (std::size_t k = first + 1; k + 1 < std::min(before + 1, s.size()); ++k) {
         const double y = s[k].y[p];
         const bool peak = (y > 0 ? y >= s[k - 1].y[p] && y > s[k + 1].y[p]
                                  : y <= s[k - 1].y[p] && y < s[k + 1].y[p]);
         if (peak && std::fabs(y) >= largest / 2 && (sign == 0 || (y > 0) == (sign > 0)))
-            return k;
+            found.push_back(k);
     }
-    return std::nullopt;
+    return found;
 }
 
 } // namespace
@@ -154,22 +154,47 @@ std::optional<double> Recording::amplitude(Point p) const
     return (high - low) / 2;
 }
 
-std::optional<double> Recording::delay() const
+std::optional<double> Recording::delay(double expected) const
 {
     const std::size_t first = lastTrace();
-    const auto b = latestExtremum(m_samples, first, m_samples.size() - 1, B, 0);
-    if (!b)
+    const auto b = extrema(m_samples, first, m_samples.size() - 1, B, 0);
+    if (b.empty())
         return std::nullopt;
-    const int sign = m_samples[*b].y[B] > 0 ? 1 : -1;
-    const auto a = latestExtremum(m_samples, first, *b + 1, A, sign);
-    if (!a)
+    const int sign = m_samples[b.back()].y[B] > 0 ? 1 : -1;
+    const auto a = extrema(m_samples, first, b.back() + 1, A, sign);
+    if (a.empty())
         return std::nullopt;
-    return peakTime(m_samples, *b, B) - peakTime(m_samples, *a, A);
+    const double tB = peakTime(m_samples, b.back(), B);
+    // Two points of a standing wave reach their crests together: a difference that is only the
+    // rounding of the times is no delay.
+    const auto behind = [tB](double tA) {
+        return std::fabs(tB - tA) <= 1e-9 * std::max(1.0, std::fabs(tB)) ? 0.0 : tB - tA;
+    };
+    if (std::isnan(expected))
+        return behind(peakTime(m_samples, a.back(), A));
+    // The crest left A `expected` s before B's: not recorded yet, or the one nearest to then.
+    const double then = tB - expected;
+    if (then < m_samples[first].t)
+        return std::nullopt;
+    std::vector<double> crests(a.size());
+    std::transform(a.begin(), a.end(), crests.begin(),
+                   [this](std::size_t i) { return peakTime(m_samples, i, A); });
+    const auto nearest = std::min_element(crests.begin(), crests.end(), [then](double u, double v) {
+        return std::fabs(u - then) < std::fabs(v - then);
+    });
+    // More than a quarter of the crests' spacing away, it is none of B's: B is no wave that went
+    // from A at the set speed (a standing wave, across a node).
+    if (crests.size() > 1) {
+        const auto next = nearest == crests.begin() ? nearest + 1 : nearest;
+        if (std::fabs(*nearest - then) > (*next - *(next - 1)) / 4)
+            return std::nullopt;
+    }
+    return behind(*nearest);
 }
 
 std::string Recording::toCsv() const
 {
-    std::string csv = "t (s);yA (mm);yB (mm)\n";
+    std::string csv = std::string(csvHeader) + '\n';
     for (const Sample &s : m_samples)
         csv += french(s.t) + ';' + french(s.y[A]) + ';' + french(s.y[B]) + '\n';
     return csv;
@@ -179,7 +204,7 @@ std::optional<std::vector<Recording::Sample>> Recording::fromCsv(const std::stri
 {
     std::istringstream in(text);
     std::string line;
-    if (!std::getline(in, line) || line != "t (s);yA (mm);yB (mm)")
+    if (!std::getline(in, line) || line != csvHeader)
         return std::nullopt;
     std::vector<Sample> samples;
     while (std::getline(in, line)) {

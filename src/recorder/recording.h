@@ -12,8 +12,10 @@
 // a student measures on it. Plain C++: the simulations feed it, the
 // recorder's window shows it.
 //
-// Units: t in s, y in mm. The record is cut into traces: a reset or a jump in
-// time starts a new trace, and no measurement joins two traces.
+// Units: t in s, the window's own simulation time, which no other window
+// moves; y in mm, upward positive as the pictures show it. The record is cut
+// into traces: a reset or a jump in time starts a new trace, and no
+// measurement joins two traces.
 class Recording
 {
 public:
@@ -23,7 +25,7 @@ public:
     struct Sample
     {
         double t; // s
-        std::array<double, nbPoints> y; // mm; NaN for a point not tracked
+        std::array<double, nbPoints> y; // mm, upward; NaN for a point not tracked
         bool newTrace; // the first sample of a trace
     };
 
@@ -32,10 +34,8 @@ public:
     static constexpr std::size_t maxSamples = 100000;
 
     // Appends one sample. A time that does not follow the last sample's
-    // (equal or earlier), or, when the simulation's step (s) is given, that
-    // is not the last time plus one step, starts a new trace: another
-    // window moved the shared time in between.
-    void add(double t, double yA, double yB, double step = 0.0);
+    // (equal or earlier: a step back) starts a new trace.
+    void add(double t, double yA, double yB);
     // The next sample starts a new trace.
     void cut();
     // Forgets every sample.
@@ -53,14 +53,19 @@ public:
     // over the whole trace while no period exists (a pulse);
     std::optional<double> amplitude(Point p) const;
     // the delay of B behind A, s: the time at which B reaches its latest
-    // extremum less the time at which A reached the same crest or pulse, that
-    // is its latest extremum of the same sign before B's (extrema found by a
-    // parabola through the three samples around them).
-    std::optional<double> delay() const;
+    // extremum less the time at which A reached the same crest or pulse
+    // (extrema found by a parabola through the three samples around them).
+    // That crest is A's extremum of the same sign nearest to `expected` s
+    // before B's, the delay the set speed gives, which may span several
+    // periods; empty while that time lies before the trace, or when the
+    // nearest is more than a quarter period away from it. With no
+    // expectation (NaN), it is A's latest extremum of the same sign before
+    // B's, as for a single pulse. 0 when both crests come together.
+    std::optional<double> delay(double expected) const;
 
     // The samples as a CSV file for French spreadsheets: UTF-8, a header line
-    // "t (s);yA (mm);yB (mm)", semicolons, decimal commas, an empty field for
-    // a point not tracked.
+    // "t (s);yA (mm, vers le haut);yB (mm, vers le haut)", semicolons,
+    // decimal commas, an empty field for a point not tracked.
     std::string toCsv() const;
     // Reads such a file back (the header is checked); empty if it is not one.
     static std::optional<std::vector<Sample>> fromCsv(const std::string &text);

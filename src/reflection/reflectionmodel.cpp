@@ -4,7 +4,7 @@
 
 void ReflectionModel::calculeConstantes()
 {
-    m_shared.temps = 0;
+    remetLeTempsAZero();
     m_state.celeriteOnde = m_panel.celeriteValue();
     m_shared.longueurOnde[0] = 200.0 / m_panel.modeValue();
     m_shared.frequence = m_panel.modeValue() * m_state.celeriteOnde / 200;
@@ -83,6 +83,7 @@ bool ReflectionModel::finAtteinte()
 {
     if (m_state.tFin == 0 || m_shared.temps < m_state.tFin)
         return false;
+    m_state.tempsPropre += m_state.tFin - m_shared.temps;
     m_shared.temps = m_state.tFin;
     m_state.tFin = 0;
     return true;

@@ -48,8 +48,8 @@ public:
         , m_panel(panel)
     { }
 
-    // temps ← 0, then c, λ, f and T from the panel's mode rank k and speed c,
-    // in that order. tFin and dt are left alone.
+    // temps and the window's own time ← 0, then c, λ, f and T from the panel's mode rank k and
+    // speed c, in that order. tFin and dt are left alone.
     void calculeConstantes();
 
     // A new speed keeping the phase f·temps of the frame on display: f and T
@@ -63,13 +63,24 @@ public:
     double pas() const { return m_shared.dt; }
     void prendLePasDeTemps() { m_shared.dt = pasTemps; }
     void inverseLePas() { m_shared.dt = -m_shared.dt; }
-    void avance() { m_shared.temps = m_shared.dt + m_shared.temps; }
-    void remetLeTempsAZero() { m_shared.temps = 0; }
+    void avance()
+    {
+        m_shared.temps = m_shared.dt + m_shared.temps;
+        m_state.tempsPropre += m_shared.dt;
+    }
+    void remetLeTempsAZero()
+    {
+        m_shared.temps = 0;
+        m_state.tempsPropre = 0;
+    }
     // A timed run ends a quarter period from now.
     void arreteDansUnQuartDePeriode() { m_state.tFin = m_state.periode / 4 + m_shared.temps; }
     // An armed stop time (tFin ≠ 0) once passed: temps goes back to exactly
-    // tFin, the stop is disarmed, and the run must end.
+    // tFin, the window's own time with it, the stop is disarmed, and the run
+    // must end.
     bool finAtteinte();
+    // For the point recorder: the window's own time, s (see ReflectionState::tempsPropre).
+    double tempsPropre() const { return m_state.tempsPropre; }
 
     double OndeIncidente(double x, double t) const;
     double OndeReflechie(double x, double t) const;
@@ -77,9 +88,10 @@ public:
     // exactly 0 at x = 0 for every t.
     double OndeResultante(double x, double t) const;
 
-    // The string's displacement at (x, t), mm, downward: the sum at the
-    // picture's scale, whose user units are millimetres.
-    double deplacement(double x, double t) const { return echelle * OndeResultante(x, t); }
+    // The string's displacement at (x, t), mm, upward positive as the
+    // picture shows it: the sum at the picture's scale, whose user units are
+    // millimetres and whose y grows downward.
+    double hauteur(double x, double t) const { return -echelle * OndeResultante(x, t); }
 
     // The incident and reflected waves at the abscissas 0 to 100 at time t,
     // equal to OndeIncidente and OndeReflechie within 10⁻¹² for the times of

@@ -8,4 +8,7 @@ struct ReflectionState
     double periode = 0.0; // s, T = 1 / f
     double tFin = 0.0; // s, end of a quarter-period run; 0 = none armed
     double angleCadran = 0.0; // rad, angle of the dial tick or hand being drawn
+    // s, the sum of this window's own time steps since temps was last set to 0: unlike temps,
+    // which the open modules share, no other window moves it. The point recorder's clock.
+    double tempsPropre = 0.0;
 };

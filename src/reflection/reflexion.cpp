@@ -171,7 +171,7 @@ void Reflexion::Mode_Change()
 void Reflexion::celerite_Change()
 {
     m_model.changeCelerite();
-    m_suivi->setVitesseReglee(celerite->Value() / 1000.0); // mm/s to m/s
+    afficheVitesse();
     Label6->setCaption(Str(celerite->Value() / 10.0) + QStringLiteral(" cm/s"));
     EffaceDessins();
     DessineImage();

@@ -103,6 +103,8 @@ private:
     void creeSuivi();
     // Samples the points followed at the frame just drawn.
     void suitLesPoints();
+    // The wave speed the panel sets, for the recorder.
+    void afficheVitesse();
     PointTracker *m_suivi = nullptr;
 
     ReflectionModel m_model;

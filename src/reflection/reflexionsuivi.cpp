@@ -15,16 +15,23 @@
 namespace {
 
 const QString nomSimulation = QStringLiteral("reflexion");
+constexpr double mmParMetre = 1000;
 
 } // namespace
 
 void Reflexion::creeSuivi()
 {
+    // The panel sets the speed in cm/s; the string is 100 mm long.
+    const Enregistreur::Unite millimetre {QStringLiteral("mm"), mmParMetre};
+    const Enregistreur::Unite centimetreParSeconde {QStringLiteral("cm/s"), mmParMetre / 10};
     m_suivi = new PointTracker(
-        Picture1, nomSimulation,
-        [](double x) { return std::clamp(x, 0.0, double(ReflectionModel::longueurCorde)); },
-        [](double x) { return x / 1000; });
-    m_suivi->setVitesseReglee(celerite->Value() / 1000.0); // mm/s to m/s
+        Picture1,
+        {nomSimulation,
+         [](double x) { return std::clamp(x, 0.0, double(ReflectionModel::longueurCorde)); },
+         [](double x) { return x / mmParMetre; },
+         [this](double x) { return m_model.hauteur(x, m_model.temps()); },
+         {millimetre, centimetreParSeconde}});
+    afficheVitesse();
     const auto nomImage
         = [this] { return PictureExport::proposedName(nomSimulation, m_model.temps()); };
     installPictureMenu(Picture1, nomImage, m_suivi);
@@ -35,12 +42,13 @@ void Reflexion::creeSuivi()
     installPictureShortcuts(this, Picture1, nomImage);
 }
 
+void Reflexion::afficheVitesse()
+{
+    m_suivi->setVitesseReglee(celerite->Value() / mmParMetre); // mm/s to m/s
+}
+
 void Reflexion::suitLesPoints()
 {
-    if (!m_suivi->recording())
-        return;
-    const double t = m_model.temps();
-    m_suivi->sample(t, m_model.deplacement(m_suivi->x(Recording::A), t),
-                    m_model.deplacement(m_suivi->x(Recording::B), t), m_model.pas());
+    m_suivi->sample(m_model.tempsPropre());
     m_suivi->refresh();
 }

@@ -71,7 +71,7 @@ void ModesCorde::corde(const double &t)
         Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], blanc);
         Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], rouge);
     }
-    suitLesPoints(t);
+    suitLesPoints();
 }
 
 void ModesCorde::rendLaCordeAuxImages()
@@ -138,10 +138,9 @@ void ModesCorde::Masse_Change()
 {
     Label3->setCaption(Str(Masse->Value()) + QStringLiteral("g"));
     afficheVitesse();
-    if (Timer1->Enabled()) {
-        m_suivi->cut(); // the next frame has other periods
+    m_suivi->cut(); // the next frame has other periods
+    if (Timer1->Enabled())
         LanceSimulation();
-    }
 }
 
 void ModesCorde::Timer1_Timer()

@@ -96,8 +96,8 @@ private:
 
     // The picture's menu and shortcuts and the point recorder.
     void creeSuivi();
-    // Samples the points followed at the frame just drawn, at t (ms).
-    void suitLesPoints(double t);
+    // Samples the points followed at the frame just drawn, at temps.
+    void suitLesPoints();
     // The wave speed the panel sets, for the recorder: c = sqrt(m g / mu), m/s.
     void afficheVitesse();
     PointTracker *m_suivi = nullptr;

@@ -38,8 +38,8 @@ void ModesCorde::creeDispositif()
     using Kind = ShapeControl::Kind;
     Picture1 = new DrawingSurface(this, 3240, 240, 8655, 6135, RGB(255, 255, 255),
                                   DrawingSurface::Border::Sunken);
-    // x: 8595 twips for 1200 mm from 0; y: 6075 twips for 2 display units from -1.
-    Picture1->setScale(UserScale(0, -1, 7.1625, 3037.5));
+    Picture1->setScale(
+        UserScale(0, -1, StringModesModel::twipsParMm, StringModesModel::twipsParUnite));
 
     // Positions in twips of Picture1's client area. The rest line, the
     // pulley, the hanging string and the solid never move.

@@ -20,10 +20,16 @@ const QString nomSimulation = QStringLiteral("modes-propres");
 
 void ModesCorde::creeSuivi()
 {
+    // The panel sets the length in cm; the speed, which it does not show, is the model's m/s.
+    const Enregistreur::Unite centimetre {QStringLiteral("cm"), 100};
+    const Enregistreur::Unite metreParSeconde {QStringLiteral("m/s"), 1};
     m_suivi = new PointTracker(
-        Picture1, nomSimulation,
-        [this](double x) { return std::clamp(x, 0.0, 10.0 * Longueur->Value()); },
-        [](double x) { return x / 1000; });
+        Picture1,
+        {nomSimulation,
+         [this](double x) { return std::clamp(x, 0.0, 10.0 * Longueur->Value()); },
+         [](double x) { return x / 1000; },
+         [this](double x) { return m_model.hauteur(x, m_model.temps()); },
+         {centimetre, metreParSeconde}});
     afficheVitesse();
     const auto nomImage
         = [this] { return PictureExport::proposedName(nomSimulation, m_model.temps() / 1000); };
@@ -37,18 +43,8 @@ void ModesCorde::afficheVitesse()
     m_suivi->setVitesseReglee(StringModesModel::Celerite(Masse->Value() / 1000.0, 1.0));
 }
 
-void ModesCorde::suitLesPoints(double t)
+void ModesCorde::suitLesPoints()
 {
-    if (!m_suivi->recording())
-        return;
-    // The picture's y unit in mm of the drawing, whose x unit is the mm.
-    const UserScale &echelle = Picture1->scale();
-    const double mmParUnite = (echelle.yToPixels(1) - echelle.yToPixels(0))
-        / (echelle.xToPixels(1) - echelle.xToPixels(0));
-    const auto facteurs = m_model.FacteursDuTemps(t);
-    const auto y = [&](Recording::Point p) {
-        return mmParUnite * m_model.Deplacement(facteurs, m_suivi->x(p));
-    };
-    m_suivi->sample(t / 1000, y(Recording::A), y(Recording::B), StringModesModel::pasTemps / 1000);
+    m_suivi->sample(m_model.tempsPropre());
     m_suivi->refresh();
 }

@@ -63,3 +63,15 @@ StringModesState::Ordonnees StringModesModel::nouvelleImage(double t)
     }
     return affichee;
 }
+
+double StringModesModel::avance(double ms)
+{
+    m_state.tempsPropre += ms / 1000;
+    return m_shared.temps = m_shared.temps + ms;
+}
+
+double StringModesModel::hauteur(double abscisse, double t) const
+{
+    constexpr double mmParUnite = twipsParUnite / twipsParMm;
+    return -mmParUnite * Deplacement(FacteursDuTemps(t), abscisse);
+}

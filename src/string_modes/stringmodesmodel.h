@@ -28,6 +28,10 @@ public:
     static constexpr int nombreHarmoniques = StringModesState::nombreHarmoniques;
     static constexpr double pasX = 10.0; // mm between two points of the string
     static constexpr double pasTemps = 10.0; // ms of model time from one frame to the next
+    // The picture's scale: twips per mm of string across, twips per display
+    // unit down (8595 twips for 1200 mm, 6075 twips for y from -1 to +1).
+    static constexpr double twipsParMm = 7.1625;
+    static constexpr double twipsParUnite = 3037.5;
 
     StringModesModel(SharedVariables &shared, StringModesState &state,
                      const StringModesPanel &panel)
@@ -66,8 +70,16 @@ public:
 
     double temps() const { return m_shared.temps; } // ms
 
-    // Moves the shared time by ms (negative: back); returns the new time.
-    double avance(double ms) { return m_shared.temps = m_shared.temps + ms; }
+    // Moves the shared time and the window's own time by ms (negative: back);
+    // returns the new shared time.
+    double avance(double ms);
+
+    // For the point recorder: the window's own time, s (see
+    // StringModesState::tempsPropre), and the displacement at abscisse (mm)
+    // at t (ms), in mm of the drawing at the scale of the string's length,
+    // upward positive as the picture shows it (its y grows downward).
+    double tempsPropre() const { return m_state.tempsPropre; }
+    double hauteur(double abscisse, double t) const;
 
 private:
     SharedVariables &m_shared;

@@ -21,4 +21,7 @@ struct StringModesState
     // The shape of harmonic n at point i, sin(2 pi x_i / lambda_n), at [n][i]:
     // it changes only with the length, so a frame need not compute it.
     std::array<Ordonnees, nombreHarmoniques + 1> forme {};
+    // s, the sum of this window's own time steps: unlike temps, which the open
+    // modules share, no other window moves it. The point recorder's clock.
+    double tempsPropre = 0.0;
 };

@@ -9,6 +9,8 @@ click_twips "$HOME_ID" 8640 5640
 vibreur=$(wait_window 800 568)
 eventually 10 expect_pixel "$vibreur" 400 220 "#ff0000"
 
+# "Excitation sinusoïdale"; the wave reaches point 30 after 0.3 s.
+click_twips "$vibreur" 5640 7740
 # Point 30 of the string: x = (30 + 10) × 70.5653 twips right of the picture's
 # client corner (3735, 135). The menu: "Copier l'image", "Enregistrer
 # l'image…", then "Suivre ce point".
@@ -16,8 +18,15 @@ click_at() { xdotool mousemove --window "$vibreur" "$1" "$2" click "$3"; sleep 0
 click_at 437 220 3
 xdotool key Down Down Down Return
 recorder=$(wait_window 640 480)
-# "Excitation sinusoïdale"; the wave reaches point 30 after 0.3 s.
-click_twips "$vibreur" 5640 7740
+# With no room beside the window on this screen, the recorder covers the least
+# it can of the picture (545 × 425 pixels at (248, 8) in the window): under a
+# tenth of it, not the point followed.
+read -r vx vy < <(window_origin "$vibreur")
+read -r rx ry < <(window_origin "$recorder")
+((rx >= 0 && ry >= 0 && rx + 640 <= 1280 && ry + 480 <= 1024)) || fail "recorder at $rx, $ry: off the screen"
+overlap() { local d=$(( ($2 < $4 ? $2 : $4) - ($1 > $3 ? $1 : $3) )); echo $((d > 0 ? d : 0)); }
+covered=$(( $(overlap "$rx" $((rx + 640)) $((vx + 248)) $((vx + 793))) * $(overlap "$ry" $((ry + 480)) $((vy + 8)) $((vy + 433))) ))
+((covered * 10 < 545 * 425 && rx + 640 < vx + 437)) || fail "recorder at $rx, $ry over $covered pixels of the picture"
 sleep 3
 # The plot shows the followed point's curve in its marker's colour.
 eventually 10 expect_count_at_least "$recorder" 0 0 640 400 "#c800c8" 200

@@ -1,12 +1,19 @@
-// The recorder's window: what it plots of the record, what it reads on it, and its file export.
+// The recorder's window: what it plots of the record, what it reads on it, its file export, and
+// where it opens beside a simulation window that follows points.
+#include "drawingsurface.h"
 #include "enregistreur.h"
 #include "form.h"
 #include "imageprobe.h"
+#include "placement.h"
+#include "pointtracker.h"
 #include "smallfilesystem.h"
 
 #include <QLabel>
 #include <QLineSeries>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
@@ -15,12 +22,25 @@
 #include <limits>
 #include <optional>
 
+namespace {
+
+using Unites = Enregistreur::Unites;
+const Unites metres {{"m", 1}, {"m/s", 1}};
+
+qint64 aire(const QRect &r)
+{
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Enregistreur::Unites)
+
 class TestEnregistreur : public QObject
 {
     Q_OBJECT
 
     static constexpr double f = 1.3; // Hz
-    static constexpr double retard = 0.5; // s, B behind A
     static constexpr double dt = 0.005; // s, the driven string's time step
 
 public:
@@ -28,14 +48,15 @@ public:
     Q_ENUM(Lieu)
 
 private:
-    // A 10 mm sine at A, the same `decalage` s later at B, sampled for `duree` s.
-    static double enregistre(Enregistreur &e, double duree, double decalage = retard)
+    // A 10 mm sine at A, the same `decalage` s later at B, `gainB` times as large, sampled for
+    // `duree` s.
+    static double enregistre(Enregistreur &e, double duree, double decalage, double gainB = 1)
     {
         const double w = 2 * M_PI * f;
         double t = 0;
         for (int i = 0; i * dt <= duree; ++i) {
             t = i * dt;
-            e.recording().add(t, 10 * std::sin(w * t), 10 * std::sin(w * (t - decalage)));
+            e.recording().add(t, 10 * std::sin(w * t), gainB * 10 * std::sin(w * (t - decalage)));
         }
         return t;
     }
@@ -53,34 +74,64 @@ private:
         return true;
     }
 
+    // The number a readout shows after `avant` and before " unite"; NaN if none.
+    static double lu(const QLabel *ligne, const QString &avant, const QString &unite)
+    {
+        const auto trouve
+            = QRegularExpression(QRegularExpression::escape(avant) + "([0-9]+(,[0-9]+)?) "
+                                 + QRegularExpression::escape(unite) + "\\b")
+                  .match(ligne->text());
+        return trouve.hasMatch() ? QLocale(QLocale::French).toDouble(trouve.captured(1)) : NAN;
+    }
+
+    static bool aUnPourCent(double lu, double attendu) { return std::abs(lu / attendu - 1) < 0.01; }
+
 private slots:
+    void traceEtMesures_data()
+    {
+        QTest::addColumn<Unites>("unites");
+        QTest::addColumn<double>("distance"); // m
+        QTest::addColumn<double>("retard"); // s
+        QTest::addColumn<double>("reglee"); // m/s
+        // A set speed 10 % off the wave's: it only says which crest of A is B's.
+        QTest::newRow("corde, dans une période") << metres << 0.5 << 0.5 << 1.1;
+        QTest::newRow("corde, plus d'une période") << metres << 1.2 << 1.2 << 0.9;
+        QTest::newRow("réflexion, en mm et cm/s")
+            << Unites {{"mm", 1000}, {"cm/s", 100}} << 0.011 << 0.44 << 0.025;
+    }
+
     void traceEtMesures()
     {
-        const QLocale fr(QLocale::French);
+        QFETCH(Unites, unites);
+        QFETCH(double, distance);
+        QFETCH(double, retard);
+        QFETCH(double, reglee);
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"));
+        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), unites);
         e.setPoint(Recording::A, true, Qt::red, 0.25);
-        e.setPoint(Recording::B, true, Qt::blue, 0.25 + 0.5);
+        e.setPoint(Recording::B, true, Qt::blue, 0.25 + distance);
+        e.setVitesseReglee(reglee);
         e.show();
-        const double tFin = enregistre(e, 12.0);
+        const double tFin = enregistre(e, 12.0, retard);
         e.actualise(); // deferred: the simulations call it on every tick
         QTRY_COMPARE(e.m_axeT->max(), tFin);
         QCOMPARE(e.m_axeT->min(), tFin - 10);
         QVERIFY(e.m_courbes[Recording::A]->count() > 1000
                 && e.m_courbes[Recording::B]->isVisible());
         QVERIFY(dansLeCadre(e, tFin - 10));
-        QVERIFY(e.m_mesures[Recording::A]->text().contains(fr.toString(1 / f, 'f', 3) + " s"));
-        QVERIFY(e.m_mesures[Recording::B]->text().contains(fr.toString(10.0, 'f', 1) + " mm"));
-        const QString vitesse = fr.toString(0.5 / retard, 'f', 2) + " m/s";
-        QVERIFY(e.m_retard->text().contains(fr.toString(retard, 'f', 3) + " s"));
-        QVERIFY(e.m_retard->text().contains(vitesse) && !e.m_retard->text().contains("réglée"));
-        e.setVitesseReglee(1.0);
-        e.redessine();
-        QVERIFY(e.m_retard->text().endsWith("(réglée : " + vitesse + ")"));
+        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::A], "période ", "s"), 1 / f));
+        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::B], "amplitude ", "mm"), 10));
+        const QLabel *ligne = e.m_retard;
+        const auto &[enDistance, enVitesse] = unites;
+        QVERIFY2(aUnPourCent(lu(ligne, "retard ", "s"), retard), qPrintable(ligne->text()));
+        QVERIFY(aUnPourCent(lu(ligne, "distance ", enDistance.nom), distance * enDistance.parSI));
+        QVERIFY(
+            aUnPourCent(lu(ligne, "mesurée ", enVitesse.nom), distance / retard * enVitesse.parSI));
+        QVERIFY(aUnPourCent(lu(ligne, "réglée : ", enVitesse.nom), reglee * enVitesse.parSI));
 
         // A reset: only the new trace is plotted, and one second holds no full period yet.
         e.recording().cut();
-        const double tCoupe = enregistre(e, 1.0);
+        const double tCoupe = enregistre(e, 1.0, retard);
         e.redessine();
         QCOMPARE(e.m_axeT->min(), 0.0);
         QCOMPARE(e.m_courbes[Recording::A]->count(), qRound(tCoupe / dt) + 1);
@@ -92,18 +143,21 @@ private slots:
         QVERIFY(!e.m_courbes[Recording::B]->isVisible());
         QVERIFY(e.m_axeY->max() > e.m_axeY->min() && std::isfinite(e.m_axeY->max()));
 
-        // A and B move together: no wave goes from one to the other, no delay, no speed.
-        enregistre(e, 2.0, 0.0);
+        // A and B moving together, as two points of a standing wave: no wave goes from one to the
+        // other, with or without a speed set.
+        enregistre(e, 2.0, 0.0, 0.9);
         e.redessine();
-        QVERIFY(e.m_retard->text().contains("retard —")
-                && e.m_retard->text().contains("mesurée —"));
+        QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
+        e.setVitesseReglee(NAN);
+        e.redessine();
+        QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
     }
 
     // A simulation gone unstable: the plot keeps up with the largest doubles, in finite ranges.
     void instable()
     {
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"));
+        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), metres);
         e.setPoint(Recording::A, true, Qt::red, 0.25);
         for (int i = 0; i < 50; ++i)
             e.recording().add(i * dt, (i % 2 ? 1 : -1) * std::numeric_limits<double>::max(), NAN);
@@ -139,8 +193,8 @@ private slots:
         }
         const QString chemin = dossier + QStringLiteral("/x.csv");
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"));
-        enregistre(e, 10.0);
+        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), metres);
+        enregistre(e, 10.0, 0.5);
         const std::size_t avant = e.recording().samples().size();
         const QByteArray ancien = "t (s);yA (mm);yB (mm)\n0,000;1,0;2,0\n";
         QFile fichier(chemin);
@@ -160,18 +214,90 @@ private slots:
         QCOMPARE(fichier.open(QIODevice::ReadOnly), lieu != DossierInexistant);
         const QByteArray contenu = fichier.readAll();
         if (possible) {
-            QVERIFY(contenu.startsWith("t (s);yA (mm);yB (mm)\n"));
+            QVERIFY(contenu.startsWith("t (s);yA (mm, vers le haut);"));
             QCOMPARE(contenu.count('\n'), qsizetype(avant) + 1);
         } else if (lieu == DisquePlein) {
             QCOMPARE(contenu, ancien);
         }
     }
 
+    void placeACote_data()
+    {
+        QTest::addColumn<QRect>("ecran");
+        QTest::addColumn<QRect>("fenetre");
+        QTest::addColumn<QPoint>("image"); // its corner in the window; 545 × 425
+        const QRect qhd(0, 0, 2560, 1440);
+        const QPoint droite(250, 10);
+        QTest::newRow("place à droite") << qhd << QRect(880, 436, 804, 572) << droite;
+        QTest::newRow("place à gauche seulement") << qhd << QRect(1700, 100, 804, 572) << droite;
+        QTest::newRow("pas de place")
+            << QRect(0, 0, 1280, 1024) << QRect(238, 226, 804, 572) << droite;
+        // Less of the window covered on the left, less of the picture on the right.
+        QTest::newRow("pas de place, image à gauche")
+            << QRect(0, 0, 1400, 1024) << QRect(300, 226, 804, 572) << QPoint(10, 10);
+        QTest::newRow("décalé, plus petit")
+            << QRect(100, 30, 640, 600) << QRect(100, 30, 804, 572) << droite;
+    }
+
+    // Beside the window, or over as little of its picture as can be, then of the window itself,
+    // as a search through every place on the screen finds; never off the screen.
+    void placeACote()
+    {
+        QFETCH(QRect, ecran);
+        QFETCH(QRect, fenetre);
+        QFETCH(QPoint, image);
+        const QSize taille(644, 484);
+        const QRect dessin(fenetre.topLeft() + image, QSize(545, 425));
+        const QRect place(placeBeside(taille, fenetre, dessin, ecran), taille);
+        const auto cout
+            = [&](const QRect &r) { return std::pair(aire(r & dessin), aire(r & fenetre)); };
+        auto meilleur = cout(place);
+        for (int y = ecran.top(); y + taille.height() <= ecran.bottom() + 1; ++y) {
+            for (int x = ecran.left(); x + taille.width() <= ecran.right() + 1; ++x)
+                meilleur = std::min(meilleur, cout(QRect(QPoint(x, y), taille)));
+        }
+        QCOMPARE(cout(place), meilleur);
+        // On the screen, or from its left edge when wider.
+        QVERIFY(ecran.contains(place.topLeft()) && place.bottom() <= ecran.bottom()
+                && (place.right() <= ecran.right() || place.left() == ecran.left()));
+    }
+
+    // Points followed on a simulation window's picture: the recorder opens beside the window,
+    // and closed from its frame it ends the following, markers included.
+    void suivi()
+    {
+        auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), 12000, 8520, Qt::gray);
+        auto *image = new DrawingSurface(fenetre, 3720, 120, 8175, 6375, Qt::white,
+                                         DrawingSurface::Border::Flat);
+        image->setScale(UserScale(0, 0, 15, 15)); // user x in pixels
+        const auto hauteur = [](double x) { return x / 10; };
+        PointTracker &suivi = *new PointTracker(
+            image, {"essai", [](double) { return 40.0; }, hauteur, hauteur, metres});
+        fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenetre));
+        fenetre->move(0, 0); // where a window opened with no place of its own would cover it
+        QMenu menu;
+        suivi.addMenuEntries(menu, {100, 100});
+        menu.actions().constFirst()->trigger();
+        QPointer<Enregistreur> e = suivi.recorder();
+        QVERIFY(QTest::qWaitForWindowExposed(e));
+        QVERIFY(fenetre->screen()->availableGeometry().contains(e->frameGeometry()));
+        QCOMPARE(e->frameGeometry().left(), fenetre->frameGeometry().right() + 1);
+        QCOMPARE(image->findChildren<QWidget *>().size(), 1); // the marker
+
+        suivi.sample(0.1);
+        QCOMPARE(e->recording().samples().back().y[Recording::A], hauteur(40));
+        e->close();
+        QTRY_VERIFY(e.isNull());
+        QVERIFY(image->findChildren<QWidget *>().isEmpty() && !suivi.recording());
+        delete fenetre;
+    }
+
     // The simulation window owns its recorder: closing it takes the recorder along.
     void proprietaire()
     {
         auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), 6000, 4000, Qt::gray);
-        QPointer<Enregistreur> e = new Enregistreur(fenetre, QStringLiteral("essai"));
+        QPointer<Enregistreur> e = new Enregistreur(fenetre, QStringLiteral("essai"), metres);
         fenetre->show();
         e->show();
         fenetre->close();

@@ -12,7 +12,7 @@
 namespace {
 
 // The driven string with an absorbing end (nothing comes back), recording
-// points a and b (mm) at every time step.
+// points a and b (mm, upward) at every time step of its own time.
 struct Corde : DrivenStringPanel, DrivenStringView
 {
     SharedVariables shared;
@@ -35,11 +35,11 @@ struct Corde : DrivenStringPanel, DrivenStringView
     void corde(double &) override { }
     void apresPas() override
     {
-        record.add(shared.temps, state.yNouveau[a], state.yNouveau[b], shared.dt);
+        record.add(model.tempsPropre(), model.hauteur(a), model.hauteur(b));
     }
     void avance(double secondes)
     {
-        while (shared.temps < secondes)
+        while (model.tempsPropre() < secondes)
             model.avanceUnPas();
     }
 };
@@ -75,27 +75,46 @@ private slots:
         QVERIFY(std::abs(*c.record.amplitude(Recording::A) - 9.3) < 0.3);
     }
 
-    void vitesseDUneImpulsion_data()
+    void vitesse_data()
     {
+        QTest::addColumn<bool>("impulsion");
         QTest::addColumn<int>("celerite");
-        QTest::newRow("1 m/s") << 10;
-        QTest::newRow("2 m/s") << 20;
+        QTest::addColumn<int>("b");
+        QTest::newRow("impulsion à 1 m/s") << true << 10 << 70;
+        QTest::newRow("impulsion à 2 m/s") << true << 20 << 70;
+        // λ = c / f = 0.38 m and 0.54 m: B lies more than a wavelength behind A.
+        QTest::newRow("sinusoïde à 0,5 m/s, 1,3 λ") << false << 5 << 70;
+        QTest::newRow("sinusoïde à 0,7 m/s, 1,5 λ") << false << 7 << 100;
     }
 
-    // Points 20 and 70, 0.5 m apart: the pulse's delay gives the speed set.
-    void vitesseDUneImpulsion()
+    // From point 20, 0.01 m apart: the delay of B behind A gives the speed set, whichever crest
+    // of a sine A's is, and a pulse rises by the 40 mm of its start.
+    void vitesse()
     {
+        QFETCH(bool, impulsion);
         QFETCH(int, celerite);
+        QFETCH(int, b);
         Corde c;
         c.celerite = celerite;
         c.a = 20;
-        c.b = 70;
-        c.model.lanceImpulsion();
-        c.avance(0.4 + 0.5 / (celerite / 10.0) + 0.2);
-        const double vitesse = 0.5 / *c.record.delay();
-        QVERIFY2(std::abs(vitesse / (celerite / 10.0) - 1) < 0.03,
-                 qPrintable(QString::number(vitesse)));
-        QVERIFY(!c.record.period(Recording::A));
+        c.b = b;
+        const double distance = (c.b - c.a) * 0.01; // m
+        const double vitesse = celerite / 10.0; // m/s
+        if (impulsion) {
+            c.model.lanceImpulsion();
+            c.avance(0.4 + distance / vitesse + 0.2);
+            double haut = 0;
+            for (const Recording::Sample &e : c.record.samples())
+                haut = std::max(haut, e.y[Recording::A]);
+            QVERIFY2(haut > 35 && haut <= 40, qPrintable(QString::number(haut)));
+        } else {
+            c.model.demarreVibreur();
+            c.avance(3 * (0.2 + distance / vitesse));
+        }
+        const auto retard = c.record.delay(distance / (vitesse * 0.9)); // a set speed 10 % off
+        QVERIFY2(retard && std::abs(distance / *retard / vitesse - 1) < 0.03,
+                 qPrintable(QString::number(retard ? distance / *retard : 0)));
+        QCOMPARE(!c.record.period(Recording::A), impulsion);
     }
 
     // k = 2 on 100 mm: nodes at 0, 50 and 100 mm, antinodes at 25 and 75, where
@@ -108,11 +127,16 @@ private slots:
         ReflectionModel model(shared, state, panneaux);
         model.calculeConstantes();
         Recording record;
-        for (double t = 0; t < 10; t += 0.05)
-            record.add(t, model.deplacement(50, t), model.deplacement(25, t));
+        Recording lobe; // two points between the same nodes
+        for (double t = 0; t < 10; t += 0.05) {
+            record.add(t, model.hauteur(50, t), model.hauteur(25, t));
+            lobe.add(t, model.hauteur(20, t), model.hauteur(40, t));
+        }
         QVERIFY(*record.amplitude(Recording::A) < 0.01);
         QVERIFY(std::abs(*record.amplitude(Recording::B) - 2 * 10) < 0.1);
         QVERIFY(std::abs(*record.period(Recording::B) - 4) < 0.05);
+        // They move together: no wave goes from one to the other, at the speed set or any.
+        QVERIFY(lobe.delay(0.011 / 0.025) == 0.0 && lobe.delay(NAN) == 0.0);
     }
 
     // Harmonic n alone, recorded at its first antinode every 10 ms frame.
@@ -127,10 +151,8 @@ private slots:
         for (int n : {1, 3, 7}) {
             panneaux.harmonique = n;
             Recording record;
-            for (double t = 0; t < 2.5; t += 0.01) {
-                const auto facteurs = model.FacteursDuTemps(t * 1000);
-                record.add(t, model.Deplacement(facteurs, 1000.0 / (2 * n)), 0);
-            }
+            for (double t = 0; t < 2.5; t += 0.01)
+                record.add(t, model.hauteur(1000.0 / (2 * n), t * 1000), 0);
             QVERIFY2(std::abs(*record.period(Recording::A) / (t1 / n) - 1) < 0.02,
                      qPrintable(QString::number(n)));
         }
@@ -141,15 +163,18 @@ private slots:
     {
         Recording record;
         for (int i = 0; i < 100; ++i)
-            record.add(i * 0.01, std::sin(i * 0.3), std::nan(""), 0.01);
-        record.add(0.5, 1, 2, 0.01); // back in time
+            record.add(i * 0.01, std::sin(i * 0.3), std::nan(""));
+        record.add(0.5, 1, 2); // back in time
         QCOMPARE(record.lastTrace(), 100u);
         QVERIFY(!record.period(Recording::A));
-        record.add(0.52, 1, 2, 0.01); // a jump: another window moved the time
+        record.cut(); // a reset
+        record.add(0.52, 1, 2);
         QCOMPARE(record.lastTrace(), 101u);
 
         const std::string csv = record.toCsv();
-        QVERIFY(csv.rfind("t (s);yA (mm);yB (mm)\n0;0;\n0,01;0,29552020", 0) == 0);
+        QVERIFY(
+            csv.rfind("t (s);yA (mm, vers le haut);yB (mm, vers le haut)\n0;0;\n0,01;0,29552020", 0)
+            == 0);
         const auto relu = Recording::fromCsv(csv);
         QVERIFY(relu && relu->size() == record.samples().size());
         for (std::size_t i = 0; i < relu->size(); ++i) {

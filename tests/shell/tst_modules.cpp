@@ -1,17 +1,23 @@
 // The three modules together, on the module variables of a run: one shared
-// time, no ghost in any picture while all animate, no memory kept by a closed
-// window; the command line and the zoom that keeps every window on the screen.
+// time, no ghost in any picture while all animate, what the recorder takes of
+// each, no memory kept by a closed window; the command line and the zoom that
+// keeps every window on the screen.
 #include "accueil.h"
 #include "commandline.h"
+#include "enregistreur.h"
 #include "imageprobe.h"
 #include "modescorde.h"
 #include "modulefactories.h"
 #include "modulevariables.h"
+#include "pointtracker.h"
 #include "reflexion.h"
 #include "screenzoom.h"
 #include "vibreur.h"
 
+#include <QLabel>
+#include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,13 +51,189 @@ CommandButton *button(const QWidget *window, const QString &caption)
     return nullptr;
 }
 
+// The pixel of `picture` at user x on its rest line, as a click there gives it.
+QPoint pixelAt(const DrawingSurface &picture, double x)
+{
+    return (picture.scale().toPixels(float(x), 0) + picture.clientRect().topLeft()).toPoint();
+}
+
+// Follows the point under that pixel, as "Suivre ce point" does.
+Enregistreur *follow(PointTracker &tracker, QPoint pixel)
+{
+    QMenu menu;
+    tracker.addMenuEntries(menu, pixel);
+    menu.actions().constFirst()->trigger();
+    return tracker.recorder();
+}
+
+// The middle row of the pixels of that colour in the picture's column at user x.
+double curveRow(const DrawingSurface &picture, double x, const QColor &color)
+{
+    const int column = int(picture.scale().xToPixels(float(x)));
+    const QRect found
+        = Probe::matching(
+              picture.image(), [rgb = color.rgb()](QPoint, QRgb p) { return p == rgb; },
+              QRect(column, 0, 1, picture.image().height()))
+              .bounds;
+    return (found.top() + found.bottom()) / 2.0;
+}
+
+// The first number in `text` after `before`.
+double numberAfter(const QString &text, const QString &before)
+{
+    const auto match
+        = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(,[0-9]+)?)").match(text);
+    return QLocale(QLocale::French).toDouble(match.captured(1));
+}
+
 } // namespace
 
 class TestModules : public QObject
 {
     Q_OBJECT
 
+    // The three windows on the variables of one run, the reflection loaded last.
+    struct Windows
+    {
+        ModuleVariables v;
+        Vibreur vibreur {nullptr, v.shared, v.vibreur};
+        ModesCorde modes {nullptr, v.shared, v.modes};
+        Reflexion reflexion {nullptr, v.shared, v.reflexion};
+
+        DrawingSurface *picture(int module) const
+        {
+            return std::array {vibreur.Picture1, reflexion.Picture1, modes.Picture1}[module];
+        }
+        PointTracker &tracker(int module) const
+        {
+            return *std::array {vibreur.m_suivi, reflexion.m_suivi, modes.m_suivi}[module];
+        }
+        // As the window's timer does.
+        void tick(int module)
+        {
+            module == 0 ? vibreur.Timer1_Timer()
+                        : (module == 1 ? reflexion.Timer1_Timer() : modes.Timer1_Timer());
+        }
+    };
+
 private slots:
+    void recorderShowsWhatThePictureShows_data()
+    {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<double>("x"); // the picture's user x
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<int>("steps"); // ten time steps or one frame each
+        // The pulse, 40 mm high at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later.
+        QTest::newRow("driven string, pulse at point 30") << 0 << 30.0 << QColor(255, 0, 0) << 20;
+        // k = 1 at 25 mm/s: T = 8 s, a quarter of which is forty 0.05 s frames.
+        QTest::newRow("reflection, antinode at T/4") << 1 << 50.0 << QColor(200, 50, 100) << 40;
+        // The fundamental: T = 2 L / √(m g / μ) = 2 m / 3.13 m/s = 0.639 s, a quarter of which
+        // is 16 frames of 10 ms.
+        QTest::newRow("eigenmodes, mid-string at T/4") << 2 << 500.0 << QColor(255, 0, 0) << 16;
+    }
+
+    // The recorder takes the displacement the picture shows, upward and in mm (of the drawing,
+    // at the string's scale, for the eigenmodes), at the point followed.
+    void recorderShowsWhatThePictureShows()
+    {
+        QFETCH(int, module);
+        QFETCH(double, x);
+        QFETCH(QColor, color);
+        QFETCH(int, steps);
+        Windows w;
+        DrawingSurface &picture = *w.picture(module);
+        const UserScale &scale = picture.scale();
+        const double pixelsPerMm = module == 2 ? scale.xToPixels(1) - scale.xToPixels(0)
+                                               : scale.yToPixels(1) - scale.yToPixels(0);
+        const std::function<void()> step = std::array<std::function<void()>, 3> {
+            [&] { w.vibreur.Command6_Click(); }, [&] { w.reflexion.pas_Click(); },
+            [&] { w.modes.Command2_Click(); }}[module];
+        if (module == 2) { // a frame of no harmonic, at rest, then the fundamental alone
+            w.modes.Harmonique(1)->setValue(0);
+            step();
+            w.modes.Harmonique(1)->setValue(10);
+        }
+        const double restRow = curveRow(picture, x, color);
+        Enregistreur *recorder = follow(w.tracker(module), pixelAt(picture, x));
+        if (module == 0)
+            w.vibreur.Command5_Click();
+        for (int i = 0; i < steps; ++i)
+            step();
+        const double shown = (restRow - curveRow(picture, x, color)) / pixelsPerMm;
+        const double recorded = recorder->recording().samples().back().y[Recording::A];
+        QVERIFY2(
+            std::abs(recorded - shown) < 1.5 / pixelsPerMm && std::abs(shown) > 15,
+            qPrintable(QStringLiteral("%1 mm recorded, %2 mm shown").arg(recorded).arg(shown)));
+        if (module == 0) // the pulse rises, up to its 40 mm
+            QVERIFY(recorded > 30 && recorded < 40);
+        if (module != 1)
+            return;
+        // Points 11 mm apart, and the speed set on the panel, in the panel's units.
+        const QPoint b = pixelAt(picture, x + 11);
+        follow(w.tracker(module), b);
+        const double distance = scale.toUser(b - pixelAt(picture, x)).x() - scale.toUser({}).x();
+        recorder->actualise();
+        QLabel *readout = nullptr;
+        QTRY_VERIFY((readout = recorder->findChildren<QLabel *>().constLast())
+                        ->text()
+                        .contains("distance"));
+        const QString text = readout->text();
+        QVERIFY2(std::abs(numberAfter(text, "distance ") / distance - 1) < 0.01
+                     && text.contains(" mm, "),
+                 qPrintable(text));
+        QVERIFY(text.endsWith(" cm/s)")
+                && numberAfter(text, "réglée : ")
+                    == numberAfter(w.reflexion.Label6->Caption(), QString()));
+    }
+
+    void recorderMeasuresWhileAnotherAnimates_data()
+    {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("other");
+        QTest::addColumn<double>("expected"); // s, the period of a point, or B's delay
+        QTest::addColumn<int>("ticks");
+        // The pulse from point 20 to 70, 0.5 m at 1 m/s, before its reflection comes back.
+        QTest::newRow("driven string, a pulse's delay") << 0 << 20.0 << 1 << 0.5 << 48;
+        // k = 2 at 100 mm/s on 100 mm: f = k c / 2 L = 1 Hz; the eigenmodes move the time by
+        // 10 s a frame, whole periods.
+        QTest::newRow("reflection, k = 2") << 1 << 25.0 << 2 << 1.0 << 200;
+        // T = 2 L / √(m g / μ); the driven string moves the time by 0.025 ms a tick.
+        QTest::newRow("eigenmodes, fundamental") << 2 << 500.0 << 0 << 2 / std::sqrt(9.81) << 200;
+    }
+
+    // Another open simulation moves the shared time between two frames: the recorder counts
+    // the window's own, and measures all the same.
+    void recorderMeasuresWhileAnotherAnimates()
+    {
+        QFETCH(int, module);
+        QFETCH(double, x);
+        QFETCH(int, other);
+        QFETCH(double, expected);
+        QFETCH(int, ticks);
+        Windows w;
+        if (module == 0) {
+            w.vibreur.Command5_Click();
+        } else if (module == 1) {
+            w.reflexion.Mode->setValue(2);
+            w.reflexion.celerite->setValue(100);
+        } else {
+            w.vibreur.Command1_Click();
+        }
+        w.modes.LanceSimulation();
+        Enregistreur *recorder = follow(w.tracker(module), pixelAt(*w.picture(module), x));
+        if (module == 0)
+            follow(w.tracker(module), pixelAt(*w.picture(module), x + 50));
+        for (int tick = 0; tick < ticks; ++tick) {
+            w.tick(module);
+            w.tick(other);
+        }
+        const Recording &record = recorder->recording();
+        const auto measured = module == 0 ? record.delay(NAN) : record.period(Recording::A);
+        QVERIFY2(measured && std::abs(*measured / expected - 1) < (module == 0 ? 0.03 : 0.01),
+                 qPrintable(QString::number(measured.value_or(0))));
+    }
+
     void openModulesShareTheTimeAndEachErasesWhatItShows()
     {
         ModuleVariables variables;

@@ -93,7 +93,10 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     setWindowTitle(QStringLiteral("Enregistreur"));
     // Closed from its frame, it goes.
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(640, 480);
+    // Its plot may narrow to the room beside its simulation window; below this width the
+    // readouts would wrap onto three lines and the time axis keep too few ticks.
+    setMinimumSize(500, 480);
+    resize(640, 480);
 
     m_vue = new QChartView(this); // it makes its own chart, which it owns
     m_vue->setRenderHint(QPainter::Antialiasing);
@@ -124,9 +127,11 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     // One line per readout, always there: the plot keeps its size when points come and go.
     for (QLabel *&ligne : m_mesures) {
         ligne = new QLabel(this);
+        ligne->setWordWrap(true);
         fenetre->addWidget(ligne);
     }
     m_retard = new QLabel(this);
+    m_retard->setWordWrap(true);
     fenetre->addWidget(m_retard);
 
     auto *boutons = new QDialogButtonBox(this);

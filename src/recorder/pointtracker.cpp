@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -99,8 +100,14 @@ void PointTracker::placeRecorder()
     const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
                            frame.right() - inside.right(), frame.bottom() - inside.bottom());
     const QRect picture(m_picture->mapToGlobal(QPoint(0, 0)), m_picture->size());
-    m_recorder->move(placeBeside(m_recorder->size().grownBy(margins), frame, picture,
-                                 window->screen()->availableGeometry()));
+    const QRect area = window->screen()->availableGeometry();
+    // Narrower, down to its least width, where that lets it stand beside the window (a
+    // 1920-pixel screen leaves 560 pixels on each side of a centred simulation).
+    const int beside = std::max(area.right() - frame.right(), frame.left() - area.left())
+        - margins.left() - margins.right();
+    if (beside < m_recorder->width() && beside >= m_recorder->minimumWidth())
+        m_recorder->resize(beside, m_recorder->height());
+    m_recorder->move(placeBeside(m_recorder->size().grownBy(margins), frame, picture, area));
 }
 
 void PointTracker::sample(double t)

@@ -286,17 +286,22 @@ private slots:
     void borderPaintsEveryPixel_data()
     {
         QTest::addColumn<DrawingSurface::Border>("border");
-        QTest::newRow("none") << DrawingSurface::Border::None;
-        QTest::newRow("flat") << DrawingSurface::Border::Flat;
-        QTest::newRow("sunken") << DrawingSurface::Border::Sunken;
+        QTest::addColumn<qreal>("ratio"); // device pixels per logical one (--zoom)
+        QTest::newRow("none") << DrawingSurface::Border::None << 1.0;
+        QTest::newRow("flat") << DrawingSurface::Border::Flat << 1.0;
+        QTest::newRow("sunken") << DrawingSurface::Border::Sunken << 1.0;
+        QTest::newRow("flat zoomed") << DrawingSurface::Border::Flat << 1.7;
+        QTest::newRow("sunken zoomed") << DrawingSurface::Border::Sunken << 1.7;
     }
 
     void borderPaintsEveryPixel()
     {
         QFETCH(DrawingSurface::Border, border);
+        QFETCH(qreal, ratio);
         QWidget window;
         DrawingSurface surface(&window, 0, 0, 1500, 900, Qt::white, border);
-        QImage shown(surface.size(), QImage::Format_RGB32);
+        QImage shown((QSizeF(surface.size()) * ratio).toSize(), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
         const QColor sentinel(1, 2, 3);
         shown.fill(sentinel);
         surface.render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
@@ -307,10 +312,10 @@ private slots:
                 unpainted += shown.pixelColor(x, y) == sentinel;
         }
         QCOMPARE(unpainted, 0);
-        // Each edge is one colour; a sunken one is lit from the top left.
+        // Each edge is one colour past its corners (two device pixels at most).
         const auto edge = [&](QPoint from, QPoint step) {
-            const QColor c = shown.pixelColor(from + step);
-            for (QPoint at = from + step; r.contains(at + step); at += step) {
+            const QColor c = shown.pixelColor(from + 2 * step);
+            for (QPoint at = from + 2 * step; r.contains(at + 2 * step); at += step) {
                 if (shown.pixelColor(at) != c)
                     return QColor();
             }
@@ -323,6 +328,7 @@ private slots:
         QVERIFY(top.isValid() && left.isValid() && bottom.isValid() && right.isValid());
         QCOMPARE(top, left);
         QCOMPARE(bottom, right);
+        // A sunken border is lit from the top left.
         if (border == DrawingSurface::Border::Sunken)
             QVERIFY(right.lightness() > left.lightness());
         else

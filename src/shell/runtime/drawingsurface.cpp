@@ -204,10 +204,17 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
     // Only what the event asks for: the image already has the backing
     // store's format, so each rectangle is a plain copy.
     const qreal ratio = m_image.devicePixelRatio();
+    // At a fractional scale (--zoom 1,7) a rectangle's edges fall inside
+    // device pixels, which the scaled copy may leave out: they get the
+    // background first rather than what the window's buffer held.
+    const qreal shown = p.deviceTransform().m11();
+    const bool fractional = shown != std::floor(shown);
     for (const QRect &r : event->region()) {
         const QRect target = r & m_client;
         if (target.isEmpty())
             continue;
+        if (fractional)
+            p.fillRect(target, m_background);
         const QRectF source(QPointF(target.topLeft() - m_client.topLeft()) * ratio,
                             QSizeF(target.size()) * ratio);
         p.drawImage(QRectF(target), m_image, source);
@@ -217,30 +224,28 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
 void DrawingSurface::paintBorder(QPainter &p) const
 {
     // The surface is opaque: every border pixel is painted here, or the
-    // screen would show whatever the window's buffer last held there.
+    // screen would show whatever the window's buffer last held there. The
+    // rings are filled bands one logical pixel wide, which tile the border
+    // without a gap at any scale factor (lines would leave device pixels out
+    // at a fractional one).
+    const auto ring = [&p](const QRect &r, const QColor &shade, const QColor &light) {
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), shade);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), shade);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), light);
+        p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 1), light);
+    };
     const QRect r = rect();
     switch (m_border) {
     case Border::None:
         break;
     case Border::Flat:
-        p.setPen(Qt::black);
-        // A 1-pixel outline covers one pixel more than the rectangle's size.
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        ring(r, Qt::black, Qt::black);
         break;
-    case Border::Sunken: {
+    case Border::Sunken:
         // Two rings lit from the top left: dark above and left, light below
-        // and right. Lines cover both their ends, right() is the last column.
-        const auto ring = [&p](const QRect &ring, const QColor &shade, const QColor &light) {
-            p.setPen(shade);
-            p.drawLine(ring.topLeft(), ring.topRight());
-            p.drawLine(ring.topLeft(), ring.bottomLeft());
-            p.setPen(light);
-            p.drawLine(ring.bottomLeft(), ring.bottomRight());
-            p.drawLine(ring.topRight(), ring.bottomRight());
-        };
+        // and right.
         ring(r, QColor(128, 128, 128), Qt::white);
         ring(r.adjusted(1, 1, -1, -1), QColor(64, 64, 64), QColor(212, 208, 200));
         break;
-    }
     }
 }

@@ -232,7 +232,7 @@ void DrawingSurface::paintBorder(QPainter &p) const
         p.fillRect(QRect(r.left(), r.top(), r.width(), 1), shade);
         p.fillRect(QRect(r.left(), r.top(), 1, r.height()), shade);
         p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), light);
-        p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 1), light);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), light);
     };
     const QRect r = rect();
     switch (m_border) {

@@ -42,7 +42,7 @@ class TestRuntime : public QObject
 public:
     enum Fit { AsIs, Closer, Narrow }; // how a caption was fitted into its room
     Q_ENUM(Fit)
-    enum Refusal { Locked, Missing, ReadOnly, Full, LongName }; // why a save fails
+    enum Refusal { Locked, Missing, ReadOnly, Full, Short, LongName }; // why a save fails
     Q_ENUM(Refusal)
 
 private:
@@ -556,7 +556,8 @@ private slots:
         QTest::newRow("folder not writable") << Locked << "droit";
         QTest::newRow("missing folder") << Missing << "existe pas";
         QTest::newRow("read-only disk") << ReadOnly << "lecture seule";
-        QTest::newRow("full disk during the write") << Full << "plein";
+        QTest::newRow("full disk") << Full << "plein"; // a small picture fits Qt's buffer
+        QTest::newRow("full disk during the write") << Short << "plein";
         QTest::newRow("300-character name") << LongName << "trop long";
     }
 
@@ -567,7 +568,7 @@ private slots:
         QTemporaryDir temporary;
         std::optional<SmallFileSystem> disk;
         QString folder = temporary.path() + QStringLiteral("/images");
-        if (refusal == ReadOnly || refusal == Full) {
+        if (refusal == ReadOnly || refusal == Full || refusal == Short) {
             disk.emplace(64);
             if (!disk->refusal().isEmpty())
                 QSKIP(qPrintable(disk->refusal()));
@@ -577,9 +578,10 @@ private slots:
         }
         const QString path
             = folder + '/' + (refusal == LongName ? QString(300, 'x') : "corde") + ".png";
-        // Noise: some 50 kB of PNG, where a full disk keeps 8 kB free for a short write.
-        QImage image(128, 128, QImage::Format_RGB32);
-        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(image.bits()), 128 * 128);
+        // Noise: a PNG of some 50 kB at 128 pixels, where 8 kB are left for a short write.
+        const int side = refusal == Short ? 128 : 16;
+        QImage image(side, side, QImage::Format_RGB32);
+        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(image.bits()), side * side);
         const QByteArray earlier = "une image enregistrée avant";
         QFile earlierFile(path);
         if (refusal != Missing && refusal != LongName) {
@@ -594,8 +596,8 @@ private slots:
         }
         if (refusal == ReadOnly)
             QVERIFY(disk->makeReadOnly());
-        if (refusal == Full)
-            disk->fill(8192);
+        if (refusal == Full || refusal == Short)
+            disk->fill(refusal == Short ? 8192 : 0);
         const QStringList before = QDir(folder).entryList(QDir::Files);
         QString message;
         bool whole = false; // the room its text needs, wrapped as the box's label wraps it

@@ -94,7 +94,7 @@ last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& ti
 sunken border one pixel short @ drawingsurface.cpp @ const QRect r = rect(); @ s/rect();/rect().adjusted(0, 0, -1, -1);/ @ tst_runtime
 seams left at a fractional scale @ drawingsurface.cpp @ if (fractional) @ s/(fractional)/(fractional \&\& false)/ @ tst_runtime
 save buffered, flushed only by commit @ filewrite.cpp @ if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) @ s/ | QIODevice::Unbuffered// @ tst_runtime recorder_window_test
-save committed after a short write @ filewrite.cpp @ && file.write(bytes) == bytes.size() @ s/== bytes.size()/>= 0/ @ recorder_window_test
+save committed after a short write @ filewrite.cpp @ && file.write(bytes) == bytes.size() @ s/== bytes.size()/>= 0/ @ tst_runtime recorder_window_test
 save message without the folder @ filewrite.cpp @ .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason)); @ s/QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())/QFileInfo(path).fileName()/ @ tst_runtime recorder_window_test
 full disk told as an unknown error @ filewrite.cpp @ case ENOSPC: @ s/ENOSPC/EIO/ @ tst_runtime recorder_window_test
 long word cut off in a message box @ messagebox.cpp @ if (metrics.horizontalAdvance(word) <= widest) { @ s/<= widest/<= 100 * widest/ @ tst_runtime

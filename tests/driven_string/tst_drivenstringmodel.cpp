@@ -9,9 +9,8 @@
 
 namespace {
 
-// A model on fresh module variables with the constants of the panel
-// below. The bench plays the window: a panel at its designer settings that
-// tests move, and a view that records what the model asks of it.
+// The model on fresh variables; the bench plays the window: a panel at its designer settings
+// that tests move, and a view recording what the model asks of it.
 struct Banc : DrivenStringPanel, DrivenStringView
 {
     SharedVariables shared;
@@ -87,8 +86,7 @@ private slots:
         QVERIFY(std::fabs(s.yNouveau[1] - s.coefA * y0) < 1e-12 && s.yNouveau[2] == 0.0);
     }
 
-    // The pulse, started over a running sine, wins over it while it lasts and
-    // starts temps again.
+    // The pulse, started over a running sine, wins over it while it lasts and starts temps again.
     void impulsion()
     {
         Banc b;
@@ -248,10 +246,8 @@ private slots:
         QVERIFY(b.messages.empty());
     }
 
-    // With every point moving at the same speed and the string straight, a step
-    // slows each point by its own damping γ alone: the speed is multiplied by
-    // (2 − γ·dt) / (2 + γ·dt). The zone keeps the string's damping up to point
-    // 110, then raises it as (1 + (i − 110) / 10)², to 98.01 times at point 199.
+    // A straight string, every point at one speed: a step multiplies it by (2 − γ·dt) / (2 + γ·dt)
+    // with γ the string's up to point 110, then (1 + (i − 110) / 10)² times it, 98.01 at 199.
     void amortissementDeLaZone()
     {
         Banc b;

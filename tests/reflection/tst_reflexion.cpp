@@ -1,6 +1,5 @@
-// The incident-and-reflected-waves window by pixels of its two drawing
-// surfaces, its run states and the stop of a quarter-period run. Ticks are
-// driven by calling Timer1_Timer directly.
+// The incident and reflected waves' window: pixels of its two surfaces, run states, the stop
+// of a quarter-period run; ticks by calling Timer1_Timer.
 #include "reflexion.h"
 
 #include "controls.h"

@@ -1,7 +1,5 @@
-// The three modules together, on the module variables of a run: one shared
-// time, no ghost in any picture while all animate, what the recorder takes of
-// each, no memory kept by a closed window; the command line and the zoom that
-// keeps every window on the screen.
+// The three modules on the variables of one run: shared time, no ghost, what the recorder
+// takes of each, no memory kept by a closed window; the command line and the zoom.
 #include "accueil.h"
 #include "commandline.h"
 #include "enregistreur.h"
@@ -28,8 +26,7 @@
 
 namespace {
 
-// Coloured pixels that `surface` shows and that a fresh drawing of the same
-// frame, made by `redraw` on the cleared surface, does not: a ghost.
+// Pixels of those colours that `surface` shows and `redraw` on it, cleared, does not: ghosts.
 int ghosts(DrawingSurface &surface, const std::function<void()> &redraw,
            std::initializer_list<QColor> colors)
 {
@@ -123,17 +120,15 @@ private slots:
         QTest::addColumn<double>("x"); // the picture's user x
         QTest::addColumn<QColor>("color");
         QTest::addColumn<int>("steps"); // ten time steps or one frame each
-        // The pulse, 40 mm high at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later.
+        // The 40 mm pulse, at its top at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later.
         QTest::newRow("driven string, pulse at point 30") << 0 << 30.0 << QColor(255, 0, 0) << 20;
         // k = 1 at 25 mm/s: T = 8 s, a quarter of which is forty 0.05 s frames.
         QTest::newRow("reflection, antinode at T/4") << 1 << 50.0 << QColor(200, 50, 100) << 40;
-        // The fundamental: T = 2 L / √(m g / μ) = 2 m / 3.13 m/s = 0.639 s, a quarter of which
-        // is 16 frames of 10 ms.
+        // The fundamental: T = 2 L / √(m g / μ) = 2 m / 3.13 m/s = 0.639 s, 4 × 16 frames.
         QTest::newRow("eigenmodes, mid-string at T/4") << 2 << 500.0 << QColor(255, 0, 0) << 16;
     }
 
-    // The recorder takes the displacement the picture shows, upward and in mm (of the drawing,
-    // at the string's scale, for the eigenmodes), at the point followed.
+    // The recorder takes the displacement the picture shows at the point, upward, in mm.
     void recorderShowsWhatThePictureShows()
     {
         QFETCH(int, module);
@@ -193,17 +188,15 @@ private slots:
         QTest::addColumn<int>("other");
         QTest::addColumn<double>("expected"); // s, the period of a point, or B's delay
         QTest::addColumn<int>("ticks");
-        // The pulse from point 20 to 70, 0.5 m at 1 m/s, before its reflection comes back.
+        // A pulse from point 20 to 70, 0.5 m at 1 m/s.
         QTest::newRow("driven string, a pulse's delay") << 0 << 20.0 << 1 << 0.5 << 48;
-        // k = 2 at 100 mm/s on 100 mm: f = k c / 2 L = 1 Hz; the eigenmodes move the time by
-        // 10 s a frame, whole periods.
+        // f = k c / 2 L = 1 Hz; the eigenmodes move the time 10 s, whole periods, a frame.
         QTest::newRow("reflection, k = 2") << 1 << 25.0 << 2 << 1.0 << 200;
         // T = 2 L / √(m g / μ); the driven string moves the time by 0.025 ms a tick.
         QTest::newRow("eigenmodes, fundamental") << 2 << 500.0 << 0 << 2 / std::sqrt(9.81) << 200;
     }
 
-    // Another open simulation moves the shared time between two frames: the recorder counts
-    // the window's own, and measures all the same.
+    // Another simulation moves the shared time between frames: the recorder keeps its own.
     void recorderMeasuresWhileAnotherAnimates()
     {
         QFETCH(int, module);
@@ -239,21 +232,18 @@ private slots:
         ModuleVariables variables;
         Vibreur vibreur(nullptr, variables.shared, variables.vibreur);
         Reflexion reflexion(nullptr, variables.shared, variables.reflexion);
-        // The reflection window, loaded last, set the shared step to 0.05 s
-        // and the time to 0; the driven string now steps with it.
+        // The reflection, loaded last, set dt = 0.05 s and temps = 0 for both.
         vibreur.Timer1_Timer();
         reflexion.pas_Click();
         QCOMPARE(variables.shared.temps, 11 * 0.05);
-        // The eigenmodes count the same time in milliseconds, 10 per frame,
-        // and keep the reflection's wavelength in the first place.
+        // The eigenmodes add 10 ms a frame and keep the reflection's first wavelength.
         ModesCorde modes(nullptr, variables.shared, variables.modes);
         const double lambda = variables.shared.longueurOnde[0];
         modes.Command2_Click();
         QVERIFY(variables.shared.temps == 11 * 0.05 + 10
                 && variables.shared.longueurOnde[0] == lambda);
 
-        // All three animate, each moving temps between two frames of the
-        // others; each picture must still erase exactly what it shows.
+        // All three animate, each moving temps between the others' frames.
         vibreur.Command1_Click();
         modes.Command1_Click();
         reflexion.go_Click();
@@ -275,8 +265,7 @@ private slots:
         QCOMPARE(ghosts(*reflexion.pendule, [&] { reflexion.DessineAiguille(); }, {red}), 0);
     }
 
-    // Every value bar of the three windows, on the keyboard: a slider's keys,
-    // each press one change of the value and one change event.
+    // Every value bar of the three windows takes a slider's keys: one change a press.
     void valueBarsFollowTheSliderKeys_data()
     {
         QTest::addColumn<int>("key");
@@ -299,12 +288,10 @@ private slots:
         QFETCH(int, smallChanges);
         QFETCH(int, largeChanges);
         QFETCH(int, end);
-        ModuleVariables v;
-        Vibreur vibreur(nullptr, v.shared, v.vibreur);
-        ModesCorde modes(nullptr, v.shared, v.modes);
-        Reflexion reflexion(nullptr, v.shared, v.reflexion);
+        Windows w;
         int bars = 0;
-        for (QWidget *window : std::initializer_list<QWidget *> {&vibreur, &modes, &reflexion}) {
+        for (QWidget *window :
+             std::initializer_list<QWidget *> {&w.vibreur, &w.modes, &w.reflexion}) {
             window->show();
             for (ScrollBar *bar : window->findChildren<ScrollBar *>()) {
                 // From the middle, where every key has room to move it.
@@ -336,9 +323,7 @@ private slots:
 
     void closedWindowsKeepNoMemory()
     {
-        // Opened from the home screen as the program does, shown, started and
-        // quit, over and over: what stays allocated must not grow with the
-        // number of windows opened.
+        // Opened from the home screen, started and quit over and over: no growth of memory.
         QFETCH(int, module);
         QFETCH(QString, start);
 #if defined(__SANITIZE_ADDRESS__)
@@ -394,8 +379,7 @@ private slots:
               {"--version --version", "--version"},
               {"-h --help", "help"}})
             QTest::newRow(arguments) << words(arguments) << -2 << 1.0 << option;
-        // Quoted short, and with terminal escape codes and line breaks shown
-        // rather than obeyed.
+        // Quoted short, escape codes and line breaks shown rather than obeyed.
         const QString longText(130000, 'x');
         QTest::newRow("long argument") << QStringList {longText} << -2 << 1.0 << "xxxxxxxxxx";
         QTest::newRow("long option") << QStringList {"--" + longText} << -2 << 1.0 << "--xxxxxxxx";
@@ -452,8 +436,7 @@ private slots:
         QFETCH(bool, kept);
         const CommandLine c = readCommandLine({"vellane", "--zoom", zoom});
         const ScreenZoom z = fitZoom(c, screen);
-        // The windows of a run at factor 1: the home screen and each
-        // simulation opened from it.
+        // The home screen and each simulation opened from it, at factor 1.
         ModuleVariables v;
         Accueil home(moduleFactories(v));
         QList<QSize> windows {home.size()};
@@ -461,8 +444,7 @@ private slots:
             home.demarre(Module(m));
             windows << home.moduleWindow(Module(m))->size();
         }
-        // Centred, each leaves room above it, and as much below, for a title
-        // bar of at least 24 pixels.
+        // Centred, each leaves 24 pixels for a title bar above it, and as much below.
         const auto fits = [&](double factor) {
             return std::all_of(windows.begin(), windows.end(), [&](const QSize &w) {
                 return w.width() * factor <= screen.width()

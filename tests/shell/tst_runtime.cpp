@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QtTest>
 
@@ -41,7 +42,7 @@ class TestRuntime : public QObject
 public:
     enum Fit { AsIs, Closer, Narrow }; // how a caption was fitted into its room
     Q_ENUM(Fit)
-    enum Refusal { Locked, Missing, ReadOnly, Full, LongName }; // why a save fails
+    enum Refusal { Locked, Missing, ReadOnly, Full, Short, LongName }; // why a save fails
     Q_ENUM(Refusal)
 
 private:
@@ -146,8 +147,7 @@ private slots:
         QCOMPARE(red.count, count < 0 ? covered.width() * covered.height() : count);
     }
 
-    // A clipped line changes only what lies inside the clip, and there the
-    // same pixels as the whole line: the walk does not start at the clip.
+    // Clipped, a line changes the same pixels as whole inside the clip, and none outside.
     void clippedLine()
     {
         const QRect clip(12, 6, 9, 11);
@@ -174,8 +174,7 @@ private slots:
         DrawingSurface surface(&window, 3720, 120, 8175, 6375, Qt::white,
                                DrawingSurface::Border::Flat);
         surface.setScale(UserScale(-10, -100, 70.5653, 31.725)); // twips per unit
-        // A wavy polyline in single precision, drawn red, then the same
-        // segments in white, as the animations erase their previous frame.
+        // A wavy polyline drawn red, then erased in white as the animations do.
         const auto y = [](int i) { return float(60.0 * std::sin(i * 0.37) + 0.3 * i); };
         const auto polyline = [&](const QColor &color) {
             for (int i = 1; i <= 100; ++i)
@@ -195,8 +194,7 @@ private slots:
             polyline(Qt::white);
             QVERIFY(surface.isBlank());
         }
-        // A shape placed in twips reads in user units, and moves in them: to
-        // 107.5 units of 31.725 twips below the top, inside the 1-pixel border.
+        // A shape placed in twips moves in user units: 7.5 + 100 units of 31.725 twips.
         ShapeControl &marker = *ShapeControl::inPicture(&surface, ShapeControl::Kind::Rectangle,
                                                         150, 3172, 585, 127, Qt::yellow, QColor());
         QVERIFY(std::abs(marker.Left() + 7.874) < 1e-3 && std::abs(marker.Top()) < 0.02);
@@ -204,8 +202,8 @@ private slots:
         QCOMPARE(marker.y(), 1 + 227);
     }
 
-    // A segment asks for the repaint of a small region around it; after
-    // frames drawn and erased by overdraw, the screen shows the image exactly.
+    // A segment repaints a small region around it; after frames erased by overdraw, the
+    // screen shows the image exactly.
     void repaintsOnlyWhatChanged()
     {
         QWidget window;
@@ -231,8 +229,7 @@ private slots:
         const QRect around = spy.painted.boundingRect();
         QVERIFY2(around.width() < 12 && around.height() < 12,
                  qPrintable(QString::number(around.width())));
-        // Two segments far apart in the same rows: two small rectangles, not
-        // the span between them.
+        // Two segments far apart in the same rows: not the span between them.
         spy.painted = QRegion();
         surface.Line(0, 20, 1, 21, Qt::red);
         surface.Line(99, 20, 100, 21, Qt::red);
@@ -280,9 +277,7 @@ private slots:
         QCOMPARE(dial.pixelAt(0.05f, 0.05f), lavender);
     }
 
-    // The surface is opaque: a pixel it leaves unpainted shows whatever the
-    // window's buffer held there before (another window's pixels, at a second
-    // opening). Painted over a sentinel colour, none may remain.
+    // Opaque, the surface paints every pixel (else another window's show through).
     void borderPaintsEveryPixel_data()
     {
         QTest::addColumn<DrawingSurface::Border>("border");
@@ -306,12 +301,7 @@ private slots:
         shown.fill(sentinel);
         surface.render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
         const QRect r = shown.rect();
-        int unpainted = 0;
-        for (int y = 0; y < r.height(); ++y) {
-            for (int x = 0; x < r.width(); ++x)
-                unpainted += shown.pixelColor(x, y) == sentinel;
-        }
-        QCOMPARE(unpainted, 0);
+        QCOMPARE(Probe::matching(shown, sentinel).count, 0);
         // Each edge is one colour past its corners (two device pixels at most).
         const auto edge = [&](QPoint from, QPoint step) {
             const QColor c = shown.pixelColor(from + 2 * step);
@@ -352,10 +342,8 @@ private slots:
         QVERIFY(bar.Value() > 13);
     }
 
-    // An indicator shows its state on the window's colours, white on black as
-    // on the home screen or black on dark grey: a click changes many pixels by
-    // a strong contrast. Setting Value raises Click, as a click does, but a
-    // check box set to the value it has raises nothing.
+    // A click shows the new state in strong contrast on the window's colours; Value raises
+    // Click as a click does, except for a check box set to the value it has.
     void optionAndCheckBox()
     {
         QWidget window;
@@ -384,8 +372,7 @@ private slots:
         QVERIFY(clickOption.count() == 2 && clickBox.count() == 2);
     }
 
-    // The control with the focus shows a mark in its window's colours: navy
-    // on a light face, else the colour of its caption, whatever the style.
+    // The focused control is marked in navy on a light face, else in its caption's colour.
     void focusMark_data()
     {
         QTest::addColumn<QString>("kind");
@@ -528,8 +515,7 @@ private slots:
         QVERIFY(timer && !timer->Enabled());
         QTRY_VERIFY(timer.isNull());
 
-        // Larger than the screen, a window still opens with its top-left
-        // corner, and the title bar above it, on the screen.
+        // Larger than the screen, its top-left corner and title bar stay on the screen.
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         Form large(nullptr, QStringLiteral("large"), (available.width() + 100) * Twips::perPixel,
                    (available.height() + 100) * Twips::perPixel, Qt::black);
@@ -576,7 +562,8 @@ private slots:
         QTest::newRow("folder not writable") << Locked << "droit";
         QTest::newRow("missing folder") << Missing << "existe pas";
         QTest::newRow("read-only disk") << ReadOnly << "lecture seule";
-        QTest::newRow("full disk") << Full << "plein";
+        QTest::newRow("full disk") << Full << "plein"; // a small picture fits Qt's buffer
+        QTest::newRow("full disk during the write") << Short << "plein";
         QTest::newRow("300-character name") << LongName << "trop long";
     }
 
@@ -587,7 +574,7 @@ private slots:
         QTemporaryDir temporary;
         std::optional<SmallFileSystem> disk;
         QString folder = temporary.path() + QStringLiteral("/images");
-        if (refusal == ReadOnly || refusal == Full) {
+        if (refusal == ReadOnly || refusal == Full || refusal == Short) {
             disk.emplace(64);
             if (!disk->refusal().isEmpty())
                 QSKIP(qPrintable(disk->refusal()));
@@ -595,12 +582,12 @@ private slots:
         } else if (refusal != Missing) {
             QVERIFY(QDir().mkdir(folder));
         }
-        const QString path = folder + '/'
-            + (refusal == LongName ? QString(300, 'x') + QStringLiteral(".png")
-                                   : QStringLiteral("corde.png"));
-        // A picture, and an earlier save where there can be one.
-        QImage image(64, 64, QImage::Format_RGB32);
-        image.fill(Qt::red);
+        const QString path
+            = folder + '/' + (refusal == LongName ? QString(300, 'x') : "corde") + ".png";
+        // Noise: a PNG of some 50 kB at 128 pixels, where 8 kB are left for a short write.
+        const int side = refusal == Short ? 128 : 16;
+        QImage image(side, side, QImage::Format_RGB32);
+        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(image.bits()), side * side);
         const QByteArray earlier = "une image enregistrée avant";
         QFile earlierFile(path);
         if (refusal != Missing && refusal != LongName) {
@@ -615,25 +602,22 @@ private slots:
         }
         if (refusal == ReadOnly)
             QVERIFY(disk->makeReadOnly());
-        if (refusal == Full)
-            disk->fill();
+        if (refusal == Full || refusal == Short)
+            disk->fill(refusal == Short ? 8192 : 0);
         const QStringList before = QDir(folder).entryList(QDir::Files);
-
         QString message;
-        bool whole = false;
+        bool whole = false; // the room its text needs, wrapped as the box's label wraps it
         QTimer::singleShot(0, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            message = box->text();
-            // The room its text needs at its width, wrapped as a label wraps it.
-            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-            whole = label->fontMetrics()
-                        .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap,
-                                      label->text())
-                        .width()
-                <= label->width();
-            box->accept();
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+                const QRect room(0, 0, label->width(), 10000);
+                whole = label->fontMetrics()
+                            .boundingRect(room, Qt::TextWordWrap, label->text())
+                            .width()
+                    <= label->width();
+                message = box->text();
+                box->accept();
+            }
         });
         {
             std::optional<AsAnotherUser> user;
@@ -643,9 +627,9 @@ private slots:
         }
         if (refusal == Locked) // for the temporary folder's removal by its owner
             QFile::setPermissions(folder, readAndEnter | QFile::WriteOwner);
-        QVERIFY2(message.contains(QDir::toNativeSeparators(folder)), qPrintable(message));
-        QVERIFY2(message.contains(why), qPrintable(message));
-        QVERIFY2(whole, qPrintable(message));
+        QVERIFY2(message.contains(QDir::toNativeSeparators(folder)) && message.contains(why)
+                     && whole,
+                 qPrintable(message));
         QCOMPARE(QDir(folder).entryList(QDir::Files), before);
         if (earlierFile.exists()) {
             QVERIFY(earlierFile.open(QIODevice::ReadOnly));

@@ -1,5 +1,5 @@
-// The eigenmode window: its run states and handlers as seen in `temps`,
-// captions and pixels, and the state that outlives the window.
+// The eigenmode window: run states and handlers seen in `temps`, captions, pixels, and the
+// state that outlives the window.
 #include "formtimer.h"
 #include "imageprobe.h"
 #include "modescorde.h"

@@ -10,8 +10,7 @@
 
 #include <functional>
 
-// Helpers the widget tests share: counting colours on a picture and clicking
-// the parts of a scroll bar as a user does.
+// Helpers the widget tests share: colours counted on a picture, scroll bars clicked.
 namespace Probe {
 
 struct Pixels
@@ -26,8 +25,7 @@ Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wa
 // The pixels of `image` with exactly that colour.
 Pixels matching(const QImage &image, const QColor &color);
 
-// Pixels of that colour on `surface` inside the user-coordinate box between
-// (x1, y1) and (x2, y2).
+// Pixels of that colour on `surface` in the user box from (x1, y1) to (x2, y2).
 int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
             const QColor &color);
 
@@ -42,22 +40,15 @@ QRect part(ScrollBar &bar, QStyle::SubControl control);
 // A left-button click in the middle of that part.
 void click(ScrollBar &bar, QStyle::SubControl control);
 
-// Once the event loop runs (inside a modal box's own loop), accepts the
-// modal message box open then and keeps its text in `text`.
+// Once the event loop runs (inside a modal box's own), accepts that box and keeps its text.
 void acceptMessageBox(QObject *context, QString &text);
 
-// Where a control puts ink by itself, in its parent's coordinates: the
-// pixels unlike its top-left corner, which is background (or nothing).
+// Where a control inks by itself (unlike its top-left corner), in its parent's coordinates.
 QRect ink(QWidget &widget);
 
-// What a reader would find wrong with the captions of `window`, one line per
-// fault: a caption drawn smaller than its style's font; two captions of one
-// container whose inks on one row come closer than a word space (3 pixels),
-// or closer than two when both are centred under controls of their own; a
-// caption closer than a word space to a control beside it on its row, or,
-// beside a scroll bar, check box or option button, not level with it; and
-// pixels of a shape's colour where the shape paints nothing (a label's square
-// corner beyond a rounded panel).
+// The faults a reader would see in `window`'s captions, one a line: shrunk; closer than a word
+// space (3 px; two under buttons) to another caption or to a control after it on its row; not
+// level with a scroll bar, check box or option button beside it; a shape's colour outside it.
 QStringList captionFaults(QWidget &window);
 
 } // namespace Probe

@@ -116,6 +116,7 @@ recorder: driven string on the shared time @ vibreursuivi.cpp @ m_suivi->sample(
 recorder: reflection on the shared time @ reflexionsuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
 recorder: placed at the screen's corner @ pointtracker.cpp @ placeRecorder(); @ s/placeRecorder();// @ recorder_window_test
 recorder: placed over the picture @ placement.cpp @ const std::tuple cost @ s/overlap(here, picture), overlap(here, window)/overlap(here, window), overlap(here, picture)/ @ recorder_window_test
+recorder: kept at full width beside a wide window @ pointtracker.cpp @ m_recorder->resize(beside, @ s/m_recorder->resize(beside, m_recorder->height());/(void)0;/ @ recorder_window_test
 recorder: closed from its frame, points still followed @ pointtracker.cpp @ &Enregistreur::ferme @ s/connect(/if (false) connect(/ @ recorder_window_test
 recorder: closed from its frame, only hidden @ enregistreur.cpp @ setAttribute(Qt::WA_DeleteOnClose); @ s/.*// @ recorder_window_test
 EOF

@@ -1,5 +1,5 @@
-// The driven-string window: captions, both state machines, a pulse's frames
-// at each kind of right end, the step boxes and the overflow message.
+// The driven-string window: captions, both state machines, a pulse's frames at each kind of
+// right end, the step boxes, the point followed and the overflow message.
 #include "enregistreur.h"
 #include "imageprobe.h"
 #include "pointtracker.h"
@@ -32,8 +32,8 @@ class TestVibreur : public QObject
 {
     Q_OBJECT
 
-    // Red pixels of the picture that the string in yNouveau, drawn alone on a
-    // blank surface, does not have: what an erase left behind.
+    // Red pixels of the picture that the string in yNouveau, drawn alone on a blank surface,
+    // does not have: what an erase left behind.
     static int fantomes(const Fenetre &f, int dernierPoint)
     {
         const DrawingSurface &image = *f.w->Picture1;
@@ -47,8 +47,8 @@ class TestVibreur : public QObject
         return Probe::extra(image.image(), seule.image(), rouge);
     }
 
-    // Both state machines as the user sees them: what is running, shown or
-    // enabled, by name, then the caption under the animation button and temps.
+    // Both state machines as the user sees them: what is running, shown or enabled, by name, then
+    // the caption under the animation button and temps.
     static QString etat(const Fenetre &f)
     {
         const Vibreur &w = *f.w;
@@ -157,23 +157,22 @@ private slots:
 
     void images_data()
     {
-        QTest::addColumn<int>("extremite"); // the option chosen: fixed, free, none
-        QTest::addColumn<bool>("avecTraces");
-        QTest::addColumn<int>("pas"); // clicks on "Pas à pas"
-        QTest::newRow("fixed end") << 0 << false << 30;
-        QTest::newRow("fixed end, traces") << 0 << true << 12;
+        // The end chosen (fixed, free, none), with traces, clicks on "Pas à pas".
+        QTest::addColumn<std::tuple<int, bool, int>>("cas");
+        QTest::newRow("fixed end") << std::tuple {0, false, 30};
+        QTest::newRow("fixed end, traces") << std::tuple {0, true, 12};
         // The pulse comes back from the free end: point 100 moves.
-        QTest::newRow("free end") << 1 << false << 52;
-        QTest::newRow("no end, traces") << 2 << true << 52; // the pulse is past point 100
+        QTest::newRow("free end") << std::tuple {1, false, 52};
+        QTest::newRow("no end, traces") << std::tuple {2, true, 52}; // the pulse is past point 100
     }
 
-    // A pulse runs along the string. Every frame paints the old string over in
-    // white (orange with traces) and leaves no red but the new one.
+    // A pulse runs along the string. Every frame paints the old string over in white (orange
+    // with traces) and leaves no red but the new one.
     void images()
     {
-        QFETCH(int, extremite);
-        QFETCH(bool, avecTraces);
-        QFETCH(int, pas);
+        using Cas = std::tuple<int, bool, int>;
+        QFETCH(Cas, cas);
+        const auto &[extremite, avecTraces, pas] = cas;
         Fenetre f;
         Vibreur &w = *f.w;
         const DrawingSurface &p = *w.Picture1;
@@ -249,8 +248,8 @@ private slots:
         QVERIFY(f.state.dx == 0.005 && f.shared.dt == 0.001);
     }
 
-    // The picture's menu; a point followed gets its marker over the picture,
-    // not in it, and the recorder takes every computed step, and only those.
+    // The picture's menu; a point followed gets its marker over the picture, not in it, and the
+    // recorder takes every computed step, and only those.
     void suivi()
     {
         Fenetre f;
@@ -309,7 +308,7 @@ private slots:
         w.Command6->setFocus();
         QTest::keyClick(w.Command6, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->image().size(), w.Picture1->size());
-
+        // The window owns its recorder.
         delete f.w.data();
         QVERIFY(enregistreur.isNull());
     }

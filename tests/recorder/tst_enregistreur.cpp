@@ -30,9 +30,10 @@ qint64 aire(const QRect &r)
     return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
 }
 
-} // namespace
+// Units shown; A and B `distance` m apart, B `retard` s behind; the speed set, m/s.
+using Mesure = std::tuple<Unites, double, double, double>;
 
-Q_DECLARE_METATYPE(Enregistreur::Unites)
+} // namespace
 
 class TestEnregistreur : public QObject
 {
@@ -82,23 +83,18 @@ class TestEnregistreur : public QObject
 private slots:
     void traceEtMesures_data()
     {
-        QTest::addColumn<Unites>("unites");
-        QTest::addColumn<double>("distance"); // m
-        QTest::addColumn<double>("retard"); // s
-        QTest::addColumn<double>("reglee"); // m/s
+        QTest::addColumn<Mesure>("mesure");
         // A set speed 10 % off the wave's: it only says which crest of A is B's.
-        QTest::newRow("corde, dans une période") << metres << 0.5 << 0.5 << 1.1;
-        QTest::newRow("corde, plus d'une période") << metres << 1.2 << 1.2 << 0.9;
+        QTest::newRow("corde, dans une période") << Mesure {metres, 0.5, 0.5, 1.1};
+        QTest::newRow("corde, plus d'une période") << Mesure {metres, 1.2, 1.2, 0.9};
         QTest::newRow("réflexion, en mm et cm/s")
-            << Unites {{"mm", 1000}, {"cm/s", 100}} << 0.011 << 0.44 << 0.025;
+            << Mesure {{{"mm", 1000}, {"cm/s", 100}}, 0.011, 0.44, 0.025};
     }
 
     void traceEtMesures()
     {
-        QFETCH(Unites, unites);
-        QFETCH(double, distance);
-        QFETCH(double, retard);
-        QFETCH(double, reglee);
+        QFETCH(Mesure, mesure);
+        const auto &[unites, distance, retard, reglee] = mesure;
         QWidget proprietaire;
         Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), unites);
         e.setPoint(Recording::A, true, Qt::red, 0.25);
@@ -181,29 +177,29 @@ private slots:
 
     void placeACote_data()
     {
-        QTest::addColumn<QRect>("ecran");
-        QTest::addColumn<QRect>("fenetre");
-        QTest::addColumn<QPoint>("image"); // its corner in the window; 545 × 425
+        // The screen, the window, the picture's corner in the window (545 × 425).
+        QTest::addColumn<std::tuple<QRect, QRect, QPoint>>("cas");
         const QRect qhd(0, 0, 2560, 1440);
         const QPoint droite(250, 10);
-        QTest::newRow("place à droite") << qhd << QRect(880, 436, 804, 572) << droite;
-        QTest::newRow("place à gauche seulement") << qhd << QRect(1700, 100, 804, 572) << droite;
+        QTest::newRow("place à droite") << std::tuple {qhd, QRect(880, 436, 804, 572), droite};
+        QTest::newRow("place à gauche seulement")
+            << std::tuple {qhd, QRect(1700, 100, 804, 572), droite};
         QTest::newRow("pas de place")
-            << QRect(0, 0, 1280, 1024) << QRect(238, 226, 804, 572) << droite;
+            << std::tuple {QRect(0, 0, 1280, 1024), QRect(238, 226, 804, 572), droite};
         // Less of the window covered on the left, less of the picture on the right.
         QTest::newRow("pas de place, image à gauche")
-            << QRect(0, 0, 1400, 1024) << QRect(300, 226, 804, 572) << QPoint(10, 10);
+            << std::tuple {QRect(0, 0, 1400, 1024), QRect(300, 226, 804, 572), QPoint(10, 10)};
         QTest::newRow("décalé, plus petit")
-            << QRect(100, 30, 640, 600) << QRect(100, 30, 804, 572) << droite;
+            << std::tuple {QRect(100, 30, 640, 600), QRect(100, 30, 804, 572), droite};
     }
 
     // Beside the window, or over as little of its picture as can be, then of the window itself,
     // as a search through every place on the screen finds; never off the screen.
     void placeACote()
     {
-        QFETCH(QRect, ecran);
-        QFETCH(QRect, fenetre);
-        QFETCH(QPoint, image);
+        using Cas = std::tuple<QRect, QRect, QPoint>;
+        QFETCH(Cas, cas);
+        const auto &[ecran, fenetre, image] = cas;
         const QSize taille(644, 484);
         const QRect dessin(fenetre.topLeft() + image, QSize(545, 425));
         const QRect place(placeBeside(taille, fenetre, dessin, ecran), taille);
@@ -220,11 +216,23 @@ private slots:
                 && (place.right() <= ecran.right() || place.left() == ecran.left()));
     }
 
+    void suivi_data()
+    {
+        QTest::addColumn<int>("largeur"); // twips, 15 a pixel
+        QTest::addColumn<int>("gauche"); // pixels
+        // Where a window opened with no place of its own would cover it.
+        QTest::newRow("place à droite") << 12000 << 0;
+        // 1900 pixels from x = 100: 560 left on the right, 100 on the left.
+        QTest::newRow("place étroite à droite") << 28500 << 100;
+    }
+
     // Points followed on a simulation window's picture: the recorder opens beside the window,
-    // and closed from its frame it ends the following, markers included.
+    // narrower where it must, and closed from its frame it ends the following, markers included.
     void suivi()
     {
-        auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), 12000, 8520, Qt::gray);
+        QFETCH(int, largeur);
+        QFETCH(int, gauche);
+        auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), largeur, 8520, Qt::gray);
         auto *image = new DrawingSurface(fenetre, 3720, 120, 8175, 6375, Qt::white,
                                          DrawingSurface::Border::Flat);
         image->setScale(UserScale(0, 0, 15, 15)); // user x in pixels
@@ -233,14 +241,16 @@ private slots:
             image, {"essai", [](double) { return 40.0; }, hauteur, hauteur, metres});
         fenetre->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenetre));
-        fenetre->move(0, 0); // where a window opened with no place of its own would cover it
+        fenetre->move(gauche, 0);
         QMenu menu;
         suivi.addMenuEntries(menu, {100, 100});
         menu.actions().constFirst()->trigger();
         QPointer<Enregistreur> e = suivi.recorder();
         QVERIFY(QTest::qWaitForWindowExposed(e));
+        const QRect cadre = fenetre->frameGeometry();
         QVERIFY(fenetre->screen()->availableGeometry().contains(e->frameGeometry()));
-        QCOMPARE(e->frameGeometry().left(), fenetre->frameGeometry().right() + 1);
+        QVERIFY(!e->frameGeometry().intersects(cadre));
+        QCOMPARE(e->frameGeometry().left(), cadre.right() + 1);
         QCOMPARE(image->findChildren<QWidget *>().size(), 1); // the marker
 
         suivi.sample(0.1);
@@ -249,17 +259,6 @@ private slots:
         QTRY_VERIFY(e.isNull());
         QVERIFY(image->findChildren<QWidget *>().isEmpty() && !suivi.recording());
         delete fenetre;
-    }
-
-    // The simulation window owns its recorder: closing it takes the recorder along.
-    void proprietaire()
-    {
-        auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), 6000, 4000, Qt::gray);
-        QPointer<Enregistreur> e = new Enregistreur(fenetre, QStringLiteral("essai"), metres);
-        fenetre->show();
-        e->show();
-        fenetre->close();
-        QTRY_VERIFY(e.isNull());
     }
 };
 

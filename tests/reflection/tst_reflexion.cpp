@@ -20,8 +20,8 @@ const QColor rouge(255, 0, 0);
 
 enum class Etat { Arrete, Anime, Minute, Fige, Decharge, Incoherent };
 
-// Where the red hand points, in degrees clockwise from three o'clock, read
-// from the bar it draws (a hand along an axis is two pixels thick); −1 if none.
+// Where the red hand points, in degrees clockwise from three o'clock, read from the bar it draws
+// (a hand along an axis is two pixels thick); −1 if none.
 int directionAiguille(const DrawingSurface &pendule)
 {
     const QRect barre = Probe::matching(pendule.image(), rouge).bounds;
@@ -40,6 +40,8 @@ class TestReflexion : public QObject
     SharedVariables m_shared;
     ReflectionState m_state;
     QPointer<Reflexion> w;
+    // An event from a state: the state it leads to, tFin and temps after it.
+    using Transition = std::tuple<Etat, QString, Etat, double, double>;
 
     Etat etat() const
     {
@@ -75,8 +77,8 @@ private slots:
 
     void frames_data()
     {
-        // Each wave as a·cos(2πx/λ) + b·sin(2πx/λ) (incident a, b, reflected a, b),
-        // the sum as s·sin(2πx/λ), and the hand in degrees clockwise from three o'clock.
+        // Each wave as a·cos(2πx/λ) + b·sin(2πx/λ) (incident a, b, reflected a, b), the sum as
+        // s·sin(2πx/λ), and the hand in degrees clockwise from three o'clock.
         QTest::addColumn<double>("temps");
         QTest::addColumn<QList<double>>("courbes");
         QTest::addColumn<int>("aiguille");
@@ -109,16 +111,12 @@ private slots:
 
     void transitions_data()
     {
-        QTest::addColumn<Etat>("depart");
-        QTest::addColumn<QString>("evenement");
-        QTest::addColumn<Etat>("arrivee");
-        QTest::addColumn<double>("tFin");
-        QTest::addColumn<double>("temps");
+        QTest::addColumn<Transition>("transition");
         const auto row
             = [](Etat depart, const char *evenement, Etat arrivee, double tFin, double temps) {
                   const char *const noms[] = {"stopped", "animating", "timed run", "frozen"};
                   QTest::addRow("%s, %s", noms[int(depart)], evenement)
-                      << depart << QString(evenement) << arrivee << tFin << temps;
+                      << Transition {depart, evenement, arrivee, tFin, temps};
               };
         const Etat A = Etat::Arrete, N = Etat::Anime, M = Etat::Minute, F = Etat::Fige;
         // Before each event temps is 0.85 s and tFin is armed at 0.95 s.
@@ -153,11 +151,8 @@ private slots:
 
     void transitions()
     {
-        QFETCH(Etat, depart);
-        QFETCH(QString, evenement);
-        QFETCH(Etat, arrivee);
-        QFETCH(double, tFin);
-        QFETCH(double, temps);
+        QFETCH(Transition, transition);
+        const auto &[depart, evenement, arrivee, tFin, temps] = transition;
         const QHash<QString, std::function<void()>> evenements {
             {"go", [this] { w->go->click(); }},
             {"pause", [this] { w->pause->click(); }},
@@ -187,9 +182,8 @@ private slots:
         QCOMPARE(m_shared.temps, temps);
         if (w.isNull())
             return;
-        // Whatever the event, the window shows the frame at temps as drawn afresh:
-        // a tick leaves no ghost of the frame before; the step back erases other
-        // strokes, which may nick the curves at a few pixels.
+        // Whatever the event, the frame at temps as drawn afresh: a tick leaves no ghost; the step
+        // back erases other strokes, which may nick the curves at a few pixels.
         const QImage image = w->Picture1->image();
         const QImage cadran = w->pendule->image();
         redessine(m_shared.temps);
@@ -201,8 +195,7 @@ private slots:
         QCOMPARE(w->pendule->image(), cadran);
     }
 
-    // The speed caption in cm/s; "image suivante" and "image précédente"
-    // each on the one line of its box, apart enough not to read as one.
+    // The speed caption in cm/s; "image suivante" and "image précédente" each on one line.
     void captions()
     {
         w->celerite->setValue(26);

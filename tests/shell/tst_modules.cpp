@@ -113,28 +113,30 @@ class TestModules : public QObject
         }
     };
 
+    using Shown = std::tuple<int, double, QColor, int>;
+    using Measured = std::tuple<int, double, int, double, int>;
+    using Keyed = std::tuple<Qt::Key, int, int, int>;
+    using Read = std::tuple<int, double, QString>;
+    using Zoomed = std::tuple<QString, QSize, bool>;
+
 private slots:
     void recorderShowsWhatThePictureShows_data()
     {
-        QTest::addColumn<int>("module");
-        QTest::addColumn<double>("x"); // the picture's user x
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<int>("steps"); // ten time steps or one frame each
+        // The module, the picture's user x, the curve's colour, steps of ten time steps or a frame.
+        QTest::addColumn<Shown>("row");
         // The 40 mm pulse, at its top at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later.
-        QTest::newRow("driven string, pulse at point 30") << 0 << 30.0 << QColor(255, 0, 0) << 20;
+        QTest::newRow("driven string, pulse at point 30") << Shown {0, 30.0, QColor(255, 0, 0), 20};
         // k = 1 at 25 mm/s: T = 8 s, a quarter of which is forty 0.05 s frames.
-        QTest::newRow("reflection, antinode at T/4") << 1 << 50.0 << QColor(200, 50, 100) << 40;
+        QTest::newRow("reflection, antinode at T/4") << Shown {1, 50.0, QColor(200, 50, 100), 40};
         // The fundamental: T = 2 L / √(m g / μ) = 2 m / 3.13 m/s = 0.639 s, 4 × 16 frames.
-        QTest::newRow("eigenmodes, mid-string at T/4") << 2 << 500.0 << QColor(255, 0, 0) << 16;
+        QTest::newRow("eigenmodes, mid-string at T/4") << Shown {2, 500.0, QColor(255, 0, 0), 16};
     }
 
     // The recorder takes the displacement the picture shows at the point, upward, in mm.
     void recorderShowsWhatThePictureShows()
     {
-        QFETCH(int, module);
-        QFETCH(double, x);
-        QFETCH(QColor, color);
-        QFETCH(int, steps);
+        QFETCH(Shown, row);
+        const auto &[module, x, color, steps] = row;
         Windows w;
         DrawingSurface &picture = *w.picture(module);
         const UserScale &scale = picture.scale();
@@ -183,27 +185,22 @@ private slots:
 
     void recorderMeasuresWhileAnotherAnimates_data()
     {
-        QTest::addColumn<int>("module");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<int>("other");
-        QTest::addColumn<double>("expected"); // s, the period of a point, or B's delay
-        QTest::addColumn<int>("ticks");
+        // The module, user x, the other module, the period of a point or B's delay (s), ticks.
+        QTest::addColumn<Measured>("row");
         // A pulse from point 20 to 70, 0.5 m at 1 m/s.
-        QTest::newRow("driven string, a pulse's delay") << 0 << 20.0 << 1 << 0.5 << 48;
+        QTest::newRow("driven string, a pulse's delay") << Measured {0, 20.0, 1, 0.5, 48};
         // f = k c / 2 L = 1 Hz; the eigenmodes move the time 10 s, whole periods, a frame.
-        QTest::newRow("reflection, k = 2") << 1 << 25.0 << 2 << 1.0 << 200;
+        QTest::newRow("reflection, k = 2") << Measured {1, 25.0, 2, 1.0, 200};
         // T = 2 L / √(m g / μ); the driven string moves the time by 0.025 ms a tick.
-        QTest::newRow("eigenmodes, fundamental") << 2 << 500.0 << 0 << 2 / std::sqrt(9.81) << 200;
+        QTest::newRow("eigenmodes, fundamental")
+            << Measured {2, 500.0, 0, 2 / std::sqrt(9.81), 200};
     }
 
     // Another simulation moves the shared time between frames: the recorder keeps its own.
     void recorderMeasuresWhileAnotherAnimates()
     {
-        QFETCH(int, module);
-        QFETCH(double, x);
-        QFETCH(int, other);
-        QFETCH(double, expected);
-        QFETCH(int, ticks);
+        QFETCH(Measured, row);
+        const auto &[module, x, other, expected, ticks] = row;
         Windows w;
         if (module == 0) {
             w.vibreur.Command5_Click();
@@ -268,26 +265,22 @@ private slots:
     // Every value bar of the three windows takes a slider's keys: one change a press.
     void valueBarsFollowTheSliderKeys_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("smallChanges");
-        QTest::addColumn<int>("largeChanges");
-        QTest::addColumn<int>("end"); // −1: the minimum, 1: the maximum, 0: neither
-        QTest::newRow("Right raises") << int(Qt::Key_Right) << 1 << 0 << 0;
-        QTest::newRow("Up raises") << int(Qt::Key_Up) << 1 << 0 << 0;
-        QTest::newRow("Left lowers") << int(Qt::Key_Left) << -1 << 0 << 0;
-        QTest::newRow("Down lowers") << int(Qt::Key_Down) << -1 << 0 << 0;
-        QTest::newRow("Page Up raises more") << int(Qt::Key_PageUp) << 0 << 1 << 0;
-        QTest::newRow("Page Down lowers more") << int(Qt::Key_PageDown) << 0 << -1 << 0;
-        QTest::newRow("Home: the minimum") << int(Qt::Key_Home) << 0 << 0 << -1;
-        QTest::newRow("End: the maximum") << int(Qt::Key_End) << 0 << 0 << 1;
+        // Small and large changes, then the end: −1 the minimum, 1 the maximum, 0 neither.
+        QTest::addColumn<Keyed>("row");
+        QTest::newRow("Right raises") << Keyed {Qt::Key_Right, 1, 0, 0};
+        QTest::newRow("Up raises") << Keyed {Qt::Key_Up, 1, 0, 0};
+        QTest::newRow("Left lowers") << Keyed {Qt::Key_Left, -1, 0, 0};
+        QTest::newRow("Down lowers") << Keyed {Qt::Key_Down, -1, 0, 0};
+        QTest::newRow("Page Up raises more") << Keyed {Qt::Key_PageUp, 0, 1, 0};
+        QTest::newRow("Page Down lowers more") << Keyed {Qt::Key_PageDown, 0, -1, 0};
+        QTest::newRow("Home: the minimum") << Keyed {Qt::Key_Home, 0, 0, -1};
+        QTest::newRow("End: the maximum") << Keyed {Qt::Key_End, 0, 0, 1};
     }
 
     void valueBarsFollowTheSliderKeys()
     {
-        QFETCH(int, key);
-        QFETCH(int, smallChanges);
-        QFETCH(int, largeChanges);
-        QFETCH(int, end);
+        QFETCH(Keyed, row);
+        const auto &[key, smallChanges, largeChanges, end] = row;
         Windows w;
         int bars = 0;
         for (QWidget *window :
@@ -303,7 +296,7 @@ private slots:
                     : start + smallChanges * bar->singleStep() + largeChanges * bar->pageStep();
                 QSignalSpy change(bar, &ScrollBar::Change);
                 bar->setFocus();
-                QTest::keyClick(bar, Qt::Key(key));
+                QTest::keyClick(bar, key);
                 QCOMPARE(bar->Value(), expected);
                 QCOMPARE(change.count(), 1);
                 ++bars;
@@ -355,20 +348,20 @@ private slots:
 
     void commandLine_data()
     {
+        // The simulation (−1: none; −2: refused with status 2), the zoom (0: the largest that
+        // fits the screen), and what a refusal must show of the arguments.
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("simulation"); // −1: none; −2: refused with status 2
-        QTest::addColumn<double>("zoom"); // 0: the largest that fits the screen
-        QTest::addColumn<QString>("named"); // what a refusal must show of the arguments
+        QTest::addColumn<Read>("read");
         const auto words = [](const char *text) { return QString(text).split(' '); };
-        QTest::newRow("nothing") << QStringList() << -1 << 1.0 << QString();
+        QTest::newRow("nothing") << QStringList() << Read {-1, 1.0, {}};
         QTest::newRow("simulation and zoom")
-            << words("--simulation=modes --zoom 2,5") << 2 << 2.5 << QString();
+            << words("--simulation=modes --zoom 2,5") << Read {2, 2.5, {}};
         QTest::newRow("reflection, zoom 3")
-            << words("--zoom 3 --simulation reflexion") << 1 << 3.0 << QString();
-        QTest::newRow("zoom auto") << words("--zoom auto") << -1 << 0.0 << QString();
+            << words("--zoom 3 --simulation reflexion") << Read {1, 3.0, {}};
+        QTest::newRow("zoom auto") << words("--zoom auto") << Read {-1, 0.0, {}};
         for (const char *refus : {"--zoom 3.01", "--zoom 0.5", "--zoom nan", "--zoom 2x",
                                   "--simulation Modes", "--sim vibreur", "-x", "vibreur"})
-            QTest::newRow(refus) << words(refus) << -2 << 1.0 << QString();
+            QTest::newRow(refus) << words(refus) << Read {-2, 1.0, {}};
         // A missing value, and an option given twice, named.
         for (const auto &[arguments, option] :
              {std::pair {"--zoom", "--zoom"},
@@ -378,25 +371,28 @@ private slots:
               {"--simulation modes --simulation=modes", "--simulation"},
               {"--version --version", "--version"},
               {"-h --help", "help"}})
-            QTest::newRow(arguments) << words(arguments) << -2 << 1.0 << option;
+            QTest::newRow(arguments) << words(arguments) << Read {-2, 1.0, option};
         // Quoted short, escape codes and line breaks shown rather than obeyed.
         const QString longText(130000, 'x');
-        QTest::newRow("long argument") << QStringList {longText} << -2 << 1.0 << "xxxxxxxxxx";
-        QTest::newRow("long option") << QStringList {"--" + longText} << -2 << 1.0 << "--xxxxxxxx";
-        QTest::newRow("long zoom") << QStringList {"--zoom", longText} << -2 << 1.0 << "xxxxxxxxxx";
+        QTest::newRow("long argument") << QStringList {longText} << Read {-2, 1.0, "xxxxxxxxxx"};
+        QTest::newRow("long option")
+            << QStringList {"--" + longText} << Read {-2, 1.0, "--xxxxxxxx"};
+        QTest::newRow("long zoom")
+            << QStringList {"--zoom", longText} << Read {-2, 1.0, "xxxxxxxxxx"};
         QTest::newRow("colour escape")
-            << QStringList {"--simulation", "\x1b[31mrouge\x1b[0m"} << -2 << 1.0 << "[31mrouge";
-        QTest::newRow("title escape") << QStringList {"--\x1b]0;titre\x07"} << -2 << 1.0 << "titre";
-        QTest::newRow("line break") << QStringList {"ligne\nsuivante"} << -2 << 1.0 << "suivante";
-        QTest::newRow("reversed text") << QStringList {"--zoom", "\u202e2"} << -2 << 1.0 << "2";
+            << QStringList {"--simulation", "\x1b[31mrouge\x1b[0m"} << Read {-2, 1.0, "[31mrouge"};
+        QTest::newRow("title escape")
+            << QStringList {"--\x1b]0;titre\x07"} << Read {-2, 1.0, "titre"};
+        QTest::newRow("line break")
+            << QStringList {"ligne\nsuivante"} << Read {-2, 1.0, "suivante"};
+        QTest::newRow("reversed text") << QStringList {"--zoom", "\u202e2"} << Read {-2, 1.0, "2"};
     }
 
     void commandLine()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, simulation);
-        QFETCH(double, zoom);
-        QFETCH(QString, named);
+        QFETCH(Read, read);
+        const auto &[simulation, zoom, named] = read;
         const CommandLine c = readCommandLine(QStringList {"vellane"} + arguments);
         QCOMPARE(c.action == CommandLine::Action::Refuse, simulation == -2);
         QCOMPARE(c.simulation ? int(*c.simulation) : std::min(simulation, -1), simulation);
@@ -417,23 +413,21 @@ private slots:
 
     void zoomKeepsEveryWindowOnTheScreen_data()
     {
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<QSize>("screen"); // available area, pixels
-        QTest::addColumn<bool>("kept"); // the factor asked fits
-        QTest::newRow("3 on 1920 × 1080") << "3" << QSize(1920, 1080) << false;
-        QTest::newRow("auto on 1920 × 1080") << "auto" << QSize(1920, 1080) << false;
-        QTest::newRow("1,5 on 1920 × 1080") << "1,5" << QSize(1920, 1080) << true;
-        QTest::newRow("3 on 3840 × 2160") << "3" << QSize(3840, 2160) << true;
-        QTest::newRow("auto on 3840 × 2160") << "auto" << QSize(3840, 2160) << true;
-        QTest::newRow("2 on 1280 × 1024, the width limits") << "2" << QSize(1280, 1024) << false;
-        QTest::newRow("2 on 1024 × 600, not even 1 fits") << "2" << QSize(1024, 600) << false;
+        // The zoom asked, the screen's available area in pixels, whether the factor asked fits.
+        QTest::addColumn<Zoomed>("row");
+        QTest::newRow("3 on 1920 × 1080") << Zoomed {"3", {1920, 1080}, false};
+        QTest::newRow("auto on 1920 × 1080") << Zoomed {"auto", {1920, 1080}, false};
+        QTest::newRow("1,5 on 1920 × 1080") << Zoomed {"1,5", {1920, 1080}, true};
+        QTest::newRow("3 on 3840 × 2160") << Zoomed {"3", {3840, 2160}, true};
+        QTest::newRow("auto on 3840 × 2160") << Zoomed {"auto", {3840, 2160}, true};
+        QTest::newRow("2 on 1280 × 1024, the width limits") << Zoomed {"2", {1280, 1024}, false};
+        QTest::newRow("2 on 1024 × 600, not even 1 fits") << Zoomed {"2", {1024, 600}, false};
     }
 
     void zoomKeepsEveryWindowOnTheScreen()
     {
-        QFETCH(QString, zoom);
-        QFETCH(QSize, screen);
-        QFETCH(bool, kept);
+        QFETCH(Zoomed, row);
+        const auto &[zoom, screen, kept] = row;
         const CommandLine c = readCommandLine({"vellane", "--zoom", zoom});
         const ScreenZoom z = fitZoom(c, screen);
         // The home screen and each simulation opened from it, at factor 1.

@@ -17,9 +17,10 @@ const QColor rouge(255, 0, 0);
 // What an event does to the picture: kept, one new frame, or wiped.
 enum Image { Gardee, Neuve, Effacee };
 
-} // namespace
+// Running after the events; ms added to temps; constants recomputed; the picture.
+using Apres = std::tuple<bool, int, bool, Image>;
 
-Q_DECLARE_METATYPE(Image)
+} // namespace
 
 class TestModesCorde : public QObject
 {
@@ -55,30 +56,25 @@ private slots:
     // Each row is named by the run state before, then the events, as the user makes them.
     void etats_data()
     {
-        QTest::addColumn<bool>("enMarcheApres");
-        QTest::addColumn<int>("avance"); // ms
-        QTest::addColumn<bool>("constantes");
-        QTest::addColumn<Image>("image");
-        QTest::newRow("stop Command1") << true << 0 << true << Gardee;
-        QTest::newRow("run tick") << true << 10 << false << Neuve;
-        QTest::newRow("run Arret") << false << 0 << false << Gardee;
-        QTest::newRow("run Command2") << false << 10 << true << Neuve;
-        QTest::newRow("stop Command2") << false << 10 << true << Neuve;
-        QTest::newRow("run Longueur") << true << 0 << true << Effacee;
+        QTest::addColumn<Apres>("apres");
+        QTest::newRow("stop Command1") << Apres {true, 0, true, Gardee};
+        QTest::newRow("run tick") << Apres {true, 10, false, Neuve};
+        QTest::newRow("run Arret") << Apres {false, 0, false, Gardee};
+        QTest::newRow("run Command2") << Apres {false, 10, true, Neuve};
+        QTest::newRow("stop Command2") << Apres {false, 10, true, Neuve};
+        QTest::newRow("run Longueur") << Apres {true, 0, true, Effacee};
         // temps - 5, then a whole next image: frames 5 ms apart at the new length.
-        QTest::newRow("stop Longueur") << false << 5 << true << Neuve;
-        QTest::newRow("stop Longueur Longueur Longueur") << false << 15 << true << Neuve;
-        QTest::newRow("run Masse") << true << 0 << true << Gardee;
-        QTest::newRow("stop Masse") << false << 0 << false << Gardee;
-        QTest::newRow("stop Harmonique") << false << 0 << false << Gardee;
+        QTest::newRow("stop Longueur") << Apres {false, 5, true, Neuve};
+        QTest::newRow("stop Longueur Longueur Longueur") << Apres {false, 15, true, Neuve};
+        QTest::newRow("run Masse") << Apres {true, 0, true, Gardee};
+        QTest::newRow("stop Masse") << Apres {false, 0, false, Gardee};
+        QTest::newRow("stop Harmonique") << Apres {false, 0, false, Gardee};
     }
 
     void etats()
     {
-        QFETCH(bool, enMarcheApres);
-        QFETCH(int, avance);
-        QFETCH(bool, constantes);
-        QFETCH(Image, image);
+        QFETCH(Apres, apres);
+        const auto &[enMarcheApres, avance, constantes, image] = apres;
         ouvre();
         m_shared.temps = 100;
         w->Command2_Click();
@@ -117,9 +113,8 @@ private slots:
             QCOMPARE(w->Picture1->image(), avant);
             QCOMPARE(m_state.ordonnee, ordonnee);
         } else if (image == Neuve) {
-            // The frame of the new time up to the bridge, harmonics 1 and 10 at 10 and 7:
-            // 0.05 H_n sin(n pi c t / L) sin(n pi x / L), c = sqrt(m g) in mm/ms. On a
-            // shorter string the last point keeps its value.
+            // Harmonics 1 and 10 at 10 and 7 up to the bridge: 0.05 H_n sin(n pi c t / L)
+            // sin(n pi x / L), c = sqrt(m g) in mm/ms; on a shorter string point 100 is kept.
             const double l = 10.0 * w->Longueur->Value();
             const double c = std::sqrt(w->Masse->Value() / 1000.0 * 9.81);
             const auto terme = [&](int n, double h, double x) {
@@ -138,10 +133,8 @@ private slots:
         }
     }
 
-    // An arch below the rest line (a quarter period), then the arch above it
-    // (three quarters): the first leaves no red pixel behind, and on screen the
-    // rest line no longer crosses the displaced string. Quitter then stops the
-    // timer as the window goes; the run's state is kept for the next window.
+    // An arch below the rest line, then above it: no red left behind, and on screen the rest line
+    // no longer crosses the string. Quitter stops the timer; the run's state outlives the window.
     void effacementEtFermeture()
     {
         ouvre();

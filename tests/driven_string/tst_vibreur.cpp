@@ -236,10 +236,9 @@ private slots:
             }
         }
         QVERIFY(f.state.dx == dx && f.shared.dt == dt && std::isfinite(f.state.yNouveau[150]));
-        for (TextBox *pas : {w.PasX, w.PasT}) {
-            pas->setText(pas == w.PasX ? "0,005" : "0.001");
-            QVERIFY(!pas->isRefused());
-        }
+        w.PasX->setText("0,005");
+        w.PasT->setText("0.001");
+        QVERIFY(!w.PasX->isRefused() && !w.PasT->isRefused());
         // Accepted steps show the stability number: 1 m/s × 0.001 s / 0.005 m.
         QCOMPARE(w.PasT->toolTip(), "r = c·dt/dx = 0,2 : le calcul est stable pour r ≤ 1");
         QCOMPARE(w.célérité->toolTip(), w.PasX->toolTip());

@@ -55,20 +55,6 @@ class TestRecording : public QObject
     Q_OBJECT
 
 private slots:
-    void periodeDuVibreur()
-    {
-        Corde c;
-        c.a = 30;
-        c.model.ActualiseConstantes();
-        c.model.demarreVibreur();
-        c.avance(0.25);
-        QVERIFY(!c.record.period(Recording::A)); // the wave has not arrived
-        c.avance(5);
-        QVERIFY(std::abs(*c.record.period(Recording::A) - 1 / 1.3) <= c.shared.dt);
-        // 10 mm at the vibrator, damped by exp(−γx / 2c) = 0.93 on the way.
-        QVERIFY(std::abs(*c.record.amplitude(Recording::A) - 9.3) < 0.3);
-    }
-
     void vitesse_data()
     {
         QTest::addColumn<int>("celerite"); // tenths of m/s
@@ -132,19 +118,10 @@ private slots:
         record.add(0.52, 1, 2);
         QCOMPARE(record.lastTrace(), 101u);
 
-        const std::string csv = record.toCsv();
-        QVERIFY(
-            csv.rfind("t (s);yA (mm, vers le haut);yB (mm, vers le haut)\n0;0;\n0,01;0,29552020", 0)
-            == 0);
-        const auto relu = Recording::fromCsv(csv);
-        QVERIFY(relu && relu->size() == record.samples().size());
-        for (std::size_t i = 0; i < relu->size(); ++i) {
-            const Recording::Sample &s = record.samples()[i];
-            QVERIFY(std::abs((*relu)[i].t - s.t) < 1e-9
-                    && std::abs((*relu)[i].y[0] - s.y[0]) < 1e-9);
-            QCOMPARE(std::isnan((*relu)[i].y[1]), std::isnan(s.y[1]));
-        }
-        QVERIFY(!Recording::fromCsv("t;y\n1;2\n"));
+        // French decimals, and an empty field for a point not followed.
+        QVERIFY(record.toCsv().rfind(
+                    "t (s);yA (mm, vers le haut);yB (mm, vers le haut)\n0;0;\n0,01;0,29552020", 0)
+                == 0);
     }
 };
 

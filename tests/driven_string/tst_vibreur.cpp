@@ -1,5 +1,4 @@
-// The driven-string window: captions, both state machines, a pulse's frames at each kind of
-// right end, the step boxes, the point followed and the overflow message.
+// The driven-string window: captions, state machines, frames, step boxes, points, overflow.
 #include "enregistreur.h"
 #include "imageprobe.h"
 #include "pointtracker.h"
@@ -32,8 +31,7 @@ class TestVibreur : public QObject
 {
     Q_OBJECT
 
-    // Red pixels of the picture that the string in yNouveau, drawn alone on a blank surface,
-    // does not have: what an erase left behind.
+    // Red pixels of the picture that yNouveau's string, drawn alone, does not have: ghosts.
     static int fantomes(const Fenetre &f, int dernierPoint)
     {
         const DrawingSurface &image = *f.w->Picture1;
@@ -47,8 +45,7 @@ class TestVibreur : public QObject
         return Probe::extra(image.image(), seule.image(), rouge);
     }
 
-    // Both state machines as the user sees them: what is running, shown or enabled, by name, then
-    // the caption under the animation button and temps.
+    // Both state machines as the user sees them: what runs, shows or is enabled; Label21; temps.
     static QString etat(const Fenetre &f)
     {
         const Vibreur &w = *f.w;
@@ -247,8 +244,7 @@ private slots:
         QVERIFY(f.state.dx == 0.005 && f.shared.dt == 0.001);
     }
 
-    // The picture's menu; a point followed gets its marker over the picture, not in it, and the
-    // recorder takes every computed step, and only those.
+    // The picture's menu; the marker over the picture, not in it; a sample each computed step.
     void suivi()
     {
         Fenetre f;

@@ -1,5 +1,4 @@
-// The recorder's window: what it plots of the record, what it reads on it, its file export, and
-// where it opens beside a simulation window that follows points.
+// The recorder's window: its plot, readouts and export, and where it opens beside a simulation.
 #include "drawingsurface.h"
 #include "enregistreur.h"
 #include "form.h"
@@ -42,8 +41,7 @@ class TestEnregistreur : public QObject
     static constexpr double f = 1.3; // Hz
     static constexpr double dt = 0.005; // s, the driven string's time step
 
-    // A 10 mm sine at A, the same `decalage` s later at B, `gainB` times as large, sampled for
-    // `duree` s.
+    // A 10 mm sine at A, `decalage` s later and `gainB` times as large at B, for `duree` s.
     static double enregistre(Enregistreur &e, double duree, double decalage, double gainB = 1)
     {
         const double w = 2 * M_PI * f;
@@ -131,8 +129,7 @@ private slots:
         QVERIFY(!e.m_courbes[Recording::B]->isVisible());
         QVERIFY(e.m_axeY->max() > e.m_axeY->min() && std::isfinite(e.m_axeY->max()));
 
-        // A and B moving together, as two points of a standing wave: no wave goes from one to the
-        // other.
+        // A and B moving together, as in a standing wave: no wave goes from one to the other.
         enregistre(e, 2.0, 0.0, 0.9);
         e.redessine();
         QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
@@ -222,8 +219,7 @@ private slots:
         QTest::newRow("place étroite à droite") << 28500 << 100;
     }
 
-    // Points followed on a simulation window's picture: the recorder opens beside the window,
-    // narrower where it must, and closed from its frame it ends the following, markers included.
+    // The recorder opens beside the window, narrower if it must; closed, it ends the following.
     void suivi()
     {
         QFETCH(int, largeur);

@@ -9,8 +9,7 @@
 
 namespace {
 
-// The driven string with an absorbing end (nothing comes back), recording points a and b (mm,
-// upward) at every time step of its own time.
+// The driven string with an absorbing end, recording points a and b (mm, upward) every step.
 struct Corde : DrivenStringPanel, DrivenStringView
 {
     SharedVariables shared;
@@ -83,8 +82,7 @@ private slots:
                  qPrintable(QString::number(retard ? distance / *retard : 0)));
     }
 
-    // k = 2 on 100 mm: nodes at 0, 50 and 100 mm, antinodes at 25 and 75, where the standing
-    // wave reaches twice the travelling waves' 10 mm.
+    // k = 2 on 100 mm: nodes at 0, 50, 100 mm; antinodes at 25, 75, twice the waves' 10 mm.
     void noeudEtVentre()
     {
         SharedVariables shared;

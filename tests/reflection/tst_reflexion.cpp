@@ -1,5 +1,4 @@
-// The incident and reflected waves' window: pixels of its two surfaces, run states, the stop
-// of a quarter-period run; ticks by calling Timer1_Timer.
+// The incident and reflected waves' window: its two surfaces' pixels, run states, timed runs.
 #include "reflexion.h"
 
 #include "controls.h"

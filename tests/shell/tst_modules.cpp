@@ -1,5 +1,4 @@
-// The three modules on the variables of one run: shared time, no ghost, what the recorder
-// takes of each, no memory kept by a closed window; the command line and the zoom.
+// The modules on one run's variables: shared time, ghosts, recorder, memory; command line, zoom.
 #include "accueil.h"
 #include "commandline.h"
 #include "enregistreur.h"
@@ -222,19 +221,18 @@ private slots:
 
     void openModulesShareTheTimeAndEachErasesWhatItShows()
     {
-        ModuleVariables variables;
-        Vibreur vibreur(nullptr, variables.shared, variables.vibreur);
-        Reflexion reflexion(nullptr, variables.shared, variables.reflexion);
+        ModuleVariables v;
+        Vibreur vibreur(nullptr, v.shared, v.vibreur);
+        Reflexion reflexion(nullptr, v.shared, v.reflexion);
         // The reflection, loaded last, set dt = 0.05 s and temps = 0 for both.
         vibreur.Timer1_Timer();
         reflexion.pas_Click();
-        QCOMPARE(variables.shared.temps, 11 * 0.05);
+        QCOMPARE(v.shared.temps, 11 * 0.05);
         // The eigenmodes add 10 ms a frame and keep the reflection's first wavelength.
-        ModesCorde modes(nullptr, variables.shared, variables.modes);
-        const double lambda = variables.shared.longueurOnde[0];
+        ModesCorde modes(nullptr, v.shared, v.modes);
+        const double lambda = v.shared.longueurOnde[0];
         modes.Command2_Click();
-        QVERIFY(variables.shared.temps == 11 * 0.05 + 10
-                && variables.shared.longueurOnde[0] == lambda);
+        QVERIFY(v.shared.temps == 11 * 0.05 + 10 && v.shared.longueurOnde[0] == lambda);
 
         // All three animate, each moving temps between the others' frames.
         vibreur.Command1_Click();
@@ -247,10 +245,9 @@ private slots:
             modes.Timer1_Timer();
         }
         const QColor red(255, 0, 0);
-        const double tModes = variables.shared.temps;
+        const double tModes = v.shared.temps;
         QCOMPARE(ghosts(*modes.Picture1, [&] { modes.corde(tModes); }, {red}), 0);
-        QCOMPARE(ghosts(*vibreur.Picture1, [&] { vibreur.corde(variables.shared.temps); }, {red}),
-                 0);
+        QCOMPARE(ghosts(*vibreur.Picture1, [&] { vibreur.corde(v.shared.temps); }, {red}), 0);
         reflexion.Timer1_Timer();
         QCOMPARE(ghosts(*reflexion.Picture1, [&] { reflexion.DessineImage(); },
                         {QColor(0, 200, 150), QColor(0, 0, 255), QColor(200, 50, 100)}),
@@ -295,17 +292,16 @@ private slots:
     void closedWindowsKeepNoMemory_data()
     {
         QTest::addColumn<int>("module");
-        QTest::addColumn<QString>("start");
-        QTest::newRow("driven string") << 0 << QStringLiteral("Excitation sinusoïdale");
-        QTest::newRow("reflection") << 1 << QStringLiteral("animer");
-        QTest::newRow("eigenmodes") << 2 << QStringLiteral("animer");
+        QTest::newRow("driven string") << 0;
+        QTest::newRow("reflection") << 1;
+        QTest::newRow("eigenmodes") << 2;
     }
 
     void closedWindowsKeepNoMemory()
     {
         // Opened from the home screen, started and quit over and over: no growth of memory.
         QFETCH(int, module);
-        QFETCH(QString, start);
+        const QString start = module == 0 ? "Excitation sinusoïdale" : "animer";
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("the sanitizer's allocator keeps freed memory aside");
 #endif
@@ -335,8 +331,7 @@ private slots:
 
     void commandLine_data()
     {
-        // The simulation (−1: none; −2: refused with status 2), the zoom (0: the largest that
-        // fits the screen), and what a refusal must show of the arguments.
+        // Simulation (−1: none, −2: refused, status 2), zoom (0: fit the screen), text named.
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Read>("read");
         const auto words = [](const char *text) { return QString(text).split(' '); };
@@ -402,8 +397,7 @@ private slots:
     {
         // The zoom asked, the screen's available area in pixels, whether the factor asked fits.
         QTest::addColumn<Zoomed>("row");
-        QTest::newRow("3 on 1920 × 1080") << Zoomed {"3", {1920, 1080}, false};
-        QTest::newRow("auto on 1920 × 1080") << Zoomed {"auto", {1920, 1080}, false};
+        // 3 and "auto" on 1920 × 1080: the end-to-end test of the command line.
         QTest::newRow("1,5 on 1920 × 1080") << Zoomed {"1,5", {1920, 1080}, true};
         QTest::newRow("3 on 3840 × 2160") << Zoomed {"3", {3840, 2160}, true};
         QTest::newRow("auto on 3840 × 2160") << Zoomed {"auto", {3840, 2160}, true};

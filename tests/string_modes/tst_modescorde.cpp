@@ -1,5 +1,4 @@
-// The eigenmode window: run states and handlers seen in `temps`, captions, pixels, and the
-// state that outlives the window.
+// The eigenmode window: run states and handlers seen in `temps`, pixels, what outlives it.
 #include "formtimer.h"
 #include "imageprobe.h"
 #include "modescorde.h"

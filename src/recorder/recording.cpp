@@ -4,11 +4,10 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <sstream>
+#include <vector>
 
 namespace {
 
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr const char *csvHeader = "t (s);yA (mm, vers le haut);yB (mm, vers le haut)";
 
 // A number with a decimal comma, as French spreadsheets read it; empty for NaN.
@@ -24,21 +23,6 @@ std::string french(double v)
             c = ',';
     }
     return s;
-}
-
-std::optional<double> fromFrench(std::string field)
-{
-    if (field.empty())
-        return nan;
-    for (char &c : field) {
-        if (c == ',')
-            c = '.';
-    }
-    char *end = nullptr;
-    const double v = std::strtod(field.c_str(), &end);
-    if (end != field.c_str() + field.size())
-        return std::nullopt;
-    return v;
 }
 
 } // namespace
@@ -198,31 +182,4 @@ std::string Recording::toCsv() const
     for (const Sample &s : m_samples)
         csv += french(s.t) + ';' + french(s.y[A]) + ';' + french(s.y[B]) + '\n';
     return csv;
-}
-
-std::optional<std::vector<Recording::Sample>> Recording::fromCsv(const std::string &text)
-{
-    std::istringstream in(text);
-    std::string line;
-    if (!std::getline(in, line) || line != csvHeader)
-        return std::nullopt;
-    std::vector<Sample> samples;
-    while (std::getline(in, line)) {
-        std::array<std::string, 3> fields;
-        std::size_t start = 0;
-        for (int f = 0; f < 3; ++f) {
-            const std::size_t end = f < 2 ? line.find(';', start) : line.size();
-            if (end == std::string::npos)
-                return std::nullopt;
-            fields[f] = line.substr(start, end - start);
-            start = end + 1;
-        }
-        const auto t = fromFrench(fields[0]);
-        const auto yA = fromFrench(fields[1]);
-        const auto yB = fromFrench(fields[2]);
-        if (!t || !yA || !yB || std::isnan(*t))
-            return std::nullopt;
-        samples.push_back({*t, {*yA, *yB}, samples.empty() || !(*t > samples.back().t)});
-    }
-    return samples;
 }

@@ -5,7 +5,6 @@
 #include <deque>
 #include <optional>
 #include <string>
-#include <vector>
 
 // The record of the point recorder: the displacement y of up to two tracked
 // points of a string, A and B, against the simulation's own time, and what
@@ -67,8 +66,6 @@ public:
     // "t (s);yA (mm, vers le haut);yB (mm, vers le haut)", semicolons,
     // decimal commas, an empty field for a point not tracked.
     std::string toCsv() const;
-    // Reads such a file back (the header is checked); empty if it is not one.
-    static std::optional<std::vector<Sample>> fromCsv(const std::string &text);
 
 private:
     std::deque<Sample> m_samples;

@@ -3,6 +3,7 @@
 #include "shapecontrol.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -101,11 +102,18 @@ void click(ScrollBar &bar, QStyle::SubControl control)
     QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, part(bar, control).center());
 }
 
-void acceptMessageBox(QObject *context, QString &text)
+void acceptMessageBox(QObject *context, QString &text, bool *whole)
 {
-    QTimer::singleShot(0, context, [&text] {
+    QTimer::singleShot(0, context, [&text, whole] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             text = box->text();
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            const QRect room(0, 0, label->width(), 10000);
+            if (whole)
+                *whole = label->fontMetrics()
+                             .boundingRect(room, Qt::TextWordWrap, label->text())
+                             .width()
+                    <= label->width();
             box->accept();
         }
     });

@@ -15,22 +15,6 @@
 
 namespace Probe {
 
-Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
-                const QRect &area)
-{
-    const QRect box = area.isNull() ? image.rect() : area & image.rect();
-    Pixels found;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            if (wanted({x, y}, image.pixel(x, y))) {
-                ++found.count;
-                found.bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return found;
-}
-
 namespace {
 
 // Accepts the pixels of exactly that colour.
@@ -50,7 +34,64 @@ QRect deviceBox(const DrawingSurface &surface, float x1, float y1, float x2, flo
                  QPoint(int(std::floor(box.right())), int(std::floor(box.bottom()))));
 }
 
+// What `widget` paints by itself, without what lies under it.
+QImage alone(QWidget &widget)
+{
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+// The ink of a label's letters: its ink less, in an underlined font, the rows
+// that run across all of it.
+QRect letters(Label &label)
+{
+    if (!label.font().underline())
+        return ink(label);
+    const QImage image = alone(label);
+    const QRgb background = image.pixel(0, 0);
+    const auto inked = [&](QPoint, QRgb pixel) { return pixel != background; };
+    const QRect all = matching(image, inked).bounds;
+    QRect kept;
+    for (int y = all.top(); y <= all.bottom(); ++y) {
+        const QRect row(all.left(), y, all.width(), 1);
+        if (matching(image, inked, row).count < all.width() * 9 / 10)
+            kept |= matching(image, inked, row).bounds;
+    }
+    return kept.translated(label.pos());
+}
+
+// The controls of `label`'s container that a caption may stand beside.
+QList<QWidget *> controlsBeside(const Label &label)
+{
+    QList<QWidget *> controls;
+    for (QObject *child : label.parent()->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget && !widget->isWindow() && !widget->isHidden() && !qobject_cast<Label *>(widget)
+            && !qobject_cast<ShapeControl *>(widget) && !qobject_cast<LineControl *>(widget))
+            controls << widget;
+    }
+    return controls;
+}
+
 } // namespace
+
+Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
+                const QRect &area)
+{
+    const QRect box = area.isNull() ? image.rect() : area & image.rect();
+    Pixels found;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (wanted({x, y}, image.pixel(x, y))) {
+                ++found.count;
+                found.bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return found;
+}
 
 Pixels matching(const QImage &image, const QColor &color)
 {
@@ -119,19 +160,6 @@ void acceptMessageBox(QObject *context, QString &text, bool *whole)
     });
 }
 
-namespace {
-
-// What `widget` paints by itself, without what lies under it.
-QImage alone(QWidget &widget)
-{
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    return image;
-}
-
-} // namespace
-
 QRect ink(QWidget &widget)
 {
     const QImage image = alone(widget);
@@ -139,42 +167,6 @@ QRect ink(QWidget &widget)
     return matching(image, [&](QPoint, QRgb pixel) { return pixel != background; })
         .bounds.translated(widget.pos());
 }
-
-namespace {
-
-// The ink of a label's letters: its ink less, in an underlined font, the rows
-// that run across all of it.
-QRect letters(Label &label)
-{
-    if (!label.font().underline())
-        return ink(label);
-    const QImage image = alone(label);
-    const QRgb background = image.pixel(0, 0);
-    const auto inked = [&](QPoint, QRgb pixel) { return pixel != background; };
-    const QRect all = matching(image, inked).bounds;
-    QRect kept;
-    for (int y = all.top(); y <= all.bottom(); ++y) {
-        const QRect row(all.left(), y, all.width(), 1);
-        if (matching(image, inked, row).count < all.width() * 9 / 10)
-            kept |= matching(image, inked, row).bounds;
-    }
-    return kept.translated(label.pos());
-}
-
-// The controls of `label`'s container that a caption may stand beside.
-QList<QWidget *> controlsBeside(const Label &label)
-{
-    QList<QWidget *> controls;
-    for (QObject *child : label.parent()->children()) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (widget && !widget->isWindow() && !widget->isHidden() && !qobject_cast<Label *>(widget)
-            && !qobject_cast<ShapeControl *>(widget) && !qobject_cast<LineControl *>(widget))
-            controls << widget;
-    }
-    return controls;
-}
-
-} // namespace
 
 QStringList captionFaults(QWidget &window)
 {

@@ -24,7 +24,6 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,8 +53,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
     // Shown: a blank for the sign of a positive number, no leading zero, 15 digits. Read: up to
-    // the first character that is no part of a number, blanks skipped.
-    void strAndVal()
+    // the first character that is no part of a number, blanks skipped. Then twips and extents.
+    void numbersAndUnits()
     {
         for (const auto &[value, text] : {std::pair<double, QString>(-0.25, "-.25"),
                                           {-0.0, " 0"},
@@ -72,10 +71,6 @@ private slots:
                                           {"1e-400", 0.0},
                                           {"0." + QString(400, QLatin1Char('0')) + "1", 0.0}})
             QCOMPARE(Val(text.toStdString()), value);
-    }
-
-    void twipsAndExtents()
-    {
         // 7.5 twips, half a pixel, rounds away from zero.
         QVERIFY(Twips::toPixels(7) == 0 && Twips::toPixels(8) == 1 && Twips::toPixels(-8) == -1);
         // The reflection's picture: 100 × 50 units over 573 × 405 pixels.
@@ -88,6 +83,8 @@ private slots:
     // pixels it covers and their count (−1: every pixel of those bounds).
     void rasterizedLine()
     {
+        QImage white(40, 32, QImage::Format_RGB32);
+        white.fill(Qt::white);
         const std::tuple<QLineF, int, QRect, int> rows[] = {
             {QLineF(3, 10, 20, 10), 1, QRect(3, 10, 18, 1), -1}, // on a pixel edge
             {QLineF(3, 10, 20, 10), 2, QRect(2, 9, 19, 2), -1}, // astride the edge
@@ -105,21 +102,14 @@ private slots:
             {QLineF(0, 1, qInf(), 1), 1, QRect(), -1},
         };
         for (const auto &[line, width, covered, count] : rows) {
-            QImage image(40, 32, QImage::Format_RGB32);
-            image.fill(Qt::white);
+            QImage image = white;
             drawAliasedLine(image, line.p1(), line.p2(), width, qRgb(255, 0, 0));
             const Probe::Pixels red = Probe::matching(image, Qt::red);
             QCOMPARE(red.bounds, covered);
             QCOMPARE(red.count, count < 0 ? covered.width() * covered.height() : count);
         }
-    }
-
-    // Clipped, a line changes the same pixels as whole inside the clip, and none outside.
-    void clippedLine()
-    {
+        // Clipped, a line changes the same pixels as whole inside the clip, and none outside.
         const QRect clip(12, 6, 9, 11);
-        QImage white(40, 32, QImage::Format_RGB32);
-        white.fill(Qt::white);
         for (const QLineF &line : {QLineF(3.5, 2.2, 37.1, 29.6), QLineF(15.5, 0, 15.5, 31)}) {
             QImage whole = white;
             QImage clipped = white;
@@ -342,7 +332,6 @@ private slots:
             QWidget window;
             window.setPalette(QPalette(background));
             window.setAutoFillBackground(true);
-            window.resize(200, 60);
             QWidget *control = nullptr;
             if (kind == "ScrollBar")
                 control = new ScrollBar(&window, 360, 240, 2415, 255, 0, 100, 13, 1, 10);

@@ -50,14 +50,14 @@ QRect letters(Label &label)
     if (!label.font().underline())
         return ink(label);
     const QImage image = alone(label);
-    const QRgb background = image.pixel(0, 0);
-    const auto inked = [&](QPoint, QRgb pixel) { return pixel != background; };
+    const auto inked
+        = [background = image.pixel(0, 0)](QPoint, QRgb pixel) { return pixel != background; };
     const QRect all = matching(image, inked).bounds;
     QRect kept;
     for (int y = all.top(); y <= all.bottom(); ++y) {
-        const QRect row(all.left(), y, all.width(), 1);
-        if (matching(image, inked, row).count < all.width() * 9 / 10)
-            kept |= matching(image, inked, row).bounds;
+        const Pixels row = matching(image, inked, QRect(all.left(), y, all.width(), 1));
+        if (row.count < all.width() * 9 / 10)
+            kept |= row.bounds;
     }
     return kept.translated(label.pos());
 }
@@ -127,14 +127,10 @@ QRect part(ScrollBar &bar, QStyle::SubControl control)
     QStyleOptionSlider option;
     option.initFrom(&bar);
     option.orientation = bar.orientation();
-    option.state |= QStyle::State_Horizontal;
     option.minimum = bar.minimum();
     option.maximum = bar.maximum();
     option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
     option.pageStep = bar.pageStep();
-    option.subControls = QStyle::SC_All;
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
 }
 

@@ -45,7 +45,7 @@ hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ 
 pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ tst_runtime
 ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ tst_runtime
 clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ tst_runtime
-last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, imageWidth) @ s/imageWidth)/imageWidth - 1)/ @ tst_runtime
+last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, keptRight) @ s/keptRight)/keptRight - 1)/ @ tst_runtime
 holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ tst_runtime
 pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ tst_runtime
 filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ tst_runtime

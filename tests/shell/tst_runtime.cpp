@@ -24,7 +24,6 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,9 +39,7 @@ class TestRuntime : public QObject
     Q_OBJECT
 
 public:
-    enum Fit { AsIs, Closer, Narrow }; // how a caption was fitted into its room
-    Q_ENUM(Fit)
-    enum Refusal { Locked, Missing, ReadOnly, Full, Short, LongName }; // why a save fails
+    enum Refusal { Locked, Missing, ReadOnly, Full, Short }; // why a save fails
     Q_ENUM(Refusal)
 
 private:
@@ -55,48 +52,25 @@ private slots:
     // A French locale must change nothing: "." is the decimal point.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    void str_data()
+    // Shown: a blank for the sign of a positive number, no leading zero, 15 digits. Read: up to
+    // the first character that is no part of a number, blanks skipped. Then twips and extents.
+    void numbersAndUnits()
     {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("minus quarter") << -0.25 << "-.25";
-        QTest::newRow("minus zero") << -0.0 << " 0";
-        QTest::newRow("0.1+0.2 at 15 digits") << 0.1 + 0.2 << " .3";
-        QTest::newRow("one third") << 1.0 / 3.0 << " .333333333333333";
-        QTest::newRow("tiny") << 1e-20 << " 1E-20";
-    }
-
-    void str()
-    {
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QCOMPARE(Str(value), text);
-    }
-
-    void val_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("sign, leading point, exponent") << "-.5e1" << -5.0;
-        QTest::newRow("plus sign, capital exponent, letters") << "+2.5E2s" << 250.0;
-        QTest::newRow("decimal comma ends the number") << "2,5" << 2.0;
-        QTest::newRow("blanks anywhere") << "\t0 .0\n1 " << 0.01;
-        QTest::newRow("huge negative") << "-1e400" << -HUGE_VAL;
-        QTest::newRow("many digits") << QString(400, QLatin1Char('9')) << HUGE_VAL;
-        QTest::newRow("tiny") << "1e-400" << 0.0;
-        QTest::newRow("tiny without exponent")
-            << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
-    }
-
-    void val()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(Val(text.toStdString()), value);
-    }
-
-    void twipsAndExtents()
-    {
+        for (const auto &[value, text] : {std::pair<double, QString>(-0.25, "-.25"),
+                                          {-0.0, " 0"},
+                                          {0.1 + 0.2, " .3"},
+                                          {1.0 / 3.0, " .333333333333333"},
+                                          {1e-20, " 1E-20"}})
+            QCOMPARE(Str(value), text);
+        for (const auto &[text, value] : {std::pair<QString, double>("-.5e1", -5.0),
+                                          {"+2.5E2s", 250.0},
+                                          {"2,5", 2.0}, // a decimal comma ends the number
+                                          {"\t0 .0\n1 ", 0.01},
+                                          {"-1e400", -HUGE_VAL},
+                                          {QString(400, QLatin1Char('9')), HUGE_VAL},
+                                          {"1e-400", 0.0},
+                                          {"0." + QString(400, QLatin1Char('0')) + "1", 0.0}})
+            QCOMPARE(Val(text.toStdString()), value);
         // 7.5 twips, half a pixel, rounds away from zero.
         QVERIFY(Twips::toPixels(7) == 0 && Twips::toPixels(8) == 1 && Twips::toPixels(-8) == -1);
         // The reflection's picture: 100 × 50 units over 573 × 405 pixels.
@@ -105,56 +79,40 @@ private slots:
         QVERIFY(std::abs(waves.yToPixels(50) - 405.0f) < 1e-3f);
     }
 
-    void rasterizedLine_data()
-    {
-        QTest::addColumn<QLineF>("line"); // device pixels; pixel i covers [i, i + 1)
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QRect>("covered"); // the pixels' bounds
-        QTest::addColumn<int>("count"); // −1: every pixel of `covered`
-        QTest::newRow("pen 1 on a pixel edge")
-            << QLineF(3, 10, 20, 10) << 1 << QRect(3, 10, 18, 1) << -1;
-        QTest::newRow("pen 2 astride the edge")
-            << QLineF(3, 10, 20, 10) << 2 << QRect(2, 9, 19, 2) << -1;
-        QTest::newRow("vertical, ends 4e-4 pixel either side of an edge")
-            << QLineF(10.0004, 2, 9.9997, 30) << 1 << QRect(10, 2, 1, 29) << -1;
-        QTest::newRow("pen 2 along the right edge, half inside")
-            << QLineF(40, 4, 40, 12) << 2 << QRect(39, 3, 1, 10) << -1;
-        // Eight 2 × 2 squares, each overlapping the last by one pixel.
-        QTest::newRow("pen 2 diagonal")
-            << QLineF(3.5, 3.5, 10.5, 10.5) << 2 << QRect(3, 3, 9, 9) << 8 * 4 - 7;
-        // Three whole squares, then the half of one inside the right edge.
-        QTest::newRow("pen 2 diagonal leaving on the right")
-            << QLineF(36.5, 3.5, 44.5, 11.5) << 2 << QRect(36, 3, 4, 5) << 3 * 4 - 2 + 1;
-        // A blown-up value far outside the image, or none at all.
-        QTest::newRow("far below: clipped, not walked")
-            << QLineF(5.5, 0, 5.5, 3e37) << 1 << QRect(5, 0, 1, 32) << -1;
-        QTest::newRow("just beside") << QLineF(-1.5, 0, -1, 31) << 1 << QRect() << -1;
-        QTest::newRow("NaN") << QLineF(qQNaN(), 0, 1, 1) << 1 << QRect() << -1;
-        QTest::newRow("infinite") << QLineF(0, 1, qInf(), 1) << 1 << QRect() << -1;
-    }
-
+    // Each line in device pixels (pixel i covers [i, i + 1)), its pen's width, the bounds of the
+    // pixels it covers and their count (−1: every pixel of those bounds).
     void rasterizedLine()
     {
-        QFETCH(QLineF, line);
-        QFETCH(int, width);
-        QFETCH(QRect, covered);
-        QFETCH(int, count);
-        QImage image(40, 32, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        drawAliasedLine(image, line.p1(), line.p2(), width, qRgb(255, 0, 0));
-        const Probe::Pixels red = Probe::matching(image, Qt::red);
-        QCOMPARE(red.bounds, covered);
-        QCOMPARE(red.count, count < 0 ? covered.width() * covered.height() : count);
-    }
-
-    // Clipped, a line changes the same pixels as whole inside the clip, and none outside.
-    void clippedLine()
-    {
+        QImage white(40, 32, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        const std::tuple<QLineF, int, QRect, int> rows[] = {
+            {QLineF(3, 10, 20, 10), 1, QRect(3, 10, 18, 1), -1}, // on a pixel edge
+            {QLineF(3, 10, 20, 10), 2, QRect(2, 9, 19, 2), -1}, // astride the edge
+            // Vertical, ends 4e-4 pixel either side of an edge.
+            {QLineF(10.0004, 2, 9.9997, 30), 1, QRect(10, 2, 1, 29), -1},
+            {QLineF(40, 4, 40, 12), 2, QRect(39, 3, 1, 10), -1}, // along the right edge
+            // Eight 2 × 2 squares, each overlapping the last by one pixel.
+            {QLineF(3.5, 3.5, 10.5, 10.5), 2, QRect(3, 3, 9, 9), 8 * 4 - 7},
+            // Three whole squares, then the half of one inside the right edge.
+            {QLineF(36.5, 3.5, 44.5, 11.5), 2, QRect(36, 3, 4, 5), 3 * 4 - 2 + 1},
+            // Far outside (a blown-up value: clipped, not walked), just beside, or no number.
+            {QLineF(5.5, 0, 5.5, 3e37), 1, QRect(5, 0, 1, 32), -1},
+            {QLineF(-1.5, 0, -1, 31), 1, QRect(), -1},
+            {QLineF(qQNaN(), 0, 1, 1), 1, QRect(), -1},
+            {QLineF(0, 1, qInf(), 1), 1, QRect(), -1},
+        };
+        for (const auto &[line, width, covered, count] : rows) {
+            QImage image = white;
+            drawAliasedLine(image, line.p1(), line.p2(), width, qRgb(255, 0, 0));
+            const Probe::Pixels red = Probe::matching(image, Qt::red);
+            QCOMPARE(red.bounds, covered);
+            QCOMPARE(red.count, count < 0 ? covered.width() * covered.height() : count);
+        }
+        // Clipped, a line changes the same pixels as whole inside the clip, and none outside.
         const QRect clip(12, 6, 9, 11);
         for (const QLineF &line : {QLineF(3.5, 2.2, 37.1, 29.6), QLineF(15.5, 0, 15.5, 31)}) {
-            QImage whole(40, 32, QImage::Format_RGB32);
-            whole.fill(Qt::white);
-            QImage clipped = whole.copy();
+            QImage whole = white;
+            QImage clipped = white;
             drawAliasedLine(whole, line.p1(), line.p2(), 2, qRgb(255, 0, 0));
             drawAliasedLine(clipped, line.p1(), line.p2(), 2, qRgb(255, 0, 0), clip);
             const Probe::Pixels red = Probe::matching(clipped, Qt::red);
@@ -162,19 +120,49 @@ private slots:
             QCOMPARE(clipped.copy(clip), whole.copy(clip));
         }
         // A line along an axis beside the clip changes nothing, and says so.
-        QImage image(40, 32, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QVERIFY(drawAliasedLine(image, {0, 2.5}, {39, 2.5}, 1, qRgb(255, 0, 0), clip).isEmpty());
-        QVERIFY(drawAliasedLine(image, {2.5, 0}, {2.5, 31}, 1, qRgb(255, 0, 0), clip).isEmpty());
+        QVERIFY(drawAliasedLine(white, {0, 2.5}, {39, 2.5}, 1, qRgb(255, 0, 0), clip).isEmpty());
+        QVERIFY(drawAliasedLine(white, {2.5, 0}, {2.5, 31}, 1, qRgb(255, 0, 0), clip).isEmpty());
     }
 
+    // A segment repaints a small region; a wavy polyline drawn red then erased in white (as the
+    // animations do), pens 1 and 2 wide; after overdrawn frames the screen equals the image.
     void drivenStringPicture()
     {
         QWidget window;
-        DrawingSurface surface(&window, 3720, 120, 8175, 6375, Qt::white,
-                               DrawingSurface::Border::Flat);
+        window.resize(560, 440);
+        DrawingSurface surface(&window, 0, 0, 8175, 6375, Qt::white, DrawingSurface::Border::Flat);
         surface.setScale(UserScale(-10, -100, 70.5653, 31.725)); // twips per unit
-        // A wavy polyline drawn red, then erased in white as the animations do.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        struct PaintSpy : QObject
+        {
+            QRegion painted;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    painted += static_cast<QPaintEvent *>(event)->region();
+                return false;
+            }
+        } spy;
+        surface.installEventFilter(&spy);
+        surface.setDrawWidth(2);
+        surface.Line(40, 0, 41, 2, Qt::red);
+        QTRY_VERIFY(!spy.painted.isEmpty());
+        const QRect around = spy.painted.boundingRect();
+        QVERIFY2(around.width() < 12 && around.height() < 12,
+                 qPrintable(QString::number(around.width())));
+        // Two segments far apart in the same rows: not the span between them.
+        spy.painted = QRegion();
+        surface.Line(0, 20, 1, 21, Qt::red);
+        surface.Line(99, 20, 100, 21, Qt::red);
+        const auto ecran = [&surface](float x, float y) {
+            return surface.scale().toPixels(x, y).toPoint() + surface.clientRect().topLeft();
+        };
+        QTRY_VERIFY(spy.painted.contains(ecran(0.5f, 20.5f))
+                    && spy.painted.contains(ecran(99.5f, 20.5f)));
+        QVERIFY(!spy.painted.contains(ecran(50, 20.5f)));
+        surface.Cls();
+
         const auto y = [](int i) { return float(60.0 * std::sin(i * 0.37) + 0.3 * i); };
         const auto polyline = [&](const QColor &color) {
             for (int i = 1; i <= 100; ++i)
@@ -194,51 +182,6 @@ private slots:
             polyline(Qt::white);
             QVERIFY(surface.isBlank());
         }
-        // A shape placed in twips moves in user units: 7.5 + 100 units of 31.725 twips.
-        ShapeControl &marker = *ShapeControl::inPicture(&surface, ShapeControl::Kind::Rectangle,
-                                                        150, 3172, 585, 127, Qt::yellow, QColor());
-        QVERIFY(std::abs(marker.Left() + 7.874) < 1e-3 && std::abs(marker.Top()) < 0.02);
-        marker.setTop(7.5);
-        QCOMPARE(marker.y(), 1 + 227);
-    }
-
-    // A segment repaints a small region around it; after frames erased by overdraw, the
-    // screen shows the image exactly.
-    void repaintsOnlyWhatChanged()
-    {
-        QWidget window;
-        window.resize(560, 440);
-        DrawingSurface surface(&window, 0, 0, 8175, 6375, Qt::white, DrawingSurface::Border::Flat);
-        surface.setScale(UserScale(-10, -100, 70.5653, 31.725));
-        surface.setDrawWidth(2);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        struct PaintSpy : QObject
-        {
-            QRegion painted;
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                if (event->type() == QEvent::Paint)
-                    painted += static_cast<QPaintEvent *>(event)->region();
-                return false;
-            }
-        } spy;
-        surface.installEventFilter(&spy);
-        surface.Line(40, 0, 41, 2, Qt::red);
-        QTRY_VERIFY(!spy.painted.isEmpty());
-        const QRect around = spy.painted.boundingRect();
-        QVERIFY2(around.width() < 12 && around.height() < 12,
-                 qPrintable(QString::number(around.width())));
-        // Two segments far apart in the same rows: not the span between them.
-        spy.painted = QRegion();
-        surface.Line(0, 20, 1, 21, Qt::red);
-        surface.Line(99, 20, 100, 21, Qt::red);
-        const auto ecran = [&surface](float x, float y) {
-            return surface.scale().toPixels(x, y).toPoint() + surface.clientRect().topLeft();
-        };
-        QTRY_VERIFY(spy.painted.contains(ecran(0.5f, 20.5f))
-                    && spy.painted.contains(ecran(99.5f, 20.5f)));
-        QVERIFY(!spy.painted.contains(ecran(50, 20.5f)));
         for (int frame = 0; frame < 8; ++frame) {
             const auto y = [frame](int i) { return float(50 * std::sin(i * 0.2 + frame)); };
             for (int i = 1; i <= 100; ++i) {
@@ -252,8 +195,13 @@ private slots:
                                  ->grabWindow(window.winId())
                                  .toImage()
                                  .convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.copy(QRect(surface.clientRect().topLeft(), surface.image().size())),
-                 surface.image());
+        QCOMPARE(shown.copy(QRect(surface.clientRect().topLeft(), image.size())), image);
+        // A shape placed in twips moves in user units: 7.5 + 100 units of 31.725 twips.
+        ShapeControl &marker = *ShapeControl::inPicture(&surface, ShapeControl::Kind::Rectangle,
+                                                        150, 3172, 585, 127, Qt::yellow, QColor());
+        QVERIFY(std::abs(marker.Left() + 7.874) < 1e-3 && std::abs(marker.Top()) < 0.02);
+        marker.setTop(7.5);
+        QCOMPARE(marker.y(), 1 + 227);
     }
 
     void boxAndCircle()
@@ -278,57 +226,60 @@ private slots:
     }
 
     // Opaque, the surface paints every pixel (else another window's show through).
-    void borderPaintsEveryPixel_data()
-    {
-        QTest::addColumn<DrawingSurface::Border>("border");
-        QTest::addColumn<qreal>("ratio"); // device pixels per logical one (--zoom)
-        QTest::newRow("none") << DrawingSurface::Border::None << 1.0;
-        QTest::newRow("flat") << DrawingSurface::Border::Flat << 1.0;
-        QTest::newRow("sunken") << DrawingSurface::Border::Sunken << 1.0;
-        QTest::newRow("flat zoomed") << DrawingSurface::Border::Flat << 1.7;
-        QTest::newRow("sunken zoomed") << DrawingSurface::Border::Sunken << 1.7;
-    }
-
+    // At 1 or 1.7 device pixels per logical one (--zoom).
     void borderPaintsEveryPixel()
     {
-        QFETCH(DrawingSurface::Border, border);
-        QFETCH(qreal, ratio);
-        QWidget window;
-        DrawingSurface surface(&window, 0, 0, 1500, 900, Qt::white, border);
-        QImage shown((QSizeF(surface.size()) * ratio).toSize(), QImage::Format_RGB32);
-        shown.setDevicePixelRatio(ratio);
-        const QColor sentinel(1, 2, 3);
-        shown.fill(sentinel);
-        surface.render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
-        const QRect r = shown.rect();
-        QCOMPARE(Probe::matching(shown, sentinel).count, 0);
-        // Each edge is one colour past its corners (two device pixels at most).
-        const auto edge = [&](QPoint from, QPoint step) {
-            const QColor c = shown.pixelColor(from + 2 * step);
-            for (QPoint at = from + 2 * step; r.contains(at + 2 * step); at += step) {
-                if (shown.pixelColor(at) != c)
-                    return QColor();
-            }
-            return c;
-        };
-        const QColor top = edge(r.topLeft(), {1, 0});
-        const QColor left = edge(r.topLeft(), {0, 1});
-        const QColor bottom = edge(r.bottomLeft(), {1, 0});
-        const QColor right = edge(r.topRight(), {0, 1});
-        QVERIFY(top.isValid() && left.isValid() && bottom.isValid() && right.isValid());
-        QCOMPARE(top, left);
-        QCOMPARE(bottom, right);
-        // A sunken border is lit from the top left.
-        if (border == DrawingSurface::Border::Sunken)
-            QVERIFY(right.lightness() > left.lightness());
-        else
-            QCOMPARE(top, bottom);
+        using Border = DrawingSurface::Border;
+        for (const auto &[border, ratio] : {std::pair(Border::None, 1.0),
+                                            {Border::Flat, 1.0},
+                                            {Border::Sunken, 1.0},
+                                            {Border::Flat, 1.7},
+                                            {Border::Sunken, 1.7}}) {
+            QWidget window;
+            DrawingSurface surface(&window, 0, 0, 1500, 900, Qt::white, border);
+            QImage shown((QSizeF(surface.size()) * ratio).toSize(), QImage::Format_RGB32);
+            shown.setDevicePixelRatio(ratio);
+            const QColor sentinel(1, 2, 3);
+            shown.fill(sentinel);
+            surface.render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
+            const QRect r = shown.rect();
+            QCOMPARE(Probe::matching(shown, sentinel).count, 0);
+            // Each edge is one colour past its corners (two device pixels at most).
+            const auto edge = [&](QPoint from, QPoint step) {
+                const QColor c = shown.pixelColor(from + 2 * step);
+                for (QPoint at = from + 2 * step; r.contains(at + 2 * step); at += step) {
+                    if (shown.pixelColor(at) != c)
+                        return QColor();
+                }
+                return c;
+            };
+            const QColor top = edge(r.topLeft(), {1, 0});
+            const QColor left = edge(r.topLeft(), {0, 1});
+            const QColor bottom = edge(r.bottomLeft(), {1, 0});
+            const QColor right = edge(r.topRight(), {0, 1});
+            QVERIFY(top.isValid() && left.isValid() && bottom.isValid() && right.isValid());
+            QCOMPARE(top, left);
+            QCOMPARE(bottom, right);
+            // A sunken border is lit from the top left.
+            if (border == Border::Sunken)
+                QVERIFY(right.lightness() > left.lightness());
+            else
+                QCOMPARE(top, bottom);
+        }
     }
 
-    void scrollBarChangesOnlyWhenTheDraggedThumbIsReleased()
+    // A scroll bar changes only when its dragged thumb is released. A click shows the new state of
+    // an option or check box in strong contrast on the window's colours; Value raises Click as a
+    // click does, except for a check box set to the value it has. A button is named by its label.
+    void controls()
     {
         QWidget window;
         ScrollBar bar(&window, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
+        OptionButton option(&window, 0, 0, 255, 255, QString(),
+                            {Qt::white, Qt::black, Fonts::sans(), Qt::AlignLeft, true});
+        CheckBox box(&window, 0, 300, 255, 255, Qt::lightGray, QColor(64, 64, 64));
+        Label caption(&window, 8160, 8040, 615, 255, QStringLiteral("Pause"), plainStyle());
+        CommandButton named(&window, 8160, 7440, 615, 615, QPixmap(20, 20), Qt::lightGray);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy change(&bar, &ScrollBar::Change);
@@ -340,18 +291,7 @@ private slots:
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, start + QPoint(60, 0));
         QCOMPARE(change.count(), 1);
         QVERIFY(bar.Value() > 13);
-    }
 
-    // A click shows the new state in strong contrast on the window's colours; Value raises
-    // Click as a click does, except for a check box set to the value it has.
-    void optionAndCheckBox()
-    {
-        QWidget window;
-        OptionButton option(&window, 0, 0, 255, 255, QString(),
-                            {Qt::white, Qt::black, Fonts::sans(), Qt::AlignLeft, true});
-        CheckBox box(&window, 0, 300, 255, 255, Qt::lightGray, QColor(64, 64, 64));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy clickOption(&option, &OptionButton::Click);
         QSignalSpy clickBox(&box, &CheckBox::Click);
         for (const auto &[button, background] :
@@ -370,125 +310,92 @@ private slots:
         box.setValue(1);
         box.setValue(0);
         QVERIFY(clickOption.count() == 2 && clickBox.count() == 2);
+
+        named.setCaptionLabel(&caption);
+        caption.setCaption(QStringLiteral(" Reprise "));
+        QCOMPARE(named.accessibleName(), QStringLiteral("Reprise"));
     }
 
     // The focused control is marked in navy on a light face, else in its caption's colour.
-    void focusMark_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<QColor>("mark");
-        const QColor navy = RGB(0, 0, 128);
-        const QColor lavender = RGB(192, 192, 255);
-        QTest::newRow("scroll bar") << "ScrollBar" << lavender << navy;
-        QTest::newRow("button") << "CommandButton" << RGB(128, 128, 128) << navy;
-        QTest::newRow("text box") << "TextBox" << lavender << navy;
-        QTest::newRow("check box on dark grey")
-            << "CheckBox" << RGB(64, 64, 64) << RGB(224, 224, 224);
-        QTest::newRow("option with a caption") << "OptionButton" << lavender << RGB(0, 0, 192);
-        QTest::newRow("option alone, on black")
-            << "OptionButton" << QColor(Qt::black) << QColor(Qt::white);
-    }
-
     void focusMark()
     {
-        QFETCH(QString, kind);
-        QFETCH(QColor, background);
-        QFETCH(QColor, mark);
-        QWidget window;
-        window.setPalette(QPalette(background));
-        window.setAutoFillBackground(true);
-        window.resize(200, 60);
-        QWidget *control = nullptr;
-        if (kind == "ScrollBar")
-            control = new ScrollBar(&window, 360, 240, 2415, 255, 0, 100, 13, 1, 10);
-        else if (kind == "CommandButton")
-            control = new CommandButton(&window, 360, 120, 975, 615,
-                                        Icons::glyph(Icons::Glyph::TwoBars, Qt::darkGray),
-                                        Qt::lightGray);
-        else if (kind == "TextBox")
-            control = new TextBox(&window, 360, 240, 615, 285, QStringLiteral("0.01"));
-        else if (kind == "CheckBox")
-            control = new CheckBox(&window, 360, 240, 255, 255, mark, background);
-        else
-            control = new OptionButton(&window, 360, 240, 2295, 255,
-                                       background == Qt::black ? QString()
-                                                               : QStringLiteral("extrémité fixe"),
-                                       {mark, background, Fonts::sans(), Qt::AlignLeft, true});
-        // Something else to hold the focus first.
-        auto *other = new TextBox(&window, 360, 600, 615, 285, QString());
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        other->setFocus(Qt::OtherFocusReason);
-        const QImage without = control->grab().toImage();
-        // Not by Tab, which selects a text box's text in the same navy.
-        control->setFocus(Qt::OtherFocusReason);
-        QVERIFY(control->hasFocus());
-        const QImage with = control->grab().toImage();
-        const int dots = Probe::extra(with, without, mark);
-        QVERIFY2(dots >= 12, qPrintable(QString::number(dots)));
+        const QColor navy = RGB(0, 0, 128);
+        const QColor lavender = RGB(192, 192, 255);
+        for (const auto &[kind, background, mark] :
+             {std::tuple<QString, QColor, QColor>("ScrollBar", lavender, navy),
+              {"CommandButton", RGB(128, 128, 128), navy},
+              {"TextBox", lavender, navy},
+              {"CheckBox", RGB(64, 64, 64), RGB(224, 224, 224)},
+              {"OptionButton", lavender, RGB(0, 0, 192)}, // with a caption
+              {"OptionButton", Qt::black, Qt::white}}) { // alone
+            QWidget window;
+            window.setPalette(QPalette(background));
+            window.setAutoFillBackground(true);
+            QWidget *control = nullptr;
+            if (kind == "ScrollBar")
+                control = new ScrollBar(&window, 360, 240, 2415, 255, 0, 100, 13, 1, 10);
+            else if (kind == "CommandButton")
+                control = new CommandButton(&window, 360, 120, 975, 615,
+                                            Icons::glyph(Icons::Glyph::TwoBars, Qt::darkGray),
+                                            Qt::lightGray);
+            else if (kind == "TextBox")
+                control = new TextBox(&window, 360, 240, 615, 285, QStringLiteral("0.01"));
+            else if (kind == "CheckBox")
+                control = new CheckBox(&window, 360, 240, 255, 255, mark, background);
+            else
+                control = new OptionButton(
+                    &window, 360, 240, 2295, 255,
+                    background == Qt::black ? QString() : QStringLiteral("extrémité fixe"),
+                    {mark, background, Fonts::sans(), Qt::AlignLeft, true});
+            // Something else to hold the focus first.
+            auto *other = new TextBox(&window, 360, 600, 615, 285, QString());
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            other->setFocus(Qt::OtherFocusReason);
+            const QImage without = control->grab().toImage();
+            // Not by Tab, which selects a text box's text in the same navy.
+            control->setFocus(Qt::OtherFocusReason);
+            const int dots = Probe::extra(control->grab().toImage(), without, mark);
+            QVERIFY2(dots >= 12, qPrintable(QString::number(dots)));
+        }
     }
 
-    void buttonTakesTheCaptionOfItsLabel()
-    {
-        QWidget window;
-        Label caption(&window, 8160, 8040, 615, 255, QStringLiteral("Pause"), plainStyle());
-        CommandButton button(&window, 8160, 7440, 615, 615, QPixmap(20, 20), Qt::lightGray);
-        button.setCaptionLabel(&caption);
-        caption.setCaption(QStringLiteral(" Reprise "));
-        QCOMPARE(button.accessibleName(), QStringLiteral("Reprise"));
-    }
-
-    void captionIsShownWholeAtItsSize_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("width"); // twips
-        QTest::addColumn<bool>("transparent");
-        QTest::addColumn<bool>("centred");
-        QTest::addColumn<QString>("next"); // the caption of a label right after it
-        QTest::addColumn<Fit>("fit");
-        // In the sans font, this caption is a few pixels wider than its box.
-        const QString pas = QStringLiteral("pas du calcul temporel :");
-        QTest::newRow("runs on into free space")
-            << pas << 1695 << true << false << QString() << AsIs;
-        QTest::newRow("a caption right after it")
-            << pas << 1695 << true << false << "0.0025" << Closer;
-        QTest::newRow("opaque") << pas << 1695 << false << false << QString() << Closer;
-        QTest::newRow("under a button: wraps")
-            << "Réinitialiser la corde" << 615 << true << true << QString() << AsIs;
-        // One word space apart it would fit; captions under buttons keep two.
-        QTest::newRow("under a button beside another")
-            << "Pause" << 615 << true << true << "Reprise" << Closer;
-        // A box of one line: letters closer rather than a second line.
-        QTest::newRow("one line under a button beside another")
-            << "image suivante" << 1215 << true << true << "Reprise" << Closer;
-    }
-
+    // Each caption, the width of its box in twips, whether it is transparent and centred (as
+    // under a button), the caption of a label right after it, and whether its letters are closer.
     void captionIsShownWholeAtItsSize()
     {
-        QFETCH(QString, caption);
-        QFETCH(int, width);
-        QFETCH(bool, transparent);
-        QFETCH(bool, centred);
-        QFETCH(QString, next);
-        QFETCH(Fit, fit);
-        QWidget window;
-        window.resize(225, 100);
-        LabelStyle style = plainStyle();
-        if (transparent)
-            style.background = QColor();
-        if (centred)
-            style.alignment = Qt::AlignHCenter | Qt::AlignTop;
-        Label label(&window, 360, 240, width, 255, caption, style);
-        Label after(&window, 360 + width, 240, 615, 255, next, style);
-        QCOMPARE(Probe::captionFaults(window).join("; "), QString());
-        const QRect needed
-            = QFontMetrics(label.font())
-                  .boundingRect(label.rect(), int(label.alignment()) | Qt::TextWordWrap, caption);
-        QVERIFY(label.rect().contains(needed));
-        const bool narrow = label.font().family() != label.styleFont().family();
-        QCOMPARE(label.font().letterSpacing() < 0 ? Closer : narrow ? Narrow : AsIs, fit);
+        // In the sans font, this caption is a few pixels wider than its box: it runs on into
+        // free space, unless a caption follows or the label is opaque.
+        const QString pas = QStringLiteral("pas du calcul temporel :");
+        for (const auto &[caption, width, transparent, centred, next, closer] :
+             {std::tuple<QString, int, bool, bool, QString, bool>(pas, 1695, true, false, "",
+                                                                  false),
+              {pas, 1695, true, false, "0.0025", true},
+              {pas, 1695, false, false, "", true},
+              {"Réinitialiser la corde", 615, true, true, "", false}, // wraps
+              // One word space apart it would fit; captions under buttons keep two.
+              {"Pause", 615, true, true, "Reprise", true},
+              // A box of one line: letters closer rather than a second line.
+              {"image suivante", 1215, true, true, "Reprise", true}}) {
+            QWidget window;
+            window.resize(225, 100);
+            LabelStyle style = plainStyle();
+            if (transparent)
+                style.background = QColor();
+            if (centred)
+                style.alignment = Qt::AlignHCenter | Qt::AlignTop;
+            Label label(&window, 360, 240, width, 255, caption, style);
+            Label after(&window, 360 + width, 240, 615, 255, next, style);
+            QCOMPARE(Probe::captionFaults(window).join("; "), QString());
+            const QRect needed
+                = QFontMetrics(label.font())
+                      .boundingRect(label.rect(), int(label.alignment()) | Qt::TextWordWrap,
+                                    caption);
+            QVERIFY(label.rect().contains(needed));
+            QCOMPARE(label.font().family(), label.styleFont().family()); // never a narrower font
+            QCOMPARE(label.font().letterSpacing() < 0, closer);
+        }
     }
 
     // A window opens centred, never above or left of the screen, and stays
@@ -498,12 +405,12 @@ private slots:
         Form home(nullptr, QStringLiteral("home"), 10500, 6105, Qt::black);
         auto *module = new Form(&home, QStringLiteral("module"), 12000, 8520, Qt::gray);
         QPointer<FormTimer> timer = new FormTimer(module, 10, true);
-        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         for (Form *window : {&home, module}) {
             window->show();
             // Within the width of the frame the platform adds around it.
             const int frame = window->geometry().x() - window->frameGeometry().x() + 1;
-            const QPoint off = window->geometry().center() - centre;
+            const QPoint off = window->geometry().center() - available.center();
             QVERIFY(std::abs(off.x()) <= frame && std::abs(off.y()) <= frame);
             // Moved by the user, then hidden and shown again: it stays there.
             window->move(7, 9);
@@ -516,7 +423,6 @@ private slots:
         QTRY_VERIFY(timer.isNull());
 
         // Larger than the screen, its top-left corner and title bar stay on the screen.
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         Form large(nullptr, QStringLiteral("large"), (available.width() + 100) * Twips::perPixel,
                    (available.height() + 100) * Twips::perPixel, Qt::black);
         large.show();
@@ -564,7 +470,6 @@ private slots:
         QTest::newRow("read-only disk") << ReadOnly << "lecture seule";
         QTest::newRow("full disk") << Full << "plein"; // a small picture fits Qt's buffer
         QTest::newRow("full disk during the write") << Short << "plein";
-        QTest::newRow("300-character name") << LongName << "trop long";
     }
 
     void refusedSave()
@@ -582,15 +487,14 @@ private slots:
         } else if (refusal != Missing) {
             QVERIFY(QDir().mkdir(folder));
         }
-        const QString path
-            = folder + '/' + (refusal == LongName ? QString(300, 'x') : "corde") + ".png";
+        const QString path = folder + QStringLiteral("/corde.png");
         // Noise: a PNG of some 50 kB at 128 pixels, where 8 kB are left for a short write.
         const int side = refusal == Short ? 128 : 16;
         QImage image(side, side, QImage::Format_RGB32);
         QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(image.bits()), side * side);
         const QByteArray earlier = "une image enregistrée avant";
         QFile earlierFile(path);
-        if (refusal != Missing && refusal != LongName) {
+        if (refusal != Missing) {
             QVERIFY(earlierFile.open(QIODevice::WriteOnly) && earlierFile.write(earlier) > 0);
             earlierFile.close();
         }
@@ -606,19 +510,8 @@ private slots:
             disk->fill(refusal == Short ? 8192 : 0);
         const QStringList before = QDir(folder).entryList(QDir::Files);
         QString message;
-        bool whole = false; // the room its text needs, wrapped as the box's label wraps it
-        QTimer::singleShot(0, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-                const QRect room(0, 0, label->width(), 10000);
-                whole = label->fontMetrics()
-                            .boundingRect(room, Qt::TextWordWrap, label->text())
-                            .width()
-                    <= label->width();
-                message = box->text();
-                box->accept();
-            }
-        });
+        bool whole = false;
+        Probe::acceptMessageBox(this, message, &whole);
         {
             std::optional<AsAnotherUser> user;
             if (refusal == Locked)
@@ -638,41 +531,37 @@ private slots:
     }
 
     // The program's save dialog, with Qt's catalogue loaded as the program loads it, is French;
-    // a name longer than a folder takes gets the message of a refused save, and the dialog stays.
+    // a name longer than a folder takes gets a refused save's message, shown whole; the dialog
+    // stays.
     void saveDialog()
     {
         QVERIFY2(installQtTranslations(*qApp, QLocale(QLocale::French)),
                  "Qt's French catalogue (Debian: qt6-translations-l10n) is missing");
         QTemporaryDir folder;
         QWidget picture;
-        picture.resize(40, 30);
-        picture.show();
-        QStringList buttons;
-        QString fileName;
+        QString buttons;
         QString message;
+        bool whole = false;
         bool stays = false;
         QTimer::singleShot(0, this, [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             auto *box = dialog->findChild<QDialogButtonBox *>();
-            for (const QAbstractButton *button : box->buttons())
-                buttons << button->text().remove('&');
-            fileName = dialog->findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text();
+            buttons = box->button(QDialogButtonBox::Save)->text() + '/'
+                + box->button(QDialogButtonBox::Cancel)->text();
             dialog->setDirectory(folder.path());
             auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             name->clear();
             QTest::keyClicks(name, QString(300, 'x'));
-            Probe::acceptMessageBox(this, message);
+            Probe::acceptMessageBox(this, message, &whole);
             box->button(QDialogButtonBox::Save)->click();
             stays = dialog->isVisible();
             dialog->reject();
         });
         QVERIFY(!PictureExport::save(&picture, QStringLiteral("corde.png")));
-        buttons.sort();
-        QCOMPARE(buttons, QStringList({"Annuler", "Enregistrer"}));
-        QVERIFY2(fileName.remove('&').startsWith("Nom de fichier"), qPrintable(fileName));
-        QVERIFY2(message.contains(folder.path()) && message.contains("trop long"),
+        QCOMPARE(buttons.remove('&'), QStringLiteral("Enregistrer/Annuler"));
+        QVERIFY2(message.contains(folder.path()) && message.contains("trop long") && whole,
                  qPrintable(message));
         QVERIFY(stays);
         QVERIFY(QDir(folder.path()).isEmpty());

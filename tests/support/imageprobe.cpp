@@ -3,6 +3,7 @@
 #include "shapecontrol.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -13,22 +14,6 @@
 #include <cmath>
 
 namespace Probe {
-
-Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
-                const QRect &area)
-{
-    const QRect box = area.isNull() ? image.rect() : area & image.rect();
-    Pixels found;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            if (wanted({x, y}, image.pixel(x, y))) {
-                ++found.count;
-                found.bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return found;
-}
 
 namespace {
 
@@ -49,7 +34,64 @@ QRect deviceBox(const DrawingSurface &surface, float x1, float y1, float x2, flo
                  QPoint(int(std::floor(box.right())), int(std::floor(box.bottom()))));
 }
 
+// What `widget` paints by itself, without what lies under it.
+QImage alone(QWidget &widget)
+{
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+// The ink of a label's letters: its ink less, in an underlined font, the rows
+// that run across all of it.
+QRect letters(Label &label)
+{
+    if (!label.font().underline())
+        return ink(label);
+    const QImage image = alone(label);
+    const auto inked
+        = [background = image.pixel(0, 0)](QPoint, QRgb pixel) { return pixel != background; };
+    const QRect all = matching(image, inked).bounds;
+    QRect kept;
+    for (int y = all.top(); y <= all.bottom(); ++y) {
+        const Pixels row = matching(image, inked, QRect(all.left(), y, all.width(), 1));
+        if (row.count < all.width() * 9 / 10)
+            kept |= row.bounds;
+    }
+    return kept.translated(label.pos());
+}
+
+// The controls of `label`'s container that a caption may stand beside.
+QList<QWidget *> controlsBeside(const Label &label)
+{
+    QList<QWidget *> controls;
+    for (QObject *child : label.parent()->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget && !widget->isWindow() && !widget->isHidden() && !qobject_cast<Label *>(widget)
+            && !qobject_cast<ShapeControl *>(widget) && !qobject_cast<LineControl *>(widget))
+            controls << widget;
+    }
+    return controls;
+}
+
 } // namespace
+
+Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
+                const QRect &area)
+{
+    const QRect box = area.isNull() ? image.rect() : area & image.rect();
+    Pixels found;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (wanted({x, y}, image.pixel(x, y))) {
+                ++found.count;
+                found.bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return found;
+}
 
 Pixels matching(const QImage &image, const QColor &color)
 {
@@ -85,14 +127,10 @@ QRect part(ScrollBar &bar, QStyle::SubControl control)
     QStyleOptionSlider option;
     option.initFrom(&bar);
     option.orientation = bar.orientation();
-    option.state |= QStyle::State_Horizontal;
     option.minimum = bar.minimum();
     option.maximum = bar.maximum();
     option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
     option.pageStep = bar.pageStep();
-    option.subControls = QStyle::SC_All;
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
 }
 
@@ -101,28 +139,22 @@ void click(ScrollBar &bar, QStyle::SubControl control)
     QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, part(bar, control).center());
 }
 
-void acceptMessageBox(QObject *context, QString &text)
+void acceptMessageBox(QObject *context, QString &text, bool *whole)
 {
-    QTimer::singleShot(0, context, [&text] {
+    QTimer::singleShot(0, context, [&text, whole] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             text = box->text();
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            const QRect room(0, 0, label->width(), 10000);
+            if (whole)
+                *whole = label->fontMetrics()
+                             .boundingRect(room, Qt::TextWordWrap, label->text())
+                             .width()
+                    <= label->width();
             box->accept();
         }
     });
 }
-
-namespace {
-
-// What `widget` paints by itself, without what lies under it.
-QImage alone(QWidget &widget)
-{
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    return image;
-}
-
-} // namespace
 
 QRect ink(QWidget &widget)
 {
@@ -131,42 +163,6 @@ QRect ink(QWidget &widget)
     return matching(image, [&](QPoint, QRgb pixel) { return pixel != background; })
         .bounds.translated(widget.pos());
 }
-
-namespace {
-
-// The ink of a label's letters: its ink less, in an underlined font, the rows
-// that run across all of it.
-QRect letters(Label &label)
-{
-    if (!label.font().underline())
-        return ink(label);
-    const QImage image = alone(label);
-    const QRgb background = image.pixel(0, 0);
-    const auto inked = [&](QPoint, QRgb pixel) { return pixel != background; };
-    const QRect all = matching(image, inked).bounds;
-    QRect kept;
-    for (int y = all.top(); y <= all.bottom(); ++y) {
-        const QRect row(all.left(), y, all.width(), 1);
-        if (matching(image, inked, row).count < all.width() * 9 / 10)
-            kept |= matching(image, inked, row).bounds;
-    }
-    return kept.translated(label.pos());
-}
-
-// The controls of `label`'s container that a caption may stand beside.
-QList<QWidget *> controlsBeside(const Label &label)
-{
-    QList<QWidget *> controls;
-    for (QObject *child : label.parent()->children()) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (widget && !widget->isWindow() && !widget->isHidden() && !qobject_cast<Label *>(widget)
-            && !qobject_cast<ShapeControl *>(widget) && !qobject_cast<LineControl *>(widget))
-            controls << widget;
-    }
-    return controls;
-}
-
-} // namespace
 
 QStringList captionFaults(QWidget &window)
 {

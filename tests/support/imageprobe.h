@@ -40,8 +40,9 @@ QRect part(ScrollBar &bar, QStyle::SubControl control);
 // A left-button click in the middle of that part.
 void click(ScrollBar &bar, QStyle::SubControl control);
 
-// Once the event loop runs (inside a modal box's own), accepts that box and keeps its text.
-void acceptMessageBox(QObject *context, QString &text);
+// Once the event loop runs (inside a modal box's own), accepts that box and keeps its text;
+// `whole` tells whether the box's label has the room its text needs, wrapped as it wraps it.
+void acceptMessageBox(QObject *context, QString &text, bool *whole = nullptr);
 
 // Where a control inks by itself (unlike its top-left corner), in its parent's coordinates.
 QRect ink(QWidget &widget);

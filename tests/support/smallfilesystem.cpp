@@ -9,11 +9,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-namespace {
-
 constexpr uid_t nobody = 65534; // Debian's "nobody" and "nogroup"
-
-} // namespace
 
 SmallFileSystem::SmallFileSystem(int kib)
 {

@@ -11,8 +11,7 @@ class SmallFileSystem
 public:
     explicit SmallFileSystem(int kib);
     ~SmallFileSystem();
-    SmallFileSystem(const SmallFileSystem &) = delete;
-    SmallFileSystem &operator=(const SmallFileSystem &) = delete;
+    Q_DISABLE_COPY(SmallFileSystem)
 
     QString refusal() const { return m_refusal; } // empty once mounted
     QString path() const { return m_folder.path(); }
@@ -34,8 +33,7 @@ class AsAnotherUser
 public:
     AsAnotherUser();
     ~AsAnotherUser();
-    AsAnotherUser(const AsAnotherUser &) = delete;
-    AsAnotherUser &operator=(const AsAnotherUser &) = delete;
+    Q_DISABLE_COPY(AsAnotherUser)
 
 private:
     bool m_switched;

@@ -44,7 +44,7 @@ struct VueMuette : DrivenStringView
 {
     void afficheDepassement() override { }
     void effaceImage() override { }
-    void corde(double &) override { }
+    void corde(double) override { }
 };
 
 void Ondule(benchmark::State &etat)

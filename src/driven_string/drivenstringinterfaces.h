@@ -31,8 +31,8 @@ public:
     virtual void afficheDepassement() = 0;
     // Clears `Picture1` to its background.
     virtual void effaceImage() = 0;
-    // Redraws the string from yNouveau (`corde`).
-    virtual void corde(double &temps) = 0;
+    // Redraws the string from yNouveau (`corde`), shown at `temps` (s).
+    virtual void corde(double temps) = 0;
     // After each time step, with yNouveau at temps: the point recorder samples it.
     virtual void apresPas() { }
     // temps restarted at 0 (a reset, the vibrator or a pulse started): the point recorder starts

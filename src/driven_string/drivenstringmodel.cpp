@@ -1,13 +1,12 @@
 #include "drivenstringmodel.h"
 
+#include "angles.h"
 #include "stepreader.h"
 
 #include <cmath>
 
 namespace {
 
-// 6.2832 stands for 2π in the vibrator's phase, as the lesson writes it.
-constexpr double deuxPi = 6.2832;
 constexpr int etapesParAppel = 10;
 constexpr int dernierPointCorde = DrivenStringState::dernierPointCorde;
 constexpr int dernierPointZone = DrivenStringState::dernierPoint;

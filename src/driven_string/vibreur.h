@@ -38,7 +38,7 @@ private:
     void Ondule() { m_model.Ondule(); }
 
     // Display: the string from yNouveau over the grid, and the vibrator marker.
-    void corde(double &temps) override;
+    void corde(double temps) override;
     void Quadrille();
     void Label14_Click();
 

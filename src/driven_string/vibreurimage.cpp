@@ -47,7 +47,7 @@ void Vibreur::Label14_Click()
 }
 
 // `temps` is what the model passes; the drawing does not depend on it.
-void Vibreur::corde([[maybe_unused]] double &temps)
+void Vibreur::corde([[maybe_unused]] double temps)
 {
     const QColor effacement = traces->Value() == 0 ? blanc : orangeTrace;
     // The grid is whole wherever nothing was drawn since it was last drawn:

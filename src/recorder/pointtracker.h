@@ -46,7 +46,6 @@ public:
     // "Suivre ce point" (at the picture's pixel `at`) and "Ne plus suivre".
     void addMenuEntries(QMenu &menu, QPoint at);
 
-    bool tracking(Recording::Point p) const { return m_tracked[p]; }
     // Whether a recorder takes samples: the simulations skip computing the
     // points' displacements at every step or frame otherwise.
     bool recording() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "angles.h"
 #include "reflectioninterfaces.h"
 #include "reflectionstate.h"
 #include "sharedvariables.h"
@@ -29,9 +30,6 @@
 class ReflectionModel
 {
 public:
-    static constexpr double deuxPi = 6.2832;
-    static constexpr double pi = 3.1416;
-
     static constexpr int longueurCorde = 100; // mm, segments of the picture
     static constexpr double repos = 25.0; // y of the rest line
     static constexpr double reposReflechie = 24.8; // reflected wave drawn 0.2 higher

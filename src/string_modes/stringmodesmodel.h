@@ -1,5 +1,6 @@
 #pragma once
 
+#include "angles.h"
 #include "sharedvariables.h"
 #include "stringmodesinterfaces.h"
 #include "stringmodesstate.h"
@@ -23,8 +24,6 @@ class StringModesModel
 {
 public:
     static constexpr double g = 9.81; // m/s^2
-    static constexpr double pi = 3.1416;
-    static constexpr double deuxPi = 6.2832;
     static constexpr int nombreHarmoniques = StringModesState::nombreHarmoniques;
     static constexpr double pasX = 10.0; // mm between two points of the string
     static constexpr double pasTemps = 10.0; // ms of model time from one frame to the next

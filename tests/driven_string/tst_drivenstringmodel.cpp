@@ -34,7 +34,7 @@ struct Banc : DrivenStringPanel, DrivenStringView
     ExtremiteDroite extremite() const override { return bord; }
     void afficheDepassement() override { messages.push_back(state); }
     void effaceImage() override { dessins.push_back(-1); }
-    void corde(double &temps) override { dessins.push_back(temps); }
+    void corde(double temps) override { dessins.push_back(temps); }
 
     // Point 0 after that many more steps.
     double avance(int pas)

@@ -29,7 +29,7 @@ struct Corde : DrivenStringPanel, DrivenStringView
     ExtremiteDroite extremite() const override { return ExtremiteDroite::Absente; }
     void afficheDepassement() override { }
     void effaceImage() override { }
-    void corde(double &) override { }
+    void corde(double) override { }
     void apresPas() override
     {
         record.add(model.tempsPropre(), model.hauteur(a), model.hauteur(b));

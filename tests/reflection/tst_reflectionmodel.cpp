@@ -69,7 +69,7 @@ private slots:
             QVERIFY(std::abs(m_model.OndeReflechie(100 - 25 * t, t) - 1) < 1e-9); // from x = 100
         }
         // Twelve o'clock at 0, three o'clock at T/4 (y grows downward on the dial).
-        QVERIFY(std::abs(m_model.angleAiguille(0) + ReflectionModel::pi / 2) < 1e-12);
+        QVERIFY(std::abs(m_model.angleAiguille(0) + pi / 2) < 1e-12);
         QVERIFY(std::abs(m_model.angleAiguille(2)) < 1e-4);
         // A new speed keeps the phase f·temps of the frame on display.
         m_shared.temps = 2;

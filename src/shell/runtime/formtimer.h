@@ -16,7 +16,6 @@ public:
 
     bool Enabled() const { return m_timer.isActive(); }
     void setEnabled(bool enabled);
-    int Interval() const { return m_timer.interval(); }
 
 signals:
     void Timer();

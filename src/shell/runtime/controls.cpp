@@ -44,6 +44,14 @@ void highlightInWindowColours(QWidget *widget)
 const QMargins focusMarkMargins(2, 2, 2, 2);
 const QMargins pictureMargins(3, 3, 3, 3);
 
+// Over what the style drew, the focus mark inside `framed` (the control, or
+// its thumb), on the control's own light face.
+void paintFocusMark(QWidget *control, const QRect &framed)
+{
+    QPainter p(control);
+    FocusMark::paint(p, framed - focusMarkMargins, FocusMark::onFace());
+}
+
 // Smallest pixel size a caption is shrunk to before it is left to be cut.
 constexpr int minimumPixelSize = 7;
 
@@ -397,10 +405,8 @@ void CommandButton::setCaption(const QString &caption)
 void CommandButton::paintEvent(QPaintEvent *event)
 {
     QToolButton::paintEvent(event);
-    if (hasFocus()) {
-        QPainter p(this);
-        FocusMark::paint(p, rect() - focusMarkMargins, FocusMark::onFace());
-    }
+    if (hasFocus())
+        paintFocusMark(this, rect());
 }
 
 ScrollBar::ScrollBar(QWidget *parent, int left, int top, int width, int height, int min, int max,
@@ -461,10 +467,9 @@ void ScrollBar::paintEvent(QPaintEvent *event)
         return;
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const QRect thumb
-        = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
-    QPainter p(this);
-    FocusMark::paint(p, thumb - focusMarkMargins, FocusMark::onFace());
+    paintFocusMark(
+        this,
+        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this));
 }
 
 TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, const QString &text)
@@ -521,10 +526,8 @@ void TextBox::fitText()
 void TextBox::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
-    if (hasFocus()) {
-        QPainter p(this);
-        FocusMark::paint(p, rect() - focusMarkMargins, FocusMark::onFace());
-    }
+    if (hasFocus())
+        paintFocusMark(this, rect());
 }
 
 void TextBox::setRefused(bool refused, const QString &hint)

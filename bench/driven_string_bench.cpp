@@ -1,7 +1,7 @@
 // Cost of the driven string's timer tick: the integrator alone, and a whole
 // tick (ten steps plus the redraw on the real picture) for the fixed end and
 // for the absorbing extension with traces on. The tick runs every 50 ms.
-#include "vibreur.h"
+#include "driven_string/vibreur.h"
 
 #include <benchmark/benchmark.h>
 

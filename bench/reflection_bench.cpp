@@ -3,8 +3,8 @@
 // surface, and the two strokes of the dial hand. The tick
 // interval is 25 ms.
 
-#include "controls.h"
-#include "reflexion.h"
+#include "controls/controls.h"
+#include "reflection/reflexion.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // segments) with all ten harmonics at 10, i.e. 1000 terms and 200 lines on
 // the real drawing surface. The tick interval is 25 ms.
 
-#include "controls.h"
-#include "modescorde.h"
+#include "controls/controls.h"
+#include "string_modes/modescorde.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "application.h"
+#include "controls/application.h"
 
 #include <array>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "accueil.h"
+#include "home/accueil.h"
 
 #include <QString>
 #include <QStringList>

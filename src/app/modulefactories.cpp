@@ -1,8 +1,8 @@
 #include "modulefactories.h"
 
-#include "modescorde.h"
-#include "reflexion.h"
-#include "vibreur.h"
+#include "driven_string/vibreur.h"
+#include "reflection/reflexion.h"
+#include "string_modes/modescorde.h"
 
 ModuleFactories moduleFactories(ModuleVariables &variables)
 {

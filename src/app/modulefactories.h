@@ -1,6 +1,6 @@
 #pragma once
 
-#include "accueil.h"
+#include "home/accueil.h"
 #include "modulevariables.h"
 
 // The home screen's factories: each module's window on the run's module

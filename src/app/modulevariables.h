@@ -1,9 +1,9 @@
 #pragma once
 
-#include "drivenstringstate.h"
-#include "reflectionstate.h"
-#include "sharedvariables.h"
-#include "stringmodesstate.h"
+#include "core/sharedvariables.h"
+#include "driven_string/drivenstringstate.h"
+#include "reflection/reflectionstate.h"
+#include "string_modes/stringmodesstate.h"
 
 // Every module-level variable of the program, in one object that lives for the
 // whole run: closing and reopening a window keeps them, and the modules that

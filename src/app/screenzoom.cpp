@@ -1,10 +1,10 @@
 #include "screenzoom.h"
 
-#include "accueil.h"
-#include "modescorde.h"
-#include "reflexion.h"
-#include "twips.h"
-#include "vibreur.h"
+#include "drawing/twips.h"
+#include "driven_string/vibreur.h"
+#include "home/accueil.h"
+#include "reflection/reflexion.h"
+#include "string_modes/modescorde.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "drivenstringmodel.h"
 
-#include "angles.h"
+#include "core/angles.h"
 #include "stepreader.h"
 
 #include <cmath>

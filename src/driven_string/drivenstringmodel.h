@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/sharedvariables.h"
 #include "drivenstringinterfaces.h"
 #include "drivenstringstate.h"
-#include "sharedvariables.h"
 
 // The integrator of the driven string: the damped wave equation
 //     ∂²y/∂t² + amortissement·∂y/∂t = c²·∂²y/∂x²

@@ -1,6 +1,6 @@
 #include "stepreader.h"
 
-#include "numberreader.h"
+#include "core/numberreader.h"
 
 #include <string>
 

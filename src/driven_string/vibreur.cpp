@@ -1,9 +1,9 @@
 #include "vibreur.h"
 
-#include "application.h"
-#include "colors.h"
-#include "look.h"
-#include "messagebox.h"
+#include "controls/application.h"
+#include "controls/messagebox.h"
+#include "look/colors.h"
+#include "look/look.h"
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "controls.h"
-#include "drawingsurface.h"
+#include "controls/controls.h"
+#include "controls/form.h"
+#include "controls/formtimer.h"
+#include "controls/shapecontrol.h"
+#include "drawing/drawingsurface.h"
 #include "drivenstringinterfaces.h"
 #include "drivenstringmodel.h"
-#include "form.h"
-#include "formtimer.h"
-#include "shapecontrol.h"
 
 #include <array>
 

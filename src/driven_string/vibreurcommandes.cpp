@@ -1,9 +1,9 @@
 #include "vibreur.h"
 
-#include "colors.h"
-#include "fonts.h"
-#include "icons.h"
-#include "look.h"
+#include "look/colors.h"
+#include "look/fonts.h"
+#include "look/icons.h"
+#include "look/look.h"
 
 // The row of buttons under the picture and the animation timer. Two
 // independent state machines: the animation (running or paused: `Timer1`,

@@ -1,9 +1,9 @@
 #include "vibreur.h"
 
-#include "colors.h"
-#include "fonts.h"
-#include "look.h"
-#include "pointtracker.h"
+#include "look/colors.h"
+#include "look/fonts.h"
+#include "look/look.h"
+#include "recorder/pointtracker.h"
 
 // The picture of the string. User units: x is the point number (one unit is
 // one space step), y the displacement in mm, growing downward; the picture

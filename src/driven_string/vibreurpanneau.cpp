@@ -1,9 +1,9 @@
 #include "vibreur.h"
 
-#include "colors.h"
-#include "fonts.h"
-#include "look.h"
-#include "numberformat.h"
+#include "controls/numberformat.h"
+#include "look/colors.h"
+#include "look/fonts.h"
+#include "look/look.h"
 
 // The parameter column: every setting of the string and of the scheme, at
 // positions in twips. Its handlers only rewrite the value captions and mark

@@ -1,12 +1,13 @@
 #include "vibreur.h"
 
-#include "enregistreur.h"
-#include "pictureexport.h"
-#include "picturemenu.h"
-#include "pointtracker.h"
+#include "pictures/pictureexport.h"
+#include "pictures/picturemenu.h"
+#include "recorder/enregistreur.h"
+#include "recorder/pointtracker.h"
 #include "stepreader.h"
 
 #include <QLocale>
+#include <QMenu>
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +39,9 @@ void Vibreur::creeSuivi()
                                 {metre, metreParSeconde}});
     const auto nomImage
         = [this] { return PictureExport::proposedName(nomSimulation, m_model.temps()); };
-    installPictureMenu(Picture1, nomImage, m_suivi);
+    installPictureMenu(Picture1, nomImage, [this](QMenu &menu, const QPoint &at) {
+        m_suivi->addMenuEntries(menu, at);
+    });
     installPictureShortcuts(this, Picture1, nomImage);
     afficheCourant();
 }

@@ -1,7 +1,7 @@
 #include "enregistreur.h"
 
-#include "filewrite.h"
-#include "savedialog.h"
+#include "controls/filewrite.h"
+#include "controls/savedialog.h"
 
 #include <QChartView>
 #include <QDialogButtonBox>

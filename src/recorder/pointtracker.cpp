@@ -1,6 +1,6 @@
 #include "pointtracker.h"
 
-#include "drawingsurface.h"
+#include "drawing/drawingsurface.h"
 #include "enregistreur.h"
 #include "placement.h"
 

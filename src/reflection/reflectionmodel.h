@@ -1,9 +1,9 @@
 #pragma once
 
-#include "angles.h"
+#include "core/angles.h"
+#include "core/sharedvariables.h"
 #include "reflectioninterfaces.h"
 #include "reflectionstate.h"
-#include "sharedvariables.h"
 
 #include <array>
 

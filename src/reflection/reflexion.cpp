@@ -1,16 +1,16 @@
 #include "reflexion.h"
 
-#include "colors.h"
-#include "controls.h"
-#include "drawingsurface.h"
-#include "fonts.h"
-#include "formtimer.h"
-#include "icons.h"
-#include "look.h"
-#include "numberformat.h"
-#include "pointtracker.h"
-#include "shapecontrol.h"
-#include "twips.h"
+#include "controls/controls.h"
+#include "controls/formtimer.h"
+#include "controls/numberformat.h"
+#include "controls/shapecontrol.h"
+#include "drawing/drawingsurface.h"
+#include "drawing/twips.h"
+#include "look/colors.h"
+#include "look/fonts.h"
+#include "look/icons.h"
+#include "look/look.h"
+#include "recorder/pointtracker.h"
 
 #include <cmath>
 

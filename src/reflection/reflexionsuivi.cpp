@@ -1,11 +1,12 @@
 #include "reflexion.h"
 
-#include "controls.h"
-#include "drawingsurface.h"
-#include "pictureexport.h"
-#include "picturemenu.h"
-#include "pointtracker.h"
+#include "controls/controls.h"
+#include "drawing/drawingsurface.h"
+#include "pictures/pictureexport.h"
+#include "pictures/picturemenu.h"
+#include "recorder/pointtracker.h"
 
+#include <QMenu>
 #include <algorithm>
 
 // Beyond the lesson's own controls: the pictures' right-click menus and
@@ -34,7 +35,9 @@ void Reflexion::creeSuivi()
     afficheVitesse();
     const auto nomImage
         = [this] { return PictureExport::proposedName(nomSimulation, m_model.temps()); };
-    installPictureMenu(Picture1, nomImage, m_suivi);
+    installPictureMenu(Picture1, nomImage, [this](QMenu &menu, const QPoint &at) {
+        m_suivi->addMenuEntries(menu, at);
+    });
     installPictureMenu(pendule, [this] {
         return PictureExport::proposedName(nomSimulation + QStringLiteral("-cadran"),
                                            m_model.temps());

@@ -1,13 +1,13 @@
 #include "modescorde.h"
 
-#include "colors.h"
-#include "controls.h"
-#include "drawingsurface.h"
-#include "formtimer.h"
-#include "look.h"
-#include "numberformat.h"
-#include "pointtracker.h"
-#include "shapecontrol.h"
+#include "controls/controls.h"
+#include "controls/formtimer.h"
+#include "controls/numberformat.h"
+#include "controls/shapecontrol.h"
+#include "drawing/drawingsurface.h"
+#include "look/colors.h"
+#include "look/look.h"
+#include "recorder/pointtracker.h"
 
 ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state)
     : Form(parent, QStringLiteral("Simulation d'une corde vibrante"), sizeTwips.width(),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "controls/form.h"
 #include "stringmodesmodel.h"
 
 #include <array>

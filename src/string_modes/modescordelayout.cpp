@@ -2,13 +2,13 @@
 
 #include "modescorde.h"
 
-#include "colors.h"
-#include "controls.h"
-#include "drawingsurface.h"
-#include "fonts.h"
-#include "icons.h"
-#include "look.h"
-#include "shapecontrol.h"
+#include "controls/controls.h"
+#include "controls/shapecontrol.h"
+#include "drawing/drawingsurface.h"
+#include "look/colors.h"
+#include "look/fonts.h"
+#include "look/icons.h"
+#include "look/look.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 #include "modescorde.h"
 
-#include "controls.h"
-#include "drawingsurface.h"
-#include "pictureexport.h"
-#include "picturemenu.h"
-#include "pointtracker.h"
+#include "controls/controls.h"
+#include "drawing/drawingsurface.h"
+#include "pictures/pictureexport.h"
+#include "pictures/picturemenu.h"
+#include "recorder/pointtracker.h"
 
+#include <QMenu>
 #include <algorithm>
 
 // Beyond the lesson's own controls: the picture's right-click menu and
@@ -33,7 +34,9 @@ void ModesCorde::creeSuivi()
     afficheVitesse();
     const auto nomImage
         = [this] { return PictureExport::proposedName(nomSimulation, m_model.temps() / 1000); };
-    installPictureMenu(Picture1, nomImage, m_suivi);
+    installPictureMenu(Picture1, nomImage, [this](QMenu &menu, const QPoint &at) {
+        m_suivi->addMenuEntries(menu, at);
+    });
     installPictureShortcuts(this, Picture1, nomImage);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "angles.h"
-#include "sharedvariables.h"
+#include "core/angles.h"
+#include "core/sharedvariables.h"
 #include "stringmodesinterfaces.h"
 #include "stringmodesstate.h"
 

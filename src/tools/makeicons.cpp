@@ -3,7 +3,7 @@
 //   vellane-makeicons FOLDER NAME
 // gives FOLDER/hicolor/NxN/apps/NAME.png for every size of the window icon and
 // FOLDER/hicolor/scalable/apps/NAME.svg.
-#include "icons.h"
+#include "look/icons.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "drivenstringmodel.h"
+#include "driven_string/drivenstringmodel.h"
 
 #include <QtTest>
 

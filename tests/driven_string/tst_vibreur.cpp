@@ -1,8 +1,8 @@
 // The driven-string window: captions, state machines, frames, step boxes, points, overflow.
-#include "enregistreur.h"
-#include "imageprobe.h"
-#include "pointtracker.h"
-#include "vibreur.h"
+#include "driven_string/vibreur.h"
+#include "recorder/enregistreur.h"
+#include "recorder/pointtracker.h"
+#include "support/imageprobe.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 // The recorder's window: its plot, readouts and export, and where it opens beside a simulation.
-#include "drawingsurface.h"
-#include "enregistreur.h"
-#include "form.h"
-#include "imageprobe.h"
-#include "placement.h"
-#include "pointtracker.h"
+#include "controls/form.h"
+#include "drawing/drawingsurface.h"
+#include "recorder/enregistreur.h"
+#include "recorder/placement.h"
+#include "recorder/pointtracker.h"
+#include "support/imageprobe.h"
 
 #include <QLabel>
 #include <QLineSeries>

@@ -1,7 +1,7 @@
 // The point recorder's measurements on the real simulation models, and its CSV file.
-#include "drivenstringmodel.h"
-#include "recording.h"
-#include "reflectionmodel.h"
+#include "driven_string/drivenstringmodel.h"
+#include "recorder/recording.h"
+#include "reflection/reflectionmodel.h"
 
 #include <QtTest>
 

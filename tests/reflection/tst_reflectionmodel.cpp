@@ -1,4 +1,4 @@
-#include "reflectionmodel.h"
+#include "reflection/reflectionmodel.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 // The incident and reflected waves' window: its two surfaces' pixels, run states, timed runs.
-#include "reflexion.h"
+#include "reflection/reflexion.h"
 
-#include "controls.h"
-#include "formtimer.h"
-#include "imageprobe.h"
+#include "controls/controls.h"
+#include "controls/formtimer.h"
+#include "support/imageprobe.h"
 
 #include <QtTest>
 

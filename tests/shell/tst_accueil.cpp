@@ -1,7 +1,7 @@
 // The home screen: the module a title selects, the window "Démarrer" opens,
 // one window per module, and "Quitter" or the frame ending the program.
-#include "accueil.h"
-#include "imageprobe.h"
+#include "home/accueil.h"
+#include "support/imageprobe.h"
 
 #include <QPointer>
 #include <QTest>

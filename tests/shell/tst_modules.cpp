@@ -1,15 +1,15 @@
 // The modules on one run's variables: shared time, ghosts, recorder, memory; command line, zoom.
-#include "accueil.h"
-#include "commandline.h"
-#include "enregistreur.h"
-#include "imageprobe.h"
-#include "modescorde.h"
-#include "modulefactories.h"
-#include "modulevariables.h"
-#include "pointtracker.h"
-#include "reflexion.h"
-#include "screenzoom.h"
-#include "vibreur.h"
+#include "app/commandline.h"
+#include "app/modulefactories.h"
+#include "app/modulevariables.h"
+#include "app/screenzoom.h"
+#include "driven_string/vibreur.h"
+#include "home/accueil.h"
+#include "recorder/enregistreur.h"
+#include "recorder/pointtracker.h"
+#include "reflection/reflexion.h"
+#include "string_modes/modescorde.h"
+#include "support/imageprobe.h"
 
 #include <QLabel>
 #include <QMenu>

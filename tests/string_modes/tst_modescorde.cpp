@@ -1,8 +1,8 @@
 // The eigenmode window: run states and handlers seen in `temps`, pixels, what outlives it.
-#include "formtimer.h"
-#include "imageprobe.h"
-#include "modescorde.h"
-#include "shapecontrol.h"
+#include "controls/formtimer.h"
+#include "controls/shapecontrol.h"
+#include "string_modes/modescorde.h"
+#include "support/imageprobe.h"
 
 #include <QtTest>
 

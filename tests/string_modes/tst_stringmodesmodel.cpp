@@ -1,6 +1,6 @@
 // The eigenmode model: the displacement of the string as a sum of standing
 // waves whose periods follow from the length and the hanging mass.
-#include "stringmodesmodel.h"
+#include "string_modes/stringmodesmodel.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "imageprobe.h"
 
-#include "shapecontrol.h"
+#include "controls/shapecontrol.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls.h"
-#include "drawingsurface.h"
+#include "controls/controls.h"
+#include "drawing/drawingsurface.h"
 
 #include <QImage>
 #include <QRectF>

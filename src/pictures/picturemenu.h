@@ -4,14 +4,19 @@
 
 #include <functional>
 
-class PointTracker;
+class QMenu;
+class QPoint;
 class QWidget;
+
+// Entries added after a separator to a picture's menu, given the point of the
+// picture it was asked for (the recorder's "Suivre ce point"…).
+using MoreMenuEntries = std::function<void(QMenu &menu, const QPoint &at)>;
 
 // The right-click menu of a simulation's picture: "Copier l'image",
 // "Enregistrer l'image…" (a PNG named by `fileName`, the simulation and the
-// time on display) and, with a tracker, "Suivre ce point" and "Ne plus suivre".
+// time on display), then the entries `more` adds.
 void installPictureMenu(QWidget *picture, const std::function<QString()> &fileName,
-                        PointTracker *tracker = nullptr);
+                        const MoreMenuEntries &more = {});
 
 // Ctrl+C and Ctrl+S in `window` copy and save `picture`. A step box that has
 // the focus keeps Ctrl+C for its own text.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "labelstyle.h"
 
 #include <QColor>
 

@@ -1,27 +1,26 @@
 #include "picturemenu.h"
 
 #include "pictureexport.h"
-#include "pointtracker.h"
 
 #include <QMenu>
 #include <QShortcut>
 #include <QWidget>
 
 void installPictureMenu(QWidget *picture, const std::function<QString()> &fileName,
-                        PointTracker *tracker)
+                        const MoreMenuEntries &more)
 {
     picture->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(picture, &QWidget::customContextMenuRequested, picture,
-                     [picture, fileName, tracker](QPoint at) {
+                     [picture, fileName, more](QPoint at) {
                          QMenu menu(picture);
                          menu.addAction(QStringLiteral("Copier l'image"),
                                         [picture] { PictureExport::copy(picture); });
                          menu.addAction(
                              QStringLiteral("Enregistrer l'image…"),
                              [picture, fileName] { PictureExport::save(picture, fileName()); });
-                         if (tracker) {
+                         if (more) {
                              menu.addSeparator();
-                             tracker->addMenuEntries(menu, at);
+                             more(menu, at);
                          }
                          menu.exec(picture->mapToGlobal(at));
                      });

@@ -9,19 +9,9 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-class Label;
+#include "look/labelstyle.h"
 
-// The look of a label: colours, font and alignment. An invalid background
-// means transparent: what lies under the label shows through, so it may set
-// its caption into the free space beside or below its box.
-struct LabelStyle
-{
-    QColor foreground = Qt::black;
-    QColor background;
-    QFont font;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-    bool clickable = false; // a link: pointing-hand pointer, clicked() signal
-};
+class Label;
 
 // A label at a rectangle in twips. Its caption is shown whole, in its style's
 // font, and keeps a word space from the captions and controls beside it (two

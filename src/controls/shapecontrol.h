@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userscale.h"
+#include "drawing/userscale.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "controls.h"
 
+#include "drawing/twips.h"
 #include "focusmark.h"
-#include "fonts.h"
+#include "look/fonts.h"
 #include "shapecontrol.h"
-#include "twips.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

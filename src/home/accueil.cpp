@@ -1,11 +1,11 @@
 #include "accueil.h"
 
-#include "application.h"
-#include "colors.h"
-#include "fonts.h"
-#include "icons.h"
-#include "look.h"
-#include "twips.h"
+#include "controls/application.h"
+#include "drawing/twips.h"
+#include "look/colors.h"
+#include "look/fonts.h"
+#include "look/icons.h"
+#include "look/look.h"
 
 #include <QApplication>
 #include <QCloseEvent>

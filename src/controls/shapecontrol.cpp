@@ -1,7 +1,7 @@
 #include "shapecontrol.h"
 
-#include "drawingsurface.h"
-#include "twips.h"
+#include "drawing/drawingsurface.h"
+#include "drawing/twips.h"
 
 #include <QPainter>
 

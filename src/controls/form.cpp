@@ -1,6 +1,6 @@
 #include "form.h"
 
-#include "twips.h"
+#include "drawing/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

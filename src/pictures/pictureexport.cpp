@@ -1,7 +1,7 @@
 #include "pictureexport.h"
 
-#include "filewrite.h"
-#include "savedialog.h"
+#include "controls/filewrite.h"
+#include "controls/savedialog.h"
 
 #include <QBuffer>
 #include <QClipboard>

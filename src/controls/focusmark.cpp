@@ -1,6 +1,6 @@
 #include "focusmark.h"
 
-#include "look.h"
+#include "look/look.h"
 
 #include <QPainter>
 #include <QPolygon>

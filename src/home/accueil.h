@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls.h"
-#include "form.h"
-#include "shapecontrol.h"
+#include "controls/controls.h"
+#include "controls/form.h"
+#include "controls/shapecontrol.h"
 
 #include <QPointer>
 

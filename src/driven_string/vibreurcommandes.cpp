@@ -30,21 +30,29 @@ void Vibreur::creeCommandes()
     constexpr int hauteur = 615;
     Command5 = new CommandButton(this, 3960, haut, 975, hauteur,
                                  Icons::curveButton(Curve::Bump, Glyph::TriangleRight), faceBouton);
+    Command5->setObjectName(QStringLiteral("Command5"));
     Command1 = new CommandButton(this, 5160, haut, 975, hauteur,
                                  Icons::curveButton(Curve::Sine, Glyph::TriangleRight), faceBouton);
+    Command1->setObjectName(QStringLiteral("Command1"));
     Command3 = new CommandButton(this, 5160, haut, 975, hauteur,
                                  Icons::glyph(Glyph::Square, Look::slate()), faceBouton);
+    Command3->setObjectName(QStringLiteral("Command3"));
     Command4
         = new CommandButton(this, 6360, haut, 855, hauteur,
                             Icons::curveButton(Curve::Flat, Glyph::TriangleLeftBar), faceBouton);
+    Command4->setObjectName(QStringLiteral("Command4"));
     pause = new CommandButton(this, 8160, haut, 615, hauteur,
                               Icons::glyph(Glyph::TwoBars, Look::slate()), faceBouton);
+    pause->setObjectName(QStringLiteral("pause"));
     Reprise = new CommandButton(this, 8160, haut, 615, hauteur,
                                 Icons::glyph(Glyph::TriangleRight, Look::slate()), faceBouton);
+    Reprise->setObjectName(QStringLiteral("Reprise"));
     Command6 = new CommandButton(this, 9240, haut, 615, hauteur,
                                  Icons::glyph(Glyph::BarTriangleRight, Look::slate()), faceBouton);
+    Command6->setObjectName(QStringLiteral("Command6"));
     Command2 = new CommandButton(this, 11160, haut, 735, hauteur,
                                  Icons::glyph(Glyph::Diamond, Look::red()), faceBouton);
+    Command2->setObjectName(QStringLiteral("Command2"));
     Command3->setVisible(false);
     Reprise->setVisible(false);
 
@@ -54,15 +62,21 @@ void Vibreur::creeCommandes()
     const LabelStyle l = Look::buttonCaption();
     auto *Label19 = new Label(this, 3862, legendeHaut, 1170, legendeHauteur,
                               QStringLiteral("Impulsion solitaire"), l);
+    Label19->setObjectName(QStringLiteral("Label19"));
     Label13 = new Label(this, 5062, legendeHaut, 1170, legendeHauteur,
                         QStringLiteral("Excitation sinusoïdale"), l);
+    Label13->setObjectName(QStringLiteral("Label13"));
     auto *Label15 = new Label(this, 6262, legendeHaut, 1050, legendeHauteur,
                               QStringLiteral("Réinitialiser"), l);
+    Label15->setObjectName(QStringLiteral("Label15"));
     Label21 = new Label(this, 7980, legendeHaut, 975, legendeHauteur, QStringLiteral("Pause"), l);
+    Label21->setObjectName(QStringLiteral("Label21"));
     auto *Label22
         = new Label(this, 9060, legendeHaut, 975, legendeHauteur, QStringLiteral("Pas à pas"), l);
+    Label22->setObjectName(QStringLiteral("Label22"));
     auto *Label11
         = new Label(this, 11100, legendeHaut, 855, legendeHauteur, QStringLiteral("Quitter"), l);
+    Label11->setObjectName(QStringLiteral("Label11"));
     Command5->setCaptionLabel(Label19);
     Command1->setCaptionLabel(Label13);
     Command3->setCaptionLabel(Label13);
@@ -73,6 +87,7 @@ void Vibreur::creeCommandes()
     Command2->setCaptionLabel(Label11);
 
     Timer1 = new FormTimer(this, 50, true);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 
 void Vibreur::connecteCommandes()

@@ -25,19 +25,24 @@ const QColor grilleIntermediaire = RGB(230, 230, 255);
 void Vibreur::creeImage()
 {
     Picture1 = new DrawingSurface(this, 3720, 120, 8175, 6375, blanc, DrawingSurface::Border::Flat);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(UserScale(-10, -100, 70.5653, 31.725));
     // The vibrator rides on point 0; the clamp marks the fixed right end.
     Excitateur = ShapeControl::inPicture(Picture1, ShapeControl::Kind::Rectangle, 150, 3172, 585,
                                          127, jaune, Qt::black);
+    Excitateur->setObjectName(QStringLiteral("Excitateur"));
     Shape4 = ShapeControl::inPicture(Picture1, ShapeControl::Kind::Rectangle, 7762, 3109, 106, 127,
                                      jaune, Qt::black);
+    Shape4->setObjectName(QStringLiteral("Shape4"));
 
     const QColor fond = RGB(64, 64, 64);
     const QColor texte = RGB(224, 224, 224);
     traces = new CheckBox(this, 3720, 6600, 255, 255, texte, fond);
+    traces->setObjectName(QStringLiteral("traces"));
     Label14 = new Label(
         this, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"),
         {texte, fond, Fonts::sans(8.25, Fonts::Underline), Qt::AlignLeft | Qt::AlignTop, true});
+    Label14->setObjectName(QStringLiteral("Label14"));
     connect(Label14, &Label::clicked, this, &Vibreur::Label14_Click);
 }
 

@@ -44,20 +44,27 @@ void Vibreur::creePanneau()
               Look::heading(Look::navy()));
     new Label(this, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "), texte());
     Label5 = new Label(this, 2160, 840, 855, 255, QStringLiteral("f = 1.3 Hz"), texte());
+    Label5->setObjectName(QStringLiteral("Label5"));
     Frequence = new ScrollBar(this, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
+    Frequence->setObjectName(QStringLiteral("Frequence"));
     new Label(this, 360, 1440, 1935, 255, QStringLiteral("Amplitude de l'excitation :"), texte());
     Label18 = new Label(this, 2160, 1440, 855, 255, QStringLiteral("A = 10 mm"), texte());
+    Label18->setObjectName(QStringLiteral("Label18"));
     Amp = new ScrollBar(this, 360, 1680, 2415, 255, 1, 20, 10, 1, 2);
+    Amp->setObjectName(QStringLiteral("Amp"));
 
     // The right end.
     new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"),
               Look::heading(Look::navy()));
     Option1
         = new OptionButton(this, 360, 2520, 2295, 255, QStringLiteral("extrémité fixe"), option());
+    Option1->setObjectName(QStringLiteral("Option1"));
     Option2
         = new OptionButton(this, 360, 2760, 2295, 255, QStringLiteral("extrémité libre"), option());
+    Option2->setObjectName(QStringLiteral("Option2"));
     Option3
         = new OptionButton(this, 360, 3000, 2775, 255, QStringLiteral("pas d'extrémité"), option());
+    Option3->setObjectName(QStringLiteral("Option3"));
     Option1->setChecked(true);
 
     // The wave and the medium.
@@ -67,14 +74,19 @@ void Vibreur::creePanneau()
     new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "),
               texte(Fonts::sans(9, Fonts::Italic)));
     Label24 = new Label(this, 2400, 4200, 735, 255, QStringLiteral("0.5 /s"), texte());
+    Label24->setObjectName(QStringLiteral("Label24"));
     HScroll1 = new ScrollBar(this, 360, 4440, 2415, 255, 0, 50, 5, 1, 1);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
     new Label(this, 360, 4800, 615, 255, QStringLiteral("célérité :"),
               texte(Fonts::sans(), Qt::AlignRight));
     Label4 = new Label(this, 1080, 4800, 1935, 255, QStringLiteral("1 m/s"), texte());
+    Label4->setObjectName(QStringLiteral("Label4"));
     célérité = new ScrollBar(this, 360, 5040, 2415, 255, 0, 20, 10, 1, 1);
+    célérité->setObjectName(QStringLiteral("célérité"));
     new Label(this, 360, 5400, 2775, 255, QStringLiteral("fréquence propre fondamentale :"),
               texte());
     Label2 = new Label(this, 840, 5640, 1575, 255, QStringLiteral("f1 = 0.5 Hz"), texte());
+    Label2->setObjectName(QStringLiteral("Label2"));
 
     // The steps of the scheme.
     const QFont formule = Fonts::serif(9, Fonts::Bold | Fonts::Italic);
@@ -83,10 +95,12 @@ void Vibreur::creePanneau()
     new Label(this, 360, 6840, 1695, 255, QStringLiteral("pas du calcul spatial :"), texte());
     new Label(this, 360, 7080, 495, 255, QStringLiteral("dx ="), texte(formule));
     PasX = new TextBox(this, 720, 7080, 615, 285, QStringLiteral("0.01"));
+    PasX->setObjectName(QStringLiteral("PasX"));
     new Label(this, 1440, 7080, 375, 255, QStringLiteral("m"), texte());
     new Label(this, 360, 7560, 1695, 255, QStringLiteral("pas du calcul temporel :"), texte());
     new Label(this, 360, 7800, 375, 255, QStringLiteral("dt = "), texte(formule));
     PasT = new TextBox(this, 720, 7800, 615, 285, QStringLiteral("0.0025"));
+    PasT->setObjectName(QStringLiteral("PasT"));
     new Label(this, 1440, 7800, 255, 255, QStringLiteral("s"), texte());
 }
 

@@ -75,8 +75,11 @@ void Accueil::creeChoix()
 
     const LabelStyle link = linkStyle();
     Option1 = new OptionButton(this, 2880, 1080, 255, 255, QString(), link);
+    Option1->setObjectName(QStringLiteral("Option1"));
     Option2 = new OptionButton(this, 2880, 3000, 255, 255, QString(), link);
+    Option2->setObjectName(QStringLiteral("Option2"));
     Option3 = new OptionButton(this, 2880, 4200, 255, 255, QString(), link);
+    Option3->setObjectName(QStringLiteral("Option3"));
     // The designer selects the eigenmodes; the load selects the driven string.
     Option3->setChecked(true);
     Option1->setAccessibleName(QStringLiteral("Evolution d'une corde excitée par un vibreur"));
@@ -86,8 +89,11 @@ void Accueil::creeChoix()
         QStringLiteral("Modes propres de vibration d'une corde  tendue entre 2 points fixes"));
 
     Label10 = new Label(this, 3120, 1080, 7260, 315, Option1->accessibleName(), link);
+    Label10->setObjectName(QStringLiteral("Label10"));
     Label12 = new Label(this, 3120, 3000, 7260, 315, Option2->accessibleName(), link);
+    Label12->setObjectName(QStringLiteral("Label12"));
     Label11 = new Label(this, 3120, 4200, 7260, 315, Option3->accessibleName(), link);
+    Label11->setObjectName(QStringLiteral("Label11"));
     connect(Label10, &Label::clicked, this, &Accueil::Label10_Click);
     connect(Label11, &Label::clicked, this, &Accueil::Label11_Click);
     connect(Label12, &Label::clicked, this, &Accueil::Label12_Click);
@@ -128,9 +134,11 @@ void Accueil::creeBoutons()
     const QColor grey = Look::buttonFace();
     Reprise = new CommandButton(this, 8160, 5280, 975, 735,
                                 Icons::glyph(Icons::Glyph::TriangleRight, Look::slate()), grey);
+    Reprise->setObjectName(QStringLiteral("Reprise"));
     Reprise->setCaption(QStringLiteral("Démarrer"));
     Command1 = new CommandButton(this, 9360, 5280, 975, 735,
                                  Icons::glyph(Icons::Glyph::TriangleLeftBar, Look::red()), grey);
+    Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setCaption(QStringLiteral("Quitter"));
     connect(Reprise, &QAbstractButton::clicked, this, &Accueil::Reprise_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Accueil::Command1_Click);

@@ -83,36 +83,50 @@ void Reflexion::construitControles()
 {
     Picture1
         = new DrawingSurface(this, 3240, 240, 8535, 6615, blanc, DrawingSurface::Border::Sunken);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(echelle(Picture1, 100, 50));
     pendule = new DrawingSurface(this, 360, 5640, 2295, 2295, Look::panel(),
                                  DrawingSurface::Border::Sunken);
+    pendule->setObjectName(QStringLiteral("pendule"));
     pendule->setScale(echelle(pendule, 2, 2));
     pendule->setFillSolid(true);
 
     Mode = new ScrollBar(this, 240, 960, 2415, 255, 1, 10, 1, 1, 1);
+    Mode->setObjectName(QStringLiteral("Mode"));
     celerite = new ScrollBar(this, 240, 2760, 2415, 255, 1, 100, 25, 1, 10);
+    celerite->setObjectName(QStringLiteral("celerite"));
     Label3 = new Label(this, 480, 1440, 255, 255, QStringLiteral("1"), stylePanneau());
+    Label3->setObjectName(QStringLiteral("Label3"));
     Label6 = new Label(this, 480, 3120, 855, 255, QStringLiteral("2,5 cm/s"), stylePanneau());
+    Label6->setObjectName(QStringLiteral("Label6"));
 
     using Icons::Glyph;
     go = new CommandButton(this, 3720, 7800, 975, 615,
                            Icons::glyph(Glyph::TriangleRight, Look::slate()), faceBouton);
+    go->setObjectName(QStringLiteral("go"));
     pause = new CommandButton(this, 3720, 7800, 975, 615,
                               Icons::glyph(Glyph::TwoBars, Look::slate()), faceBouton);
+    pause->setObjectName(QStringLiteral("pause"));
     pause->setVisible(false);
     pas = new CommandButton(this, 5040, 7800, 975, 615,
                             Icons::glyph(Glyph::BarTriangleRight, Look::slate()), faceBouton);
+    pas->setObjectName(QStringLiteral("pas"));
     Command2 = new CommandButton(this, 6360, 7800, 975, 615,
                                  Icons::glyph(Glyph::BarTriangleLeft, Look::slate()), faceBouton);
+    Command2->setObjectName(QStringLiteral("Command2"));
     Command1 = new CommandButton(this, 7800, 7800, 975, 615,
                                  Icons::glyph(Glyph::TriangleRight, Look::slate()), faceBouton);
+    Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setCaption(QStringLiteral("T/4"));
     Command4 = new CommandButton(this, 9240, 7800, 975, 615,
                                  Icons::glyph(Glyph::BarTriangleLeft, rouge), faceBouton);
+    Command4->setObjectName(QStringLiteral("Command4"));
     Command3 = new CommandButton(this, 10920, 7800, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
                                  Look::captionGrey());
+    Command3->setObjectName(QStringLiteral("Command3"));
 
     Label7 = new Label(this, 3720, 8520, 975, 255, QStringLiteral("animer"), Look::buttonCaption());
+    Label7->setObjectName(QStringLiteral("Label7"));
     go->setCaptionLabel(Label7);
     pause->setCaptionLabel(Label7);
     pas->setCaptionLabel(new Label(this, 4920, 8520, 1215, 255, QStringLiteral("image suivante"),
@@ -128,6 +142,7 @@ void Reflexion::construitControles()
         new Label(this, 10920, 8400, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
 
     Timer1 = new FormTimer(this, 25, true);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 
 void Reflexion::connecteControles()

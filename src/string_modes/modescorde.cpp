@@ -20,6 +20,7 @@ ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesStat
     creeHarmoniques();
     creeAnimation();
     Timer1 = new FormTimer(this, 25, false);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     connecte();
     creeSuivi();
 }

@@ -38,12 +38,14 @@ void ModesCorde::creeDispositif()
     using Kind = ShapeControl::Kind;
     Picture1 = new DrawingSurface(this, 3240, 240, 8655, 6135, RGB(255, 255, 255),
                                   DrawingSurface::Border::Sunken);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(
         UserScale(0, -1, StringModesModel::twipsParMm, StringModesModel::twipsParUnite));
 
     // Positions in twips of Picture1's client area. The rest line, the
     // pulley, the hanging string and the solid never move.
     Line2 = new LineControl(Picture1, 7680, 3044, 0, 3044, rouge, 2);
+    Line2->setObjectName(QStringLiteral("Line2"));
     ShapeControl::inPicture(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128), noir);
     new LineControl(Picture1, 7920, 3241, 7920, 4441, rouge, 2);
     ShapeControl::inPicture(Picture1, Kind::Rectangle, 7680, 4440, 495, 495, RGB(255, 255, 128),
@@ -55,6 +57,8 @@ void ModesCorde::creeDispositif()
                                           495, machoire, noir);
     m_shape3[1] = ShapeControl::inPicture(Picture1, Kind::RoundedRectangle, xMilleTwips, 2520, 135,
                                           495, machoire, noir);
+    for (ShapeControl *machoire : m_shape3)
+        machoire->setObjectName(QStringLiteral("Shape3"));
 }
 
 void ModesCorde::creePanneau()
@@ -64,20 +68,26 @@ void ModesCorde::creePanneau()
     new Label(this, 240, 1080, 2055, 255, QStringLiteral("Masse du solide suspendu :"),
               stylePanneau());
     Label3 = new Label(this, 2280, 1080, 615, 255, QStringLiteral("1000 g"), stylePanneau());
+    Label3->setObjectName(QStringLiteral("Label3"));
     Masse = new ScrollBar(this, 240, 1320, 2535, 255, 100, 10000, 1000, 100, 1);
+    Masse->setObjectName(QStringLiteral("Masse"));
     new Label(this, 240, 1920, 1695, 255, QStringLiteral("Longueur de la corde :"), stylePanneau());
     Label5 = new Label(this, 1920, 1920, 735, 255, QStringLiteral("100 cm"), stylePanneau());
+    Label5->setObjectName(QStringLiteral("Label5"));
     Longueur = new ScrollBar(this, 240, 2160, 2535, 255, 10, 100, 100, 1, 10);
+    Longueur->setObjectName(QStringLiteral("Longueur"));
 }
 
 void ModesCorde::creeHarmoniques()
 {
     auto *Frame1 = new Frame(this, 240, 4200, 2535, 4335, QStringLiteral("Harmoniques"),
                              stylePanneau(Fonts::Bold | Fonts::Underline));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
     for (int k = 1; k <= StringModesModel::nombreHarmoniques; ++k) {
         const int top = 720 + 360 * (k - 1);
         m_harmonique[k - 1]
             = new ScrollBar(Frame1, 480, top, 1695, 255, 0, 10, k == 1 ? 10 : 0, 1, 1);
+        m_harmonique[k - 1]->setObjectName(QStringLiteral("Harmonique"));
         // The harmonic's number, never changed.
         new Label(Frame1, 240, top, 255, 255, QString::number(k), stylePanneau(Fonts::Bold));
     }
@@ -92,22 +102,27 @@ void ModesCorde::creeAnimation()
     Command1
         = new CommandButton(this, 4080, 7920, 1095, 615,
                             Icons::glyph(Glyph::TriangleRight, Look::slate()), Look::captionGrey());
+    Command1->setObjectName(QStringLiteral("Command1"));
     Arret = new CommandButton(this, 4080, 7920, 1095, 615,
                               Icons::glyph(Glyph::TwoBars, Look::slate()), Look::captionGrey());
+    Arret->setObjectName(QStringLiteral("Arret"));
     Arret->setVisible(false);
     Label18
         = new Label(this, 4080, 8520, 1095, 255, QStringLiteral("animer"), Look::buttonCaption());
+    Label18->setObjectName(QStringLiteral("Label18"));
     Command1->setCaptionLabel(Label18);
     Arret->setCaptionLabel(Label18);
 
     Command2 = new CommandButton(this, 5520, 7920, 1095, 615,
                                  Icons::glyph(Glyph::BarTriangleRight, Look::slate()),
                                  Look::captionGrey());
+    Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setCaptionLabel(new Label(this, 5400, 8520, 1335, 255,
                                         QStringLiteral("image suivante"), Look::buttonCaption()));
 
     Command3 = new CommandButton(this, 9840, 7920, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
                                  Look::captionGrey());
+    Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setCaptionLabel(
         new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
 }

@@ -18,9 +18,9 @@ build="$work/build"
 # One mutation a line: name @ file name @ fixed text on the line @ sed
 # expression for that line @ the tests that must catch it
 mutations=$(cat <<'EOF'
-zone damping from point 100 @ drivenstringmodel.cpp @ if (i >= 110) @ s/110/100/ @ driven_string_model_test
-zone damping from point 120 @ drivenstringmodel.cpp @ if (i >= 110) @ s/110/120/ @ driven_string_model_test
-zone damping linear @ drivenstringmodel.cpp @ carre(1.0 + (i - 110) / 10.0) @ s/carre(\(.*\));/(\1);/ @ driven_string_model_test
+zone damping from point 100 @ drivenstringmodel.cpp @ if (i >= debutZone) @ s/debutZone)/dernierPointCorde)/ @ driven_string_model_test
+zone damping from point 120 @ drivenstringmodel.cpp @ if (i >= debutZone) @ s/debutZone)/debutZone + 10)/ @ driven_string_model_test
+zone damping linear @ drivenstringmodel.cpp @ carre(1.0 + (i - debutZone) / 10.0) @ s/carre(\(.*\));/(\1);/ @ driven_string_model_test
 zone wave speed halved @ drivenstringmodel.cpp @ const double r = c * m_shared.dt / y.dx; @ s/y.dx;/y.dx \/ 2;/ @ driven_string_model_test
 free end copies point 98 @ drivenstringmodel.cpp @ = y.yNouveau[dernierPointCorde - 1]; @ s/- 1\]/- 2]/ @ driven_string_model_test
 damping not halved in g @ drivenstringmodel.cpp @ const double g = m_shared.dt * m_state.amortissement; @ s/;/ * 2;/ @ driven_string_model_test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "home/accueil.h"
+#include "home/module.h"
 
 #include <QString>
 #include <QStringList>

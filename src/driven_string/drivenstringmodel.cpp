@@ -10,6 +10,7 @@ namespace {
 constexpr int etapesParAppel = 10;
 constexpr int dernierPointCorde = DrivenStringState::dernierPointCorde;
 constexpr int dernierPointZone = DrivenStringState::dernierPoint;
+constexpr int debutZone = DrivenStringState::debutAmortissementZone;
 
 // The solitary pulse: an upward bump of 40 mm centred on 0.2 s, lasting 0.4 s.
 constexpr double impulsionHauteur = 40.0; // mm
@@ -154,8 +155,8 @@ void DrivenStringModel::zoneAbsorbante()
     const double r = c * m_shared.dt / y.dx;
 
     for (int i = dernierPointCorde; i < dernierPointZone; ++i) {
-        if (i >= 110)
-            y.amortissementLocal = y.amortissement * carre(1.0 + (i - 110) / 10.0);
+        if (i >= debutZone)
+            y.amortissementLocal = y.amortissement * carre(1.0 + (i - debutZone) / 10.0);
         const double g = y.amortissementLocal * m_shared.dt;
         const double a = 2.0 * carre(r) / (g + 2.0);
         const double b = (1.0 - carre(r)) * 4.0 / (g + 2.0);

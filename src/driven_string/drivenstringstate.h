@@ -16,6 +16,9 @@ struct DrivenStringState
 {
     static constexpr int dernierPointCorde = 100; // the right end of the string proper
     static constexpr int dernierPoint = 200; // the far end of the absorbing extension, held at 0
+    // Where the absorbing zone's damping starts to grow, ten points past the right end: a wave
+    // enters the zone on an unchanged string, so its boundary reflects nothing.
+    static constexpr int debutAmortissementZone = 110;
     static constexpr int nbPoints = dernierPoint + 1;
     using Niveau = std::array<double, nbPoints>;
 

@@ -7,8 +7,8 @@
 #include "look/icons.h"
 #include "look/look.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 namespace {
 

@@ -3,15 +3,12 @@
 #include "controls/controls.h"
 #include "controls/form.h"
 #include "controls/shapecontrol.h"
+#include "module.h"
 
 #include <QPointer>
 
 #include <array>
 #include <functional>
-
-// The three simulations, in the order of their option buttons.
-enum class Module { DrivenString, Reflection, StringModes };
-inline constexpr int moduleCount = 3;
 
 // Creates a module's window, with the home screen as its parent.
 using ModuleFactory = std::function<Form *(QWidget *parent)>;

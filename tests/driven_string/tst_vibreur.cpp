@@ -1,7 +1,6 @@
 // The driven-string window: captions, state machines, frames, step boxes, points, overflow.
 #include "driven_string/vibreur.h"
 #include "recorder/enregistreur.h"
-#include "recorder/pointtracker.h"
 #include "support/imageprobe.h"
 
 #include <QApplication>
@@ -250,59 +249,63 @@ private slots:
         Fenetre f;
         Vibreur &w = *f.w;
         w.show();
+        const auto enfant = [&w](const char *nom) { return w.findChild<QWidget *>(nom); };
+        auto &image = *w.findChild<DrawingSurface *>("Picture1");
         const QPoint point30
-            = (w.Picture1->scale().toPixels(30, 0) + w.Picture1->clientRect().topLeft()).toPoint();
-        QStringList entrees;
-        QTimer::singleShot(0, this, [&entrees] {
-            if (QWidget *menu = QApplication::activePopupWidget()) {
-                for (QAction *a : menu->actions())
-                    entrees << a->text();
-                menu->close();
-            }
-        });
-        emit w.Picture1->customContextMenuRequested(point30);
-        QCOMPARE(entrees.join('|'),
-                 "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
-        // The panel's captions, as a change writes them, before the recorder opens.
-        const QRect legendes = w.Label5->geometry().united(w.Label18->geometry());
+            = (image.scale().toPixels(30, 0) + image.clientRect().topLeft()).toPoint();
+        // The panel's captions, as a change writes them, before and after the recorder opens.
+        const QRect legendes = enfant("Label5")->geometry().united(enfant("Label18")->geometry());
         const auto ecrit = [&w, &legendes] {
-            for (ScrollBar *barre : {w.Frequence, w.Amp}) {
+            for (const char *nom : {"Frequence", "Amp"}) {
+                auto *barre = w.findChild<ScrollBar *>(nom);
                 barre->setValue(barre->minimum());
                 barre->setValue(barre->minimum() + 2);
             }
             return w.grab(legendes).toImage();
         };
         const QImage avant = ecrit();
-        QMenu menu;
-        w.m_suivi->addMenuEntries(menu, point30);
-        menu.actions().constFirst()->trigger();
-        const QPointer<Enregistreur> enregistreur = w.m_suivi->recorder();
+        QStringList entrees;
+        QTimer::singleShot(0, this, [&entrees] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *a : menu->actions()) {
+                entrees << a->text();
+                if (a->text() == "Suivre ce point")
+                    menu->setActiveAction(a);
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        emit image.customContextMenuRequested(point30);
+        QCOMPARE(entrees.join('|'),
+                 "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
+        const QPointer<Enregistreur> enregistreur = w.findChild<Enregistreur *>();
         QVERIFY(enregistreur && enregistreur->isVisible());
         // The recorder, a window of its own, over those rows: the captions drawn the same.
         enregistreur->move(0, legendes.top());
         QCOMPARE(ecrit(), avant);
-        const QImage vue = w.Picture1->grab().toImage();
-        QCOMPARE(vue.pixelColor(point30.x(), w.Picture1->clientRect().top() + 2),
-                 QColor(200, 0, 200));
-        QCOMPARE(w.Picture1->image().pixelColor(point30.x(), 2), Qt::white);
+        const QImage vue = image.grab().toImage();
+        QCOMPARE(vue.pixelColor(point30.x(), image.clientRect().top() + 2), QColor(200, 0, 200));
+        QCOMPARE(image.image().pixelColor(point30.x(), 2), Qt::white);
 
-        w.Command1->click();
+        const auto clic
+            = [&w](const char *bouton) { w.findChild<CommandButton *>(bouton)->click(); };
+        clic("Command1");
         QTRY_VERIFY(enregistreur->recording().samples().size() >= 20);
-        w.pause->click();
+        clic("pause");
         const std::size_t n = enregistreur->recording().samples().size();
         QTest::qWait(120);
         QCOMPARE(enregistreur->recording().samples().size(), n);
-        w.Command6->click(); // ten steps
+        clic("Command6"); // ten steps
         QCOMPARE(enregistreur->recording().samples().size(), n + 10);
         // Ctrl+C copies the picture, except in a step box, which copies its text.
         QApplication::setActiveWindow(&w); // the recorder took the focus
-        w.PasX->setFocus();
-        w.PasX->selectAll();
-        QTest::keyClick(w.PasX, Qt::Key_C, Qt::ControlModifier);
+        auto *pasX = w.findChild<QLineEdit *>("PasX");
+        pasX->setFocus();
+        pasX->selectAll();
+        QTest::keyClick(pasX, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
-        w.Command6->setFocus();
-        QTest::keyClick(w.Command6, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), w.Picture1->size());
+        enfant("Command6")->setFocus();
+        QTest::keyClick(enfant("Command6"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), image.size());
         // The window owns its recorder.
         delete f.w.data();
         QVERIFY(enregistreur.isNull());

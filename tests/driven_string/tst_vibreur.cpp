@@ -1,11 +1,7 @@
-// The driven-string window: captions, state machines, frames, step boxes, points, overflow.
+// The driven-string window: captions, state machines, frames, step boxes, overflow.
 #include "driven_string/vibreur.h"
-#include "recorder/enregistreur.h"
 #include "support/imageprobe.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QMenu>
 #include <QtTest>
 
 namespace {
@@ -241,74 +237,6 @@ private slots:
         QVERIFY(f.state.parametresModifies); // a new time step reaches a running vibrator
         w.Option2->setValue(true);
         QVERIFY(f.state.dx == 0.005 && f.shared.dt == 0.001);
-    }
-
-    // The picture's menu; the marker over the picture, not in it; a sample each computed step.
-    void suivi()
-    {
-        Fenetre f;
-        Vibreur &w = *f.w;
-        w.show();
-        const auto enfant = [&w](const char *nom) { return w.findChild<QWidget *>(nom); };
-        auto &image = *w.findChild<DrawingSurface *>("Picture1");
-        const QPoint point30
-            = (image.scale().toPixels(30, 0) + image.clientRect().topLeft()).toPoint();
-        // The panel's captions, as a change writes them, before and after the recorder opens.
-        const QRect legendes = enfant("Label5")->geometry().united(enfant("Label18")->geometry());
-        const auto ecrit = [&w, &legendes] {
-            for (const char *nom : {"Frequence", "Amp"}) {
-                auto *barre = w.findChild<ScrollBar *>(nom);
-                barre->setValue(barre->minimum());
-                barre->setValue(barre->minimum() + 2);
-            }
-            return w.grab(legendes).toImage();
-        };
-        const QImage avant = ecrit();
-        QStringList entrees;
-        QTimer::singleShot(0, this, [&entrees] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            for (QAction *a : menu->actions()) {
-                entrees << a->text();
-                if (a->text() == "Suivre ce point")
-                    menu->setActiveAction(a);
-            }
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        emit image.customContextMenuRequested(point30);
-        QCOMPARE(entrees.join('|'),
-                 "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
-        const QPointer<Enregistreur> enregistreur = w.findChild<Enregistreur *>();
-        QVERIFY(enregistreur && enregistreur->isVisible());
-        // The recorder, a window of its own, over those rows: the captions drawn the same.
-        enregistreur->move(0, legendes.top());
-        QCOMPARE(ecrit(), avant);
-        const QImage vue = image.grab().toImage();
-        QCOMPARE(vue.pixelColor(point30.x(), image.clientRect().top() + 2), QColor(200, 0, 200));
-        QCOMPARE(image.image().pixelColor(point30.x(), 2), Qt::white);
-
-        const auto clic
-            = [&w](const char *bouton) { w.findChild<CommandButton *>(bouton)->click(); };
-        clic("Command1");
-        QTRY_VERIFY(enregistreur->recording().samples().size() >= 20);
-        clic("pause");
-        const std::size_t n = enregistreur->recording().samples().size();
-        QTest::qWait(120);
-        QCOMPARE(enregistreur->recording().samples().size(), n);
-        clic("Command6"); // ten steps
-        QCOMPARE(enregistreur->recording().samples().size(), n + 10);
-        // Ctrl+C copies the picture, except in a step box, which copies its text.
-        QApplication::setActiveWindow(&w); // the recorder took the focus
-        auto *pasX = w.findChild<QLineEdit *>("PasX");
-        pasX->setFocus();
-        pasX->selectAll();
-        QTest::keyClick(pasX, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
-        enfant("Command6")->setFocus();
-        QTest::keyClick(enfant("Command6"), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), image.size());
-        // The window owns its recorder.
-        delete f.w.data();
-        QVERIFY(enregistreur.isNull());
     }
 
     // Courant number 2: the model's overflow message, shown modal by the window.

@@ -11,6 +11,7 @@
 #include "support/imageprobe.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,13 +58,15 @@ QPoint pixelAt(const DrawingSurface &picture, double x)
 }
 
 // Picks `entry` in the picture's right-click menu at that pixel, as a user does; `then` runs in
-// the event loop of what the entry opens.
-void pick(DrawingSurface &picture, QPoint pixel, const QString &entry,
-          const std::function<void()> &then = {})
+// the event loop of what the entry opens. Returns the menu's entries.
+QStringList pick(DrawingSurface &picture, QPoint pixel, const QString &entry,
+                 const std::function<void()> &then = {})
 {
-    QTimer::singleShot(0, &picture, [entry, then] {
+    QStringList entries;
+    QTimer::singleShot(0, &picture, [&entries, entry, then] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         for (QAction *action : menu->actions()) {
+            entries << action->text();
             if (action->text() == entry)
                 menu->setActiveAction(action);
         }
@@ -72,6 +75,7 @@ void pick(DrawingSurface &picture, QPoint pixel, const QString &entry,
         QTest::keyClick(menu, Qt::Key_Return);
     });
     emit picture.customContextMenuRequested(pixel);
+    return entries;
 }
 
 // The middle row of the pixels of that colour in the picture's column at user x.
@@ -84,15 +88,6 @@ double curveRow(const DrawingSurface &picture, double x, const QColor &color)
               QRect(column, 0, 1, picture.image().height()))
               .bounds;
     return (found.top() + found.bottom()) / 2.0;
-}
-
-// The first number in `text` after `before`, and the unit written after it.
-std::pair<double, QString> valueAfter(const QString &text, const QString &before)
-{
-    const auto match
-        = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(?:,[0-9]+)?) ?([^ ,)]*)")
-              .match(text);
-    return {QLocale(QLocale::French).toDouble(match.captured(1)), match.captured(2)};
 }
 
 } // namespace
@@ -111,28 +106,23 @@ class TestModules : public QObject
 
         // The driven string opens animating: paused, it moves no time while the tests wait.
         Windows() { press(0, "pause"); }
-        QWidget &window(int module)
+        QWidget &window(int m)
         {
-            return *std::array<QWidget *, 3> {&vibreur, &reflexion, &modes}[module];
+            return *std::array<QWidget *, 3> {&vibreur, &reflexion, &modes}[m];
         }
-        DrawingSurface &picture(int module)
+        DrawingSurface &picture(int m)
         {
-            return *window(module).findChild<DrawingSurface *>("Picture1");
+            return *window(m).findChild<DrawingSurface *>("Picture1");
         }
-        void press(int module, const char *button)
-        {
-            window(module).findChild<CommandButton *>(button)->click();
-        }
+        void press(int m, const char *name) { window(m).findChild<CommandButton *>(name)->click(); }
         // One frame, as "Pas à pas", "image suivante" give it.
-        void step(int module) { press(module, std::array {"Command6", "pas", "Command2"}[module]); }
-        const Recording &record(int module)
-        {
-            return window(module).findChild<Enregistreur *>()->recording();
-        }
+        void step(int m) { press(m, std::array {"Command6", "pas", "Command2"}[m]); }
+        Enregistreur &recorder(int m) { return *window(m).findChild<Enregistreur *>(); }
     };
 
-    using Shown = std::tuple<int, std::pair<double, double>, QColor, int,
-                             std::pair<QString, double>, QString>;
+    using Readout = std::pair<double, QString>; // a number and its unit
+    using Shown
+        = std::tuple<int, std::array<double, 2>, QColor, int, std::array<Readout, 2>, QString>;
     using Measured = std::tuple<int, double, int, double, int>;
     using Read = std::tuple<int, double, QString>;
     using Zoomed = std::tuple<QString, QSize, bool>;
@@ -141,30 +131,43 @@ private slots:
     void recorderShowsWhatThePictureShows_data()
     {
         // The module, the user x of A and B, the curve's colour, frames (of ten time steps in the
-        // driven string), the readouts' unit of distance and its size in user x, the picture's
+        // driven string), the distance and the speed set that the readouts show, the picture's
         // file name then.
         QTest::addColumn<Shown>("row");
         // The 40 mm pulse, at its top at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later, and passed
         // 0.2 m 0.1 s before; 20 frames of ten 2.5 ms steps, a computed point every 1 cm.
         QTest::newRow("driven string, pulse at point 30")
-            << Shown {0, {30, 20}, QColor(255, 0, 0), 20, {"m", 0.01}, "corde-vibreur-t0,500s.png"};
+            << Shown {0,
+                      {30, 20},
+                      QColor(255, 0, 0),
+                      20,
+                      {Readout {0.1, "m"}, {1, "m/s"}},
+                      "corde-vibreur-t0,500s.png"};
         // k = 1 at 25 mm/s: T = 8 s, a quarter of which is forty 0.05 s frames; a quarter of the
         // string shows sin 45° of the antinode's.
-        QTest::newRow("reflection, antinode at T/4")
-            << Shown {1, {50, 25}, QColor(200, 50, 100), 40, {"mm", 1}, "reflexion-t2,000s.png"};
-        // The fundamental: T = 2 L / √(m g / μ) = 2 m / 3.13 m/s = 0.639 s, 4 × 16 frames of
-        // 10 ms after the one at rest.
-        QTest::newRow("eigenmodes, mid-string at T/4") << Shown {
-            2, {500, 250}, QColor(255, 0, 0), 16, {"cm", 0.1}, "modes-propres-t0,170s.png"};
+        QTest::newRow("reflection, antinode at T/4") << Shown {1,
+                                                               {50, 25},
+                                                               QColor(200, 50, 100),
+                                                               40,
+                                                               {Readout {25, "mm"}, {2.5, "cm/s"}},
+                                                               "reflexion-t2,000s.png"};
+        // The fundamental: T = 2 L / c = 0.639 s with c = √(m g / μ) = 3.13 m/s for 1 kg on
+        // 1 kg/m, 4 × 16 frames of 10 ms after the one at rest.
+        QTest::newRow("eigenmodes, mid-string at T/4")
+            << Shown {2,
+                      {500, 250},
+                      QColor(255, 0, 0),
+                      16,
+                      {Readout {25, "cm"}, {std::sqrt(9.81), "m/s"}},
+                      "modes-propres-t0,170s.png"};
     }
 
     // The recorder takes the displacement the picture shows at each point, upward, in mm; the
-    // readouts give the distance and the speed set in the panel's units; a picture is named
-    // after the time it shows.
+    // readouts are in the panel's units; a picture is named after the time it shows.
     void recorderShowsWhatThePictureShows()
     {
         QFETCH(Shown, row);
-        const auto &[module, x, color, steps, distanceUnit, fileName] = row;
+        const auto &[module, x, color, steps, readouts, fileName] = row;
         Windows w;
         DrawingSurface &picture = w.picture(module);
         const UserScale &scale = picture.scale();
@@ -176,71 +179,97 @@ private slots:
             w.step(module);
             fundamental->setValue(10);
         }
-        const std::array xs {x.first, x.second};
-        std::array<double, 2> restRows {};
+        std::array<double, 2> rest {};
         for (int p : {0, 1}) {
-            restRows[p] = curveRow(picture, xs[p], color);
-            pick(picture, pixelAt(picture, xs[p]), "Suivre ce point");
+            rest[p] = curveRow(picture, x[p], color);
+            pick(picture, pixelAt(picture, x[p]), "Suivre ce point");
         }
         if (module == 0)
             w.press(module, "Command5");
         for (int i = 0; i < steps; ++i)
             w.step(module);
-        const auto &y = w.record(module).samples().back().y;
-        std::array<double, 2> shown {};
+        const Recording &record = w.recorder(module).recording();
+        const auto &y = record.samples().back().y;
         for (int p : {0, 1}) {
-            shown[p] = (restRows[p] - curveRow(picture, xs[p], color)) / pixelsPerMm;
+            const double shown = (rest[p] - curveRow(picture, x[p], color)) / pixelsPerMm;
             QVERIFY2(
-                std::abs(y[p] - shown[p]) < 1.5 / pixelsPerMm,
-                qPrintable(QStringLiteral("%1 mm recorded, %2 mm shown").arg(y[p]).arg(shown[p])));
+                std::abs(y[p] - shown) < 1.5 / pixelsPerMm,
+                qPrintable(QStringLiteral("%1 mm recorded, %2 mm shown").arg(y[p]).arg(shown)));
         }
-        QVERIFY(std::abs(shown[0]) > 15 && std::abs(shown[0] - shown[1]) > 3 / pixelsPerMm);
-        if (module == 0) // the pulse rises, up to its 40 mm
-            QVERIFY(y[0] > 30 && y[0] < 40);
+        QVERIFY(std::abs(y[0]) > 15 && std::abs(y[0] - y[1]) > 3 / pixelsPerMm);
 
-        // The distance between the points followed (the driven string's computed ones); the speed
-        // as the panel shows it, or for the eigenmodes √(m g / μ) with μ = 1 kg/m.
-        const auto userX = [&](double x) {
-            const double u = scale.toUser(pixelAt(picture, x) - picture.clientRect().topLeft()).x();
-            return module == 0 ? std::round(u) : u;
-        };
-        const double distance = std::abs(userX(xs[0]) - userX(xs[1])) * distanceUnit.second;
-        const auto caption = [&](const char *label) {
-            return valueAfter(w.window(module).findChild<Label *>(label)->Caption(), {});
-        };
-        const auto setSpeed = module == 2
-            ? std::pair {std::sqrt(caption("Label3").first / 1000 * 9.81), QString("m/s")}
-            : caption(module == 0 ? "Label4" : "Label6");
-        const QLabel *readout
-            = w.window(module).findChild<Enregistreur *>()->findChildren<QLabel *>().constLast();
+        const QLabel *readout = w.recorder(module).findChildren<QLabel *>().constLast();
         QTRY_VERIFY(readout->text().contains("distance"));
-        const QString text = readout->text();
-        const auto near = [](std::pair<double, QString> read, std::pair<double, QString> expected) {
-            return std::abs(read.first / expected.first - 1) < 0.01
-                && read.second == expected.second;
-        };
-        QVERIFY2(near(valueAfter(text, "distance "), {distance, distanceUnit.first})
-                     && near(valueAfter(text, "réglée : "), setSpeed),
-                 qPrintable(text));
+        for (const auto &[before, expected] :
+             {std::pair {"distance ", readouts[0]}, {"réglée : ", readouts[1]}}) {
+            const auto found = QRegularExpression(before + QString("([0-9,]+) ([^ ,)]+)"))
+                                   .match(readout->text());
+            const double value = QLocale(QLocale::French).toDouble(found.captured(1));
+            QVERIFY2(std::abs(value / expected.first - 1) < 0.02
+                         && found.captured(2) == expected.second,
+                     qPrintable(readout->text()));
+        }
 
         QString proposed;
-        pick(picture, pixelAt(picture, xs[0]), "Enregistrer l'image…", [&proposed] {
+        pick(picture, pixelAt(picture, x[0]), "Enregistrer l'image…", [&proposed] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             proposed = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
             dialog->reject();
         });
         QCOMPARE(proposed, fileName);
+        // A sample a time step of the driven string, a frame of the others; none while paused.
+        QCOMPARE(record.samples().size(), std::size_t(steps * (module == 0 ? 10 : 1)));
 
-        if (module != 2)
-            return;
         // A new mass or length: a new trace from the next frame on.
-        for (const char *setting : {"Masse", "Longueur"}) {
-            const std::size_t next = w.record(module).samples().size();
+        for (const QString &setting :
+             module == 2 ? QStringList {"Masse", "Longueur"} : QStringList()) {
+            const std::size_t next = record.samples().size();
             ScrollBar *bar = w.modes.findChild<ScrollBar *>(setting);
             bar->setValue(bar->Value() - 1);
             w.step(module);
-            QCOMPARE(w.record(module).lastTrace(), next);
+            QCOMPARE(record.lastTrace(), next);
         }
+    }
+
+    // The driven string's picture tools: its menu; a marker over the picture, not in it, and a
+    // recorder that leave the panel's captions alone; Ctrl+C copies the picture but in a step box.
+    void pictureTools()
+    {
+        Windows w;
+        Vibreur &window = w.vibreur;
+        window.show();
+        DrawingSurface &picture = w.picture(0);
+        const QPoint point30 = pixelAt(picture, 30);
+        const auto child
+            = [&window](const char *name) { return window.findChild<QWidget *>(name); };
+        const QRect captions = child("Label5")->geometry().united(child("Label18")->geometry());
+        const auto write = [&] { // the captions, as a change writes them
+            for (const char *name : {"Frequence", "Amp"}) {
+                auto *bar = window.findChild<ScrollBar *>(name);
+                bar->setValue(bar->minimum());
+                bar->setValue(bar->minimum() + 2);
+            }
+            return window.grab(captions).toImage();
+        };
+        const QImage before = write();
+        QCOMPARE(pick(picture, point30, "Suivre ce point").join('|'),
+                 "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
+        // The recorder, a window of its own, over those rows: the captions drawn the same.
+        w.recorder(0).move(0, captions.top());
+        QCOMPARE(write(), before);
+        QCOMPARE(picture.grab().toImage().pixelColor(point30.x(), picture.clientRect().top() + 2),
+                 QColor(200, 0, 200));
+        QCOMPARE(picture.image().pixelColor(point30.x(), 2), Qt::white);
+
+        QApplication::setActiveWindow(&window); // the recorder took the focus
+        auto *stepX = window.findChild<QLineEdit *>("PasX");
+        stepX->setFocus();
+        stepX->selectAll();
+        QTest::keyClick(stepX, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
+        child("Command6")->setFocus();
+        QTest::keyClick(child("Command6"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), picture.size());
     }
 
     void recorderMeasuresWhileAnotherAnimates_data()
@@ -276,7 +305,7 @@ private slots:
             w.step(module);
             w.step(other);
         }
-        const Recording &record = w.record(module);
+        const Recording &record = w.recorder(module).recording();
         const auto measured = module == 0 ? record.delay(NAN) : record.period(Recording::A);
         QVERIFY2(measured && std::abs(*measured / expected - 1) < (module == 0 ? 0.03 : 0.01),
                  qPrintable(QString::number(measured.value_or(0))));

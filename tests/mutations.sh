@@ -77,7 +77,7 @@ axis line beside the clip reported @ linerasterizer.cpp @ // nothing changed, or
 clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() + 1; @ s/+ 1/+ 0/ @ tst_runtime
 changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ tst_runtime
 drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ tst_runtime
-recorder window counted as a sibling @ controls.cpp @ !widget->isWindow() && @ s/!widget->isWindow() && // @ driven_string_window_test
+recorder window counted as a sibling @ controls.cpp @ !widget->isWindow() && @ s/!widget->isWindow() && // @ tst_modules
 scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ tst_modules
 page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ tst_modules
 focused scroll bar unmarked @ controls.cpp @ if (!hasFocus()) @ s/!hasFocus()/true/ @ tst_runtime
@@ -108,17 +108,31 @@ recorder: reflection downward @ reflectionmodel.h @ return -echelle * OndeResult
 recorder: eigenmodes downward @ stringmodesmodel.cpp @ return -mmParUnite * @ s/return -mmParUnite/return mmParUnite/ @ tst_modules
 recorder: eigenmodes in display units @ stringmodesmodel.cpp @ constexpr double mmParUnite = @ s/twipsParUnite \/ twipsParMm/1.0/ @ tst_modules
 recorder: readouts in SI units @ enregistreur.cpp @ *valeur * unite.parSI @ s/ \* unite.parSI// @ recorder_window_test
-recorder: reflection speeds in mm/s @ reflexionsuivi.cpp @ mmParMetre / 10} @ s/mmParMetre \/ 10/mmParMetre/ @ tst_modules
+recorder: reflection speeds in mm/s @ reflectionmodel.h @ {"cm/s", mmParMetre / 10} @ s/mmParMetre \/ 10}/mmParMetre}/ @ tst_modules
 recorder: crest within the last period @ recording.cpp @ if (std::isnan(expected)) @ s/std::isnan(expected)/true/ @ recording_test recorder_window_test
 recorder: standing wave given a delay @ recording.cpp @ <= 1e-9 * std::max(1.0, std::fabs(tB)) @ s/1e-9/0/ @ recording_test
 recorder: crest half a period off taken @ recording.cpp @ > (*next - *(next - 1)) / 4) @ s/\/ 4)/* 4)/ @ recorder_window_test
-recorder: driven string on the shared time @ vibreursuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
-recorder: reflection on the shared time @ reflexionsuivi.cpp @ m_suivi->sample(m_model.tempsPropre()); @ s/tempsPropre/temps/ @ tst_modules
+recorder: driven string on the shared time @ drivenstringmodel.h @ return m_state.tempsPropre; @ s/m_state.tempsPropre/m_shared.temps/ @ tst_modules
+recorder: reflection on the shared time @ reflectionmodel.h @ return m_state.tempsPropre; @ s/m_state.tempsPropre/m_shared.temps/ @ tst_modules
 recorder: placed at the screen's corner @ pointtracker.cpp @ placeRecorder(); @ s/placeRecorder();// @ recorder_window_test
 recorder: placed over the picture @ placement.cpp @ const std::tuple cost @ s/overlap(here, picture), overlap(here, window)/overlap(here, window), overlap(here, picture)/ @ recorder_window_test
 recorder: kept at full width beside a wide window @ pointtracker.cpp @ m_recorder->resize(beside, @ s/m_recorder->resize(beside, m_recorder->height());/(void)0;/ @ recorder_window_test
 recorder: closed from its frame, points still followed @ pointtracker.cpp @ &Enregistreur::ferme @ s/connect(/if (false) connect(/ @ recorder_window_test
 recorder: closed from its frame, only hidden @ enregistreur.cpp @ setAttribute(Qt::WA_DeleteOnClose); @ s/.*// @ recorder_window_test
+recorder: second point replaces the first @ pointtracker.cpp @ m_tracked[Recording::A] ? Recording::B : Recording::A; @ s/m_tracked\[Recording::A\] ? Recording::B : Recording::A/Recording::A/ @ tst_modules
+recorder: B records A's displacement @ pointtracker.cpp @ m_string.upwardMm(m_x[p]) @ s/m_x\[p\]/m_x[Recording::A]/ @ tst_modules
+recorder: driven string in cm @ drivenstringmodel.h @ return hauteur(int(x)); @ s/hauteur(int(x))/hauteur(int(x)) \/ 10/ @ tst_modules
+recorder: reflection in cm @ reflectionmodel.h @ double upwardMm(double x) @ s/hauteur(x, temps())/hauteur(x, temps()) \/ 10/ @ tst_modules
+recorder: driven string distance in points @ drivenstringmodel.h @ return x * m_state.dx; @ s/x \* m_state.dx/x/ @ tst_modules
+recorder: reflection distance in cm @ reflectionmodel.h @ double metres(double x) @ s/mmParMetre/100/ @ tst_modules
+recorder: eigenmodes distance from cm @ stringmodesmodel.h @ double metres(double x) @ s/mmParMetre/100/ @ tst_modules
+recorder: eigenmodes distance in mm @ stringmodesmodel.h @ {"cm", 100} @ s/100/1000/ @ tst_modules
+recorder: reflection speed set in cm/s @ reflectionmodel.h @ celeriteValue() / mmParMetre; @ s/mmParMetre;/100;/ @ tst_modules
+recorder: eigenmodes speed set in dm/s @ stringmodesmodel.h @ return Celerite(masseReglee(), masseLineique); @ s/masseLineique);/masseLineique) * 10;/ @ tst_modules
+recorder: new mass keeps the trace @ modescorde.cpp @ // the next frame has other periods @ s/m_suivi->cut();// @ tst_modules
+recorder: new length keeps the trace @ modescorde.cpp @ // a string of another length @ s/m_suivi->cut();// @ tst_modules
+picture named to the hundredth of a second @ pictureexport.cpp @ toString(seconds, 'f', 3) @ s/'f', 3/'f', 2/ @ tst_modules
+eigenmodes picture named in ms @ stringmodesmodel.h @ temps() / msParSeconde; @ s/ \/ msParSeconde// @ tst_modules
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

@@ -3,6 +3,7 @@
 #include "core/angles.h"
 #include "stepreader.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,6 +34,12 @@ DrivenStringModel::DrivenStringModel(SharedVariables &shared, DrivenStringState 
     , m_view(view)
 { }
 
+// The nearest computed point of the string proper.
+double DrivenStringModel::snap(double x) const
+{
+    return std::clamp(std::round(x), 0.0, double(dernierPointCorde));
+}
+
 double DrivenStringModel::sech(double x)
 {
     return 2.0 / (std::exp(-x) + std::exp(x));
@@ -58,7 +65,7 @@ void DrivenStringModel::ActualiseConstantes()
     m_state.amortissement = m_panel.hScroll1Value() / 10.0; // 1/s
     m_state.dx = pasX(); // m
     m_shared.dt = pasT(); // s
-    const double c = m_panel.celeriteValue() / 10.0; // m/s
+    const double c = vitesseReglee(); // m/s
     m_state.amplitude = static_cast<std::int16_t>(m_panel.ampValue()); // mm
 
     const double r = m_shared.dt * c / m_state.dx;
@@ -151,7 +158,7 @@ void DrivenStringModel::zoneAbsorbante()
     y.amortissementLocal = y.amortissement;
     y.dx = pasX();
     m_shared.dt = pasT();
-    const double c = m_panel.celeriteValue() / 10.0;
+    const double c = vitesseReglee(); // m/s
     const double r = c * m_shared.dt / y.dx;
 
     for (int i = dernierPointCorde; i < dernierPointZone; ++i) {

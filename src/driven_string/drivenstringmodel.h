@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/sharedvariables.h"
+#include "core/trackedstring.h"
 #include "drivenstringinterfaces.h"
 #include "drivenstringstate.h"
 
@@ -13,7 +14,7 @@
 // The model owns no data: it works on the module-level state and the shared
 // variables, reads the panel through DrivenStringPanel and draws, clears and
 // reports through DrivenStringView.
-class DrivenStringModel
+class DrivenStringModel : public TrackedString
 {
 public:
     DrivenStringModel(SharedVariables &shared, DrivenStringState &state,
@@ -33,11 +34,21 @@ public:
 
     double temps() const { return m_shared.temps; } // s
     double dt() const { return m_shared.dt; } // s
-    // For the point recorder: the window's own time, s (see DrivenStringState::tempsPropre), and
-    // the displacement of a point of yNouveau, mm, upward positive as the picture shows it (the
+    // The displacement of a point of yNouveau, mm, upward positive as the picture shows it (the
     // state's displacements, like the picture's y axis, grow downward).
-    double tempsPropre() const { return m_state.tempsPropre; }
     double hauteur(int point) const { return -m_state.yNouveau[point]; }
+
+    // For the point recorder: the picture's x is the point number, a point every dx m; the panel
+    // sets the steps in m and the speed in m/s.
+    const char *simulation() const override { return "corde-vibreur"; }
+    Unites unites() const override { return {{"m", 1}, {"m/s", 1}}; }
+    double snap(double x) const override;
+    double metres(double x) const override { return x * m_state.dx; }
+    double upwardMm(double x) const override { return hauteur(int(x)); }
+    double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
+    double tempsAffiche() const override { return m_shared.temps; }
+    // The panel's `célérité` is in tenths of m/s.
+    double vitesseReglee() const override { return m_panel.celeriteValue() / 10.0; }
 
     // Hyperbolic secant, 2/(e^−x + e^x).
     static double sech(double x);

@@ -4,6 +4,7 @@
 #include "controls/messagebox.h"
 #include "look/colors.h"
 #include "look/look.h"
+#include "recorder/pointtracker.h"
 #include "stepreader.h"
 
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
@@ -17,7 +18,8 @@ Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &st
     creeCommandes();
     connectePanneau();
     connecteCommandes();
-    creeSuivi();
+    m_suivi = new PointTracker(Picture1, m_model);
+    afficheCourant();
     Form_Load();
 }
 

@@ -107,10 +107,11 @@ private:
     // Marks a refused step; an accepted one shows the stability number.
     void marquePas(TextBox *box);
 
-    // The picture's menu and shortcuts, the point recorder and the Courant
-    // number in the tooltips of the steps and the wave speed.
-    void creeSuivi();
+    // The Courant number in the tooltips of the steps and the wave speed.
     void afficheCourant();
+
+    // The picture's menu and shortcuts and the point recorder, which samples
+    // every time step.
     void apresPas() override;
     void tempsRemisAZero() override;
     PointTracker *m_suivi = nullptr;

@@ -46,6 +46,16 @@ void Vibreur::creeImage()
     connect(Label14, &Label::clicked, this, &Vibreur::Label14_Click);
 }
 
+void Vibreur::apresPas()
+{
+    m_suivi->sample();
+}
+
+void Vibreur::tempsRemisAZero()
+{
+    m_suivi->cut();
+}
+
 void Vibreur::Label14_Click()
 {
     traces->setValue(traces->Value() == 1 ? 0 : 1);

@@ -4,6 +4,10 @@
 #include "look/colors.h"
 #include "look/fonts.h"
 #include "look/look.h"
+#include "recorder/pointtracker.h"
+#include "stepreader.h"
+
+#include <QLocale>
 
 // The parameter column: every setting of the string and of the scheme, at
 // positions in twips. Its handlers only rewrite the value captions and mark
@@ -171,4 +175,24 @@ void Vibreur::Option3_Click()
 {
     m_model.ActualiseConstantes();
     Shape4->setVisible(false);
+}
+
+// r = c·dt/dx with the steps in the boxes: the explicit scheme is stable for
+// r ≤ 1, and the overflow message is what a larger r leads to. A refused box
+// keeps its own help.
+void Vibreur::afficheCourant()
+{
+    const double c = m_model.vitesseReglee(); // m/s
+    m_suivi->refresh(); // the recorder shows the speed set beside the one measured
+    const auto dx = lirePas(PasX->Text().toStdString());
+    const auto dt = lirePas(PasT->Text().toStdString());
+    QString texte;
+    if (dx && dt)
+        texte = QStringLiteral("r = c·dt/dx = %1 : le calcul est stable pour r ≤ 1")
+                    .arg(QLocale(QLocale::French).toString(c * *dt / *dx, 'g', 3));
+    célérité->setToolTip(texte);
+    for (TextBox *pas : {PasX, PasT}) {
+        if (!pas->isRefused())
+            pas->setToolTip(texte);
+    }
 }

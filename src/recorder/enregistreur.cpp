@@ -158,6 +158,8 @@ void Enregistreur::setPoint(Recording::Point p, bool tracked, const QColor &colo
 
 void Enregistreur::setVitesseReglee(double metresParSeconde)
 {
+    if (metresParSeconde == m_vitesseReglee)
+        return;
     m_vitesseReglee = metresParSeconde;
     m_aRedessiner = true;
     actualise();
@@ -278,10 +280,11 @@ void Enregistreur::ecritMesures()
     std::optional<double> vitesse;
     if (retard)
         vitesse = distance / *retard;
-    const auto dans = [](std::optional<double> valeur, const Unite &unite) {
-        return mesure(valeur ? std::optional(*valeur * unite.parSI) : std::nullopt, unite.nom);
+    const auto dans = [](std::optional<double> valeur, const TrackedString::Unite &unite) {
+        return mesure(valeur ? std::optional(*valeur * unite.parSI) : std::nullopt,
+                      QString::fromUtf8(unite.nom));
     };
-    const Unite &enVitesse = m_unites.vitesse;
+    const TrackedString::Unite &enVitesse = m_unites.vitesse;
     QString texte
         = QStringLiteral("B après A : retard %1, distance %2, vitesse mesurée %3")
               .arg(mesure(retard, s), dans(distance, m_unites.distance), dans(vitesse, enVitesse));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/trackedstring.h"
 #include "recording.h"
 
 #include <QColor>
@@ -22,23 +23,12 @@ class Enregistreur : public QWidget
     Q_OBJECT
 
 public:
-    // A unit the readouts show a length or a speed in: its name, and how many of it make a metre
-    // (a metre per second).
-    struct Unite
-    {
-        QString nom;
-        double parSI;
-    };
-    // The units a simulation's panel sets lengths and speeds in.
-    struct Unites
-    {
-        Unite distance;
-        Unite vitesse;
-    };
+    using Unites = TrackedString::Unites;
 
     // A window of its own (Qt::Window flag) owned by `owner`, the simulation window: deleted with
     // it, or when closed. `simulation` is a short name used in file names ("corde-vibreur",
     // "reflexion", "modes-propres").
+    // `unites` are those of the simulation's panel, for the readouts.
     Enregistreur(QWidget *owner, const QString &simulation, const Unites &unites);
 
     // The simulations add samples and cut traces here.

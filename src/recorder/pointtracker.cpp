@@ -2,6 +2,8 @@
 
 #include "drawing/drawingsurface.h"
 #include "enregistreur.h"
+#include "pictures/pictureexport.h"
+#include "pictures/picturemenu.h"
 #include "placement.h"
 
 #include <QMenu>
@@ -20,12 +22,22 @@ constexpr int hauteurMarque = 10; // pixels
 
 } // namespace
 
-PointTracker::PointTracker(DrawingSurface *picture, TrackedString string)
+PointTracker::PointTracker(DrawingSurface *picture, const TrackedString &string)
     : QObject(picture)
     , m_picture(picture)
-    , m_string(std::move(string))
-    , m_vitesse(std::numeric_limits<double>::quiet_NaN())
-{ }
+    , m_string(string)
+{
+    const auto name = [this] { return pictureName(); };
+    installPictureMenu(picture, name,
+                       [this](QMenu &menu, const QPoint &at) { addMenuEntries(menu, at); });
+    installPictureShortcuts(picture->window(), picture, name);
+}
+
+QString PointTracker::pictureName(const QString &suffix) const
+{
+    return PictureExport::proposedName(QString::fromUtf8(m_string.simulation()) + suffix,
+                                       m_string.tempsAffiche());
+}
 
 void PointTracker::addMenuEntries(QMenu &menu, QPoint at)
 {
@@ -46,8 +58,9 @@ void PointTracker::follow(double x)
     if (!m_recorder) {
         // Owned by the simulation window: it goes with it. Closed on its
         // own, it takes the tracked points with it.
-        m_recorder = new Enregistreur(m_picture->window(), m_string.simulation, m_string.units);
-        m_recorder->setVitesseReglee(m_vitesse);
+        m_recorder = new Enregistreur(m_picture->window(), QString::fromUtf8(m_string.simulation()),
+                                      m_string.unites());
+        m_recorder->setVitesseReglee(m_string.vitesseReglee());
         connect(m_recorder, &Enregistreur::ferme, this, &PointTracker::forget);
         placeRecorder();
     }
@@ -110,14 +123,14 @@ void PointTracker::placeRecorder()
     m_recorder->move(placeBeside(m_recorder->size().grownBy(margins), frame, picture, area));
 }
 
-void PointTracker::sample(double t)
+void PointTracker::sample()
 {
     if (!recording())
         return;
     const auto y = [this](Recording::Point p) {
         return m_tracked[p] ? m_string.upwardMm(m_x[p]) : std::numeric_limits<double>::quiet_NaN();
     };
-    m_recorder->recording().add(t, y(Recording::A), y(Recording::B));
+    m_recorder->recording().add(m_string.tempsPropre(), y(Recording::A), y(Recording::B));
 }
 
 void PointTracker::cut()
@@ -128,13 +141,8 @@ void PointTracker::cut()
 
 void PointTracker::refresh()
 {
-    if (m_recorder && m_recorder->isVisible())
-        m_recorder->actualise();
-}
-
-void PointTracker::setVitesseReglee(double metresParSeconde)
-{
-    m_vitesse = metresParSeconde;
-    if (m_recorder)
-        m_recorder->setVitesseReglee(metresParSeconde);
+    if (!m_recorder)
+        return;
+    m_recorder->setVitesseReglee(m_string.vitesseReglee());
+    m_recorder->actualise();
 }

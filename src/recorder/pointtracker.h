@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/trackedstring.h"
 #include "enregistreur.h"
 #include "recording.h"
 
@@ -7,65 +8,48 @@
 #include <QPointer>
 
 #include <array>
-#include <functional>
 
 class DrawingSurface;
 class QMenu;
 class QWidget;
 
-// What a simulation window offers the recorder about its string, along the
-// picture's user x.
-struct TrackedString
-{
-    // A short name used in file names ("corde-vibreur").
-    QString simulation;
-    // The user x of the point followed for a click at user x (the nearest
-    // computed point).
-    std::function<double(double)> snap;
-    // A user x in metres along the string.
-    std::function<double(double)> metres;
-    // The displacement that the picture shows at a user x, mm, upward.
-    std::function<double(double)> upwardMm;
-    // The units of the simulation's panel, for the readouts.
-    Enregistreur::Unites units;
-};
-
-// The points of a simulation's string that the student follows: up to two,
-// A and B, each marked by a small coloured tick on the top edge of the wave
-// picture (a control over the picture, so the erase of the string by
-// overdrawing never meets it), recorded by the window "Enregistreur", which
-// the first tracked point opens beside the simulation window, which owns it.
-// Closing the recorder ends the following.
+// The tools of a simulation's wave picture: its right-click menu ("Copier
+// l'image", "Enregistrer l'image…", "Suivre ce point", "Ne plus suivre"),
+// Ctrl+C and Ctrl+S in its window, and the points of the string that the
+// student follows: up to two, A and B, each marked by a small coloured tick on
+// the top edge of the picture (a control over the picture, so the erase of the
+// string by overdrawing never meets it), recorded by the window
+// "Enregistreur", which the first point followed opens beside the simulation
+// window, which owns it. Closing the recorder ends the following.
 class PointTracker : public QObject
 {
     Q_OBJECT
 
 public:
-    PointTracker(DrawingSurface *picture, TrackedString string);
+    // Installs them on `picture`, whose window is the simulation's; `string`
+    // (its model) outlives the picture.
+    PointTracker(DrawingSurface *picture, const TrackedString &string);
 
-    // "Suivre ce point" (at the picture's pixel `at`) and "Ne plus suivre".
+    // After each time step or frame computed: a sample of the points followed
+    // as the picture shows them, at the window's own time.
+    void sample();
+    // The window's time jumped or restarted: the next sample starts a new trace.
+    void cut();
+    // After a frame drawn or a change on the panel: the recorder shows what is
+    // new, the wave speed set included.
+    void refresh();
+
+    // The file name proposed for a picture of this simulation, with the time on
+    // display ("corde-vibreur-t1,250s.png"); `suffix` names another picture than
+    // the string's ("-cadran").
+    QString pictureName(const QString &suffix = {}) const;
+
+private:
     void addMenuEntries(QMenu &menu, QPoint at);
-
-    // Whether a recorder takes samples: the simulations skip computing the
-    // points' displacements at every step or frame otherwise.
     bool recording() const
     {
         return m_recorder && (m_tracked[Recording::A] || m_tracked[Recording::B]);
     }
-
-    // A sample of the tracked points as the picture shows them now, at the
-    // window's own simulation time t (s), which no other window moves.
-    void sample(double t);
-    // The next sample starts a new trace (a reset or a jump in time).
-    void cut();
-    // After a tick or a step: the recorder redraws what is new.
-    void refresh();
-    // The wave speed set on the panel, m/s, shown beside the measured one.
-    void setVitesseReglee(double metresParSeconde);
-
-    Enregistreur *recorder() const { return m_recorder; }
-
-private:
     void follow(double x);
     void forget();
     void placeMarker(Recording::Point p);
@@ -73,8 +57,7 @@ private:
     void placeRecorder();
 
     DrawingSurface *m_picture;
-    const TrackedString m_string;
-    double m_vitesse;
+    const TrackedString &m_string;
     std::array<bool, Recording::nbPoints> m_tracked {};
     std::array<double, Recording::nbPoints> m_x {};
     std::array<QPointer<QWidget>, Recording::nbPoints> m_markers;

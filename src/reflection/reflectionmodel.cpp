@@ -1,5 +1,6 @@
 #include "reflectionmodel.h"
 
+#include <algorithm>
 #include <cmath>
 
 void ReflectionModel::calculeConstantes()
@@ -18,6 +19,12 @@ void ReflectionModel::changeCelerite()
     m_shared.frequence = m_panel.modeValue() * m_state.celeriteOnde / 200;
     m_state.periode = 1 / m_shared.frequence;
     m_shared.temps = m_shared.temps * ancienneFrequence / m_shared.frequence;
+}
+
+// Anywhere on the string: the sum of the waves is known at every x.
+double ReflectionModel::snap(double x) const
+{
+    return std::clamp(x, 0.0, double(longueurCorde));
 }
 
 double ReflectionModel::OndeIncidente(double x, double t) const

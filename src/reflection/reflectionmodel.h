@@ -2,6 +2,7 @@
 
 #include "core/angles.h"
 #include "core/sharedvariables.h"
+#include "core/trackedstring.h"
 #include "reflectioninterfaces.h"
 #include "reflectionstate.h"
 
@@ -27,7 +28,7 @@
 // The model owns no data: it works on the module-level state and the shared
 // variables and reads the mode rank k and the speed c on the panel through
 // ReflectionPanel each time it needs them.
-class ReflectionModel
+class ReflectionModel : public TrackedString
 {
 public:
     static constexpr int longueurCorde = 100; // mm, segments of the picture
@@ -77,8 +78,6 @@ public:
     // tFin, the window's own time with it, the stop is disarmed, and the run
     // must end.
     bool finAtteinte();
-    // For the point recorder: the window's own time, s (see ReflectionState::tempsPropre).
-    double tempsPropre() const { return m_state.tempsPropre; }
 
     double OndeIncidente(double x, double t) const;
     double OndeReflechie(double x, double t) const;
@@ -90,6 +89,17 @@ public:
     // picture shows it: the sum at the picture's scale, whose user units are
     // millimetres and whose y grows downward.
     double hauteur(double x, double t) const { return -echelle * OndeResultante(x, t); }
+
+    // For the point recorder: the picture's x is in mm along the string; the
+    // panel sets the speed in cm/s (`celerite` reads mm/s).
+    const char *simulation() const override { return "reflexion"; }
+    Unites unites() const override { return {{"mm", mmParMetre}, {"cm/s", mmParMetre / 10}}; }
+    double snap(double x) const override;
+    double metres(double x) const override { return x / mmParMetre; }
+    double upwardMm(double x) const override { return hauteur(x, temps()); }
+    double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
+    double tempsAffiche() const override { return temps(); }
+    double vitesseReglee() const override { return m_panel.celeriteValue() / mmParMetre; }
 
     // The incident and reflected waves at the abscissas 0 to 100 at time t,
     // equal to OndeIncidente and OndeReflechie within 10⁻¹² for the times of

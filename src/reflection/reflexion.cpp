@@ -10,6 +10,7 @@
 #include "look/fonts.h"
 #include "look/icons.h"
 #include "look/look.h"
+#include "pictures/picturemenu.h"
 #include "recorder/pointtracker.h"
 
 #include <cmath>
@@ -49,7 +50,8 @@ Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &
     construitDecor();
     construitControles();
     connecteControles();
-    creeSuivi();
+    m_suivi = new PointTracker(Picture1, m_model);
+    installPictureMenu(pendule, [this] { return m_suivi->pictureName(QStringLiteral("-cadran")); });
     Form_Load();
 }
 
@@ -186,7 +188,6 @@ void Reflexion::Mode_Change()
 void Reflexion::celerite_Change()
 {
     m_model.changeCelerite();
-    afficheVitesse();
     Label6->setCaption(Str(celerite->Value() / 10.0) + QStringLiteral(" cm/s"));
     EffaceDessins();
     DessineImage();
@@ -280,7 +281,8 @@ void Reflexion::DessineImage()
     }
     m_courbesAffichees = nouvelles;
     DessineAiguille();
-    suitLesPoints();
+    m_suivi->sample();
+    m_suivi->refresh();
 }
 
 void Reflexion::traceSegments(const Courbes &courbes, int i, const QColor &incidente,

@@ -99,12 +99,8 @@ private:
     int modeValue() const override;
     int celeriteValue() const override;
 
-    // The pictures' menus and shortcuts and the point recorder.
-    void creeSuivi();
-    // Samples the points followed at the frame just drawn.
-    void suitLesPoints();
-    // The wave speed the panel sets, for the recorder.
-    void afficheVitesse();
+    // The wave picture's menu and shortcuts and the point recorder, which
+    // samples every frame.
     PointTracker *m_suivi = nullptr;
 
     ReflectionModel m_model;

@@ -22,7 +22,7 @@ ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesStat
     Timer1 = new FormTimer(this, 25, false);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connecte();
-    creeSuivi();
+    m_suivi = new PointTracker(Picture1, m_model);
 }
 
 void ModesCorde::connecte()
@@ -72,7 +72,8 @@ void ModesCorde::corde(const double &t)
         Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], blanc);
         Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], rouge);
     }
-    suitLesPoints();
+    m_suivi->sample();
+    m_suivi->refresh();
 }
 
 void ModesCorde::rendLaCordeAuxImages()
@@ -82,7 +83,7 @@ void ModesCorde::rendLaCordeAuxImages()
 
 void ModesCorde::EffaceCorde()
 {
-    m_suivi->cut();
+    m_suivi->cut(); // a string of another length
     rendLaCordeAuxImages();
     Picture1->LineBoxFilled(0, -1, 1000, 1, RGB(255, 255, 255));
     // The string at rest beyond the bridge, with whatever pen width is set.
@@ -138,8 +139,8 @@ void ModesCorde::Longueur_Change()
 void ModesCorde::Masse_Change()
 {
     Label3->setCaption(Str(Masse->Value()) + QStringLiteral("g"));
-    afficheVitesse();
     m_suivi->cut(); // the next frame has other periods
+    m_suivi->refresh(); // and the recorder shows the speed set
     if (Timer1->Enabled())
         LanceSimulation();
 }

@@ -94,12 +94,8 @@ private:
     int masseValue() const override;
     int harmoniqueValue(int n) const override;
 
-    // The picture's menu and shortcuts and the point recorder.
-    void creeSuivi();
-    // Samples the points followed at the frame just drawn, at temps.
-    void suitLesPoints();
-    // The wave speed the panel sets, for the recorder: c = sqrt(m g / mu), m/s.
-    void afficheVitesse();
+    // The picture's menu and shortcuts and the point recorder, which samples
+    // every frame.
     PointTracker *m_suivi = nullptr;
 
     StringModesModel m_model;

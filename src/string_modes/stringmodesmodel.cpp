@@ -10,9 +10,9 @@ double StringModesModel::Celerite(double masseSolide, double masseLineique)
 
 void StringModesModel::ConstantesModales()
 {
-    m_state.longueurCorde = 10 * m_panel.longueurValue();
-    m_state.masseLineique = 1.0;
-    m_state.masseSolide = m_panel.masseValue() / 1000.0;
+    m_state.longueurCorde = longueurReglee();
+    m_state.masseLineique = masseLineique;
+    m_state.masseSolide = masseReglee();
     for (int n = 1; n <= nombreHarmoniques; ++n) {
         // The same speed for every harmonic: the tension is the solid's weight.
         const double c = Celerite(m_state.masseSolide, m_state.masseLineique);
@@ -66,8 +66,13 @@ StringModesState::Ordonnees StringModesModel::nouvelleImage(double t)
 
 double StringModesModel::avance(double ms)
 {
-    m_state.tempsPropre += ms / 1000;
+    m_state.tempsPropre += ms / msParSeconde;
     return m_shared.temps = m_shared.temps + ms;
+}
+
+double StringModesModel::snap(double x) const
+{
+    return std::clamp(x, 0.0, longueurReglee());
 }
 
 double StringModesModel::hauteur(double abscisse, double t) const

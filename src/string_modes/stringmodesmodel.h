@@ -2,6 +2,7 @@
 
 #include "core/angles.h"
 #include "core/sharedvariables.h"
+#include "core/trackedstring.h"
 #include "stringmodesinterfaces.h"
 #include "stringmodesstate.h"
 
@@ -20,7 +21,7 @@
 //
 // The model owns no data: it works on the module-level state and the shared
 // variables and reads the panel through StringModesPanel.
-class StringModesModel
+class StringModesModel : public TrackedString
 {
 public:
     static constexpr double g = 9.81; // m/s^2
@@ -73,14 +74,31 @@ public:
     // returns the new shared time.
     double avance(double ms);
 
-    // For the point recorder: the window's own time, s (see
-    // StringModesState::tempsPropre), and the displacement at abscisse (mm)
-    // at t (ms), in mm of the drawing at the scale of the string's length,
-    // upward positive as the picture shows it (its y grows downward).
-    double tempsPropre() const { return m_state.tempsPropre; }
+    // The displacement at abscisse (mm) at t (ms), in mm of the drawing at
+    // the scale of the string's length, upward positive as the picture shows
+    // it (its y grows downward).
     double hauteur(double abscisse, double t) const;
 
+    // For the point recorder: the picture's x is in mm from the fixed end;
+    // the panel sets the length in cm, and the speed, which it does not
+    // show, is in m/s.
+    const char *simulation() const override { return "modes-propres"; }
+    Unites unites() const override { return {{"cm", 100}, {"m/s", 1}}; }
+    double snap(double x) const override; // on the string, up to the bridge
+    double metres(double x) const override { return x / mmParMetre; }
+    double upwardMm(double x) const override { return hauteur(x, temps()); }
+    double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
+    double tempsAffiche() const override { return temps() / msParSeconde; }
+    // c = sqrt(m g / mu) for the mass the panel sets now.
+    double vitesseReglee() const override { return Celerite(masseReglee(), masseLineique); }
+
 private:
+    static constexpr double msParSeconde = 1000;
+    static constexpr double masseLineique = 1.0; // kg/m, the string's
+    // The panel's length in mm and mass in kg: it sets them in cm and g.
+    double longueurReglee() const { return 10.0 * m_panel.longueurValue(); }
+    double masseReglee() const { return m_panel.masseValue() / 1000.0; }
+
     SharedVariables &m_shared;
     StringModesState &m_state;
     const StringModesPanel &m_panel;

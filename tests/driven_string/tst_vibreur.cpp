@@ -1,12 +1,7 @@
-// The driven-string window: captions, state machines, frames, step boxes, points, overflow.
+// The driven-string window: captions, state machines, frames, step boxes, overflow.
 #include "driven_string/vibreur.h"
-#include "recorder/enregistreur.h"
-#include "recorder/pointtracker.h"
 #include "support/imageprobe.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QMenu>
 #include <QtTest>
 
 namespace {
@@ -242,70 +237,6 @@ private slots:
         QVERIFY(f.state.parametresModifies); // a new time step reaches a running vibrator
         w.Option2->setValue(true);
         QVERIFY(f.state.dx == 0.005 && f.shared.dt == 0.001);
-    }
-
-    // The picture's menu; the marker over the picture, not in it; a sample each computed step.
-    void suivi()
-    {
-        Fenetre f;
-        Vibreur &w = *f.w;
-        w.show();
-        const QPoint point30
-            = (w.Picture1->scale().toPixels(30, 0) + w.Picture1->clientRect().topLeft()).toPoint();
-        QStringList entrees;
-        QTimer::singleShot(0, this, [&entrees] {
-            if (QWidget *menu = QApplication::activePopupWidget()) {
-                for (QAction *a : menu->actions())
-                    entrees << a->text();
-                menu->close();
-            }
-        });
-        emit w.Picture1->customContextMenuRequested(point30);
-        QCOMPARE(entrees.join('|'),
-                 "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
-        // The panel's captions, as a change writes them, before the recorder opens.
-        const QRect legendes = w.Label5->geometry().united(w.Label18->geometry());
-        const auto ecrit = [&w, &legendes] {
-            for (ScrollBar *barre : {w.Frequence, w.Amp}) {
-                barre->setValue(barre->minimum());
-                barre->setValue(barre->minimum() + 2);
-            }
-            return w.grab(legendes).toImage();
-        };
-        const QImage avant = ecrit();
-        QMenu menu;
-        w.m_suivi->addMenuEntries(menu, point30);
-        menu.actions().constFirst()->trigger();
-        const QPointer<Enregistreur> enregistreur = w.m_suivi->recorder();
-        QVERIFY(enregistreur && enregistreur->isVisible());
-        // The recorder, a window of its own, over those rows: the captions drawn the same.
-        enregistreur->move(0, legendes.top());
-        QCOMPARE(ecrit(), avant);
-        const QImage vue = w.Picture1->grab().toImage();
-        QCOMPARE(vue.pixelColor(point30.x(), w.Picture1->clientRect().top() + 2),
-                 QColor(200, 0, 200));
-        QCOMPARE(w.Picture1->image().pixelColor(point30.x(), 2), Qt::white);
-
-        w.Command1->click();
-        QTRY_VERIFY(enregistreur->recording().samples().size() >= 20);
-        w.pause->click();
-        const std::size_t n = enregistreur->recording().samples().size();
-        QTest::qWait(120);
-        QCOMPARE(enregistreur->recording().samples().size(), n);
-        w.Command6->click(); // ten steps
-        QCOMPARE(enregistreur->recording().samples().size(), n + 10);
-        // Ctrl+C copies the picture, except in a step box, which copies its text.
-        QApplication::setActiveWindow(&w); // the recorder took the focus
-        w.PasX->setFocus();
-        w.PasX->selectAll();
-        QTest::keyClick(w.PasX, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
-        w.Command6->setFocus();
-        QTest::keyClick(w.Command6, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), w.Picture1->size());
-        // The window owns its recorder.
-        delete f.w.data();
-        QVERIFY(enregistreur.isNull());
     }
 
     // Courant number 2: the model's overflow message, shown modal by the window.

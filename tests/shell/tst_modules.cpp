@@ -6,17 +6,21 @@
 #include "driven_string/vibreur.h"
 #include "home/accueil.h"
 #include "recorder/enregistreur.h"
-#include "recorder/pointtracker.h"
 #include "reflection/reflexion.h"
 #include "string_modes/modescorde.h"
 #include "support/imageprobe.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -53,13 +57,25 @@ QPoint pixelAt(const DrawingSurface &picture, double x)
     return (picture.scale().toPixels(float(x), 0) + picture.clientRect().topLeft()).toPoint();
 }
 
-// Follows the point under that pixel, as "Suivre ce point" does.
-Enregistreur *follow(PointTracker &tracker, QPoint pixel)
+// Picks `entry` in the picture's right-click menu at that pixel, as a user does; `then` runs in
+// the event loop of what the entry opens. Returns the menu's entries.
+QStringList pick(DrawingSurface &picture, QPoint pixel, const QString &entry,
+                 const std::function<void()> &then = {})
 {
-    QMenu menu;
-    tracker.addMenuEntries(menu, pixel);
-    menu.actions().constFirst()->trigger();
-    return tracker.recorder();
+    QStringList entries;
+    QTimer::singleShot(0, &picture, [&entries, entry, then] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (QAction *action : menu->actions()) {
+            entries << action->text();
+            if (action->text() == entry)
+                menu->setActiveAction(action);
+        }
+        if (then)
+            QTimer::singleShot(0, qApp, then);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    emit picture.customContextMenuRequested(pixel);
+    return entries;
 }
 
 // The middle row of the pixels of that colour in the picture's column at user x.
@@ -72,14 +88,6 @@ double curveRow(const DrawingSurface &picture, double x, const QColor &color)
               QRect(column, 0, 1, picture.image().height()))
               .bounds;
     return (found.top() + found.bottom()) / 2.0;
-}
-
-// The first number in `text` after `before`.
-double numberAfter(const QString &text, const QString &before)
-{
-    const auto match
-        = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(,[0-9]+)?)").match(text);
-    return QLocale(QLocale::French).toDouble(match.captured(1));
 }
 
 } // namespace
@@ -96,23 +104,25 @@ class TestModules : public QObject
         ModesCorde modes {nullptr, v.shared, v.modes};
         Reflexion reflexion {nullptr, v.shared, v.reflexion};
 
-        DrawingSurface *picture(int module) const
+        // The driven string opens animating: paused, it moves no time while the tests wait.
+        Windows() { press(0, "pause"); }
+        QWidget &window(int m)
         {
-            return std::array {vibreur.Picture1, reflexion.Picture1, modes.Picture1}[module];
+            return *std::array<QWidget *, 3> {&vibreur, &reflexion, &modes}[m];
         }
-        PointTracker &tracker(int module) const
+        DrawingSurface &picture(int m)
         {
-            return *std::array {vibreur.m_suivi, reflexion.m_suivi, modes.m_suivi}[module];
+            return *window(m).findChild<DrawingSurface *>("Picture1");
         }
-        // As the window's timer does.
-        void tick(int module)
-        {
-            module == 0 ? vibreur.Timer1_Timer()
-                        : (module == 1 ? reflexion.Timer1_Timer() : modes.Timer1_Timer());
-        }
+        void press(int m, const char *name) { window(m).findChild<CommandButton *>(name)->click(); }
+        // One frame, as "Pas à pas", "image suivante" give it.
+        void step(int m) { press(m, std::array {"Command6", "pas", "Command2"}[m]); }
+        Enregistreur &recorder(int m) { return *window(m).findChild<Enregistreur *>(); }
     };
 
-    using Shown = std::tuple<int, double, QColor, int>;
+    using Readout = std::pair<double, QString>; // a number and its unit
+    using Shown
+        = std::tuple<int, std::array<double, 2>, QColor, int, std::array<Readout, 2>, QString>;
     using Measured = std::tuple<int, double, int, double, int>;
     using Read = std::tuple<int, double, QString>;
     using Zoomed = std::tuple<QString, QSize, bool>;
@@ -120,73 +130,157 @@ class TestModules : public QObject
 private slots:
     void recorderShowsWhatThePictureShows_data()
     {
-        // The module, the picture's user x, the curve's colour, steps of ten time steps or a frame.
+        // The module, the user x of A and B, the curve's colour, frames (of ten time steps in the
+        // driven string), the distance and the speed set that the readouts show, the picture's
+        // file name then.
         QTest::addColumn<Shown>("row");
-        // The 40 mm pulse, at its top at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later.
-        QTest::newRow("driven string, pulse at point 30") << Shown {0, 30.0, QColor(255, 0, 0), 20};
-        // k = 1 at 25 mm/s: T = 8 s, a quarter of which is forty 0.05 s frames.
-        QTest::newRow("reflection, antinode at T/4") << Shown {1, 50.0, QColor(200, 50, 100), 40};
-        // The fundamental: T = 2 L / √(m g / μ) = 2 m / 3.13 m/s = 0.639 s, 4 × 16 frames.
-        QTest::newRow("eigenmodes, mid-string at T/4") << Shown {2, 500.0, QColor(255, 0, 0), 16};
+        // The 40 mm pulse, at its top at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later, and passed
+        // 0.2 m 0.1 s before; 20 frames of ten 2.5 ms steps, a computed point every 1 cm.
+        QTest::newRow("driven string, pulse at point 30")
+            << Shown {0,
+                      {30, 20},
+                      QColor(255, 0, 0),
+                      20,
+                      {Readout {0.1, "m"}, {1, "m/s"}},
+                      "corde-vibreur-t0,500s.png"};
+        // k = 1 at 25 mm/s: T = 8 s, a quarter of which is forty 0.05 s frames; a quarter of the
+        // string shows sin 45° of the antinode's.
+        QTest::newRow("reflection, antinode at T/4") << Shown {1,
+                                                               {50, 25},
+                                                               QColor(200, 50, 100),
+                                                               40,
+                                                               {Readout {25, "mm"}, {2.5, "cm/s"}},
+                                                               "reflexion-t2,000s.png"};
+        // The fundamental: T = 2 L / c = 0.639 s with c = √(m g / μ) = 3.13 m/s for 1 kg on
+        // 1 kg/m, 4 × 16 frames of 10 ms after the one at rest.
+        QTest::newRow("eigenmodes, mid-string at T/4")
+            << Shown {2,
+                      {500, 250},
+                      QColor(255, 0, 0),
+                      16,
+                      {Readout {25, "cm"}, {std::sqrt(9.81), "m/s"}},
+                      "modes-propres-t0,170s.png"};
     }
 
-    // The recorder takes the displacement the picture shows at the point, upward, in mm.
+    // The recorder takes the displacement the picture shows at each point, upward, in mm; the
+    // readouts are in the panel's units; a picture is named after the time it shows.
     void recorderShowsWhatThePictureShows()
     {
         QFETCH(Shown, row);
-        const auto &[module, x, color, steps] = row;
+        const auto &[module, x, color, steps, readouts, fileName] = row;
         Windows w;
-        DrawingSurface &picture = *w.picture(module);
+        DrawingSurface &picture = w.picture(module);
         const UserScale &scale = picture.scale();
         const double pixelsPerMm = module == 2 ? scale.xToPixels(1) - scale.xToPixels(0)
                                                : scale.yToPixels(1) - scale.yToPixels(0);
-        const std::function<void()> step = std::array<std::function<void()>, 3> {
-            [&] { w.vibreur.Command6_Click(); }, [&] { w.reflexion.pas_Click(); },
-            [&] { w.modes.Command2_Click(); }}[module];
         if (module == 2) { // a frame of no harmonic, at rest, then the fundamental alone
-            w.modes.Harmonique(1)->setValue(0);
-            step();
-            w.modes.Harmonique(1)->setValue(10);
+            ScrollBar *fundamental = w.modes.findChildren<ScrollBar *>("Harmonique").constFirst();
+            fundamental->setValue(0);
+            w.step(module);
+            fundamental->setValue(10);
         }
-        const double restRow = curveRow(picture, x, color);
-        Enregistreur *recorder = follow(w.tracker(module), pixelAt(picture, x));
+        std::array<double, 2> rest {};
+        for (int p : {0, 1}) {
+            rest[p] = curveRow(picture, x[p], color);
+            pick(picture, pixelAt(picture, x[p]), "Suivre ce point");
+        }
         if (module == 0)
-            w.vibreur.Command5_Click();
+            w.press(module, "Command5");
         for (int i = 0; i < steps; ++i)
-            step();
-        const double shown = (restRow - curveRow(picture, x, color)) / pixelsPerMm;
-        const double recorded = recorder->recording().samples().back().y[Recording::A];
-        QVERIFY2(
-            std::abs(recorded - shown) < 1.5 / pixelsPerMm && std::abs(shown) > 15,
-            qPrintable(QStringLiteral("%1 mm recorded, %2 mm shown").arg(recorded).arg(shown)));
-        if (module == 0) // the pulse rises, up to its 40 mm
-            QVERIFY(recorded > 30 && recorded < 40);
-        if (module != 1)
-            return;
-        // Points 11 mm apart, and the speed set on the panel, in the panel's units.
-        const QPoint b = pixelAt(picture, x + 11);
-        follow(w.tracker(module), b);
-        const double distance = scale.toUser(b - pixelAt(picture, x)).x() - scale.toUser({}).x();
-        recorder->actualise();
-        const QLabel *readout = recorder->findChildren<QLabel *>().constLast();
+            w.step(module);
+        const Recording &record = w.recorder(module).recording();
+        const auto &y = record.samples().back().y;
+        for (int p : {0, 1}) {
+            const double shown = (rest[p] - curveRow(picture, x[p], color)) / pixelsPerMm;
+            QVERIFY2(
+                std::abs(y[p] - shown) < 1.5 / pixelsPerMm,
+                qPrintable(QStringLiteral("%1 mm recorded, %2 mm shown").arg(y[p]).arg(shown)));
+        }
+        QVERIFY(std::abs(y[0]) > 15 && std::abs(y[0] - y[1]) > 3 / pixelsPerMm);
+
+        const QLabel *readout = w.recorder(module).findChildren<QLabel *>().constLast();
         QTRY_VERIFY(readout->text().contains("distance"));
-        const QString text = readout->text();
-        QVERIFY2(std::abs(numberAfter(text, "distance ") / distance - 1) < 0.01
-                     && text.contains(" mm, ") && text.endsWith(" cm/s)")
-                     && numberAfter(text, "réglée : ")
-                         == numberAfter(w.reflexion.Label6->Caption(), {}),
-                 qPrintable(text));
+        for (const auto &[before, expected] :
+             {std::pair {"distance ", readouts[0]}, {"réglée : ", readouts[1]}}) {
+            const auto found = QRegularExpression(before + QString("([0-9,]+) ([^ ,)]+)"))
+                                   .match(readout->text());
+            const double value = QLocale(QLocale::French).toDouble(found.captured(1));
+            QVERIFY2(std::abs(value / expected.first - 1) < 0.02
+                         && found.captured(2) == expected.second,
+                     qPrintable(readout->text()));
+        }
+
+        QString proposed;
+        pick(picture, pixelAt(picture, x[0]), "Enregistrer l'image…", [&proposed] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            proposed = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
+            dialog->reject();
+        });
+        QCOMPARE(proposed, fileName);
+        // A sample a time step of the driven string, a frame of the others; none while paused.
+        QCOMPARE(record.samples().size(), std::size_t(steps * (module == 0 ? 10 : 1)));
+
+        // A new mass or length: a new trace from the next frame on.
+        for (const QString &setting :
+             module == 2 ? QStringList {"Masse", "Longueur"} : QStringList()) {
+            const std::size_t next = record.samples().size();
+            ScrollBar *bar = w.modes.findChild<ScrollBar *>(setting);
+            bar->setValue(bar->Value() - 1);
+            w.step(module);
+            QCOMPARE(record.lastTrace(), next);
+        }
+    }
+
+    // The driven string's picture tools: its menu; a marker over the picture, not in it, and a
+    // recorder that leave the panel's captions alone; Ctrl+C copies the picture but in a step box.
+    void pictureTools()
+    {
+        Windows w;
+        Vibreur &window = w.vibreur;
+        window.show();
+        DrawingSurface &picture = w.picture(0);
+        const QPoint point30 = pixelAt(picture, 30);
+        const auto child
+            = [&window](const char *name) { return window.findChild<QWidget *>(name); };
+        const QRect captions = child("Label5")->geometry().united(child("Label18")->geometry());
+        const auto write = [&] { // the captions, as a change writes them
+            for (const char *name : {"Frequence", "Amp"}) {
+                auto *bar = window.findChild<ScrollBar *>(name);
+                bar->setValue(bar->minimum());
+                bar->setValue(bar->minimum() + 2);
+            }
+            return window.grab(captions).toImage();
+        };
+        const QImage before = write();
+        QCOMPARE(pick(picture, point30, "Suivre ce point").join('|'),
+                 "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
+        // The recorder, a window of its own, over those rows: the captions drawn the same.
+        w.recorder(0).move(0, captions.top());
+        QCOMPARE(write(), before);
+        QCOMPARE(picture.grab().toImage().pixelColor(point30.x(), picture.clientRect().top() + 2),
+                 QColor(200, 0, 200));
+        QCOMPARE(picture.image().pixelColor(point30.x(), 2), Qt::white);
+
+        QApplication::setActiveWindow(&window); // the recorder took the focus
+        auto *stepX = window.findChild<QLineEdit *>("PasX");
+        stepX->setFocus();
+        stepX->selectAll();
+        QTest::keyClick(stepX, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
+        child("Command6")->setFocus();
+        QTest::keyClick(child("Command6"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), picture.size());
     }
 
     void recorderMeasuresWhileAnotherAnimates_data()
     {
-        // The module, user x, the other module, the period of a point or B's delay (s), ticks.
+        // The module, user x, the other module, the period of a point or B's delay (s), frames.
         QTest::addColumn<Measured>("row");
         // A pulse from point 20 to 70, 0.5 m at 1 m/s.
         QTest::newRow("driven string, a pulse's delay") << Measured {0, 20.0, 1, 0.5, 48};
         // f = k c / 2 L = 1 Hz; the eigenmodes move the time 10 s, whole periods, a frame.
         QTest::newRow("reflection, k = 2") << Measured {1, 25.0, 2, 1.0, 200};
-        // T = 2 L / √(m g / μ); the driven string moves the time by 0.025 ms a tick.
+        // T = 2 L / √(m g / μ); the driven string moves the time by 0.025 ms a frame.
         QTest::newRow("eigenmodes, fundamental")
             << Measured {2, 500.0, 0, 2 / std::sqrt(9.81), 200};
     }
@@ -195,25 +289,23 @@ private slots:
     void recorderMeasuresWhileAnotherAnimates()
     {
         QFETCH(Measured, row);
-        const auto &[module, x, other, expected, ticks] = row;
+        const auto &[module, x, other, expected, frames] = row;
         Windows w;
-        if (module == 0) {
-            w.vibreur.Command5_Click();
-        } else if (module == 1) {
-            w.reflexion.Mode->setValue(2);
-            w.reflexion.celerite->setValue(100);
-        } else {
-            w.vibreur.Command1_Click();
+        if (module == 1) {
+            w.reflexion.findChild<ScrollBar *>("Mode")->setValue(2);
+            w.reflexion.findChild<ScrollBar *>("celerite")->setValue(100);
+        } else { // a pulse to follow, or the sine that moves the time
+            w.press(0, module == 0 ? "Command5" : "Command1");
         }
-        w.modes.LanceSimulation();
-        Enregistreur *recorder = follow(w.tracker(module), pixelAt(*w.picture(module), x));
+        DrawingSurface &picture = w.picture(module);
+        pick(picture, pixelAt(picture, x), "Suivre ce point");
         if (module == 0)
-            follow(w.tracker(module), pixelAt(*w.picture(module), x + 50));
-        for (int tick = 0; tick < ticks; ++tick) {
-            w.tick(module);
-            w.tick(other);
+            pick(picture, pixelAt(picture, x + 50), "Suivre ce point");
+        for (int frame = 0; frame < frames; ++frame) {
+            w.step(module);
+            w.step(other);
         }
-        const Recording &record = recorder->recording();
+        const Recording &record = w.recorder(module).recording();
         const auto measured = module == 0 ? record.delay(NAN) : record.period(Recording::A);
         QVERIFY2(measured && std::abs(*measured / expected - 1) < (module == 0 ? 0.03 : 0.01),
                  qPrintable(QString::number(measured.value_or(0))));

@@ -32,7 +32,6 @@ public:
     void avanceUnPas();
 
     double temps() const { return m_shared.temps; } // s
-    double dt() const { return m_shared.dt; } // s
     // For the point recorder: the window's own time, s (see DrivenStringState::tempsPropre), and
     // the displacement of a point of yNouveau, mm, upward positive as the picture shows it (the
     // state's displacements, like the picture's y axis, grow downward).

@@ -1,4 +1,5 @@
 #include "driven_string/drivenstringmodel.h"
+#include "support/fakepanel.h"
 
 #include <QtTest>
 
@@ -9,29 +10,20 @@
 
 namespace {
 
-// The model on fresh variables; the bench plays the window: a panel at its designer settings
-// that tests move, and a view recording what the model asks of it.
-struct Banc : DrivenStringPanel, DrivenStringView
+// The model on fresh variables; the bench plays the window: its panel at the designer settings,
+// which tests move, and a view recording what the model asks of it.
+struct Banc : DrivenStringView
 {
     SharedVariables shared;
     DrivenStringState state;
-    DrivenStringModel model {shared, state, *this, *this};
-    int frequence = 13; // 1.3 Hz
-    int hScroll1 = 5; // 0.5 /s
-    ExtremiteDroite bord = ExtremiteDroite::Fixe;
+    FakePanel panel {{{"Frequence", 13}, {"Amp", 10}, {"HScroll1", 5}, {"celerite", 10}}};
+    DrivenStringModel model {shared, state, panel, *this};
     // The state as the user saw it at each overflow message.
     std::vector<DrivenStringState> messages;
     std::vector<double> dessins; // at each clear −1, at each redraw its temps
 
     Banc() { model.ActualiseConstantes(); }
 
-    int frequenceValue() const override { return frequence; }
-    int hScroll1Value() const override { return hScroll1; }
-    int celeriteValue() const override { return 10; } // 1 m/s
-    int ampValue() const override { return 10; } // 10 mm
-    std::string pasXText() const override { return "0.01"; }
-    std::string pasTText() const override { return "0.0025"; }
-    ExtremiteDroite extremite() const override { return bord; }
     void afficheDepassement() override { messages.push_back(state); }
     void effaceImage() override { dessins.push_back(-1); }
     void corde(double temps) override { dessins.push_back(temps); }
@@ -119,7 +111,7 @@ private slots:
         QFETCH(int, sens);
         Banc b;
         b.model.demarreVibreur();
-        b.frequence = frequence;
+        b.panel["Frequence"] = frequence;
         b.state.parametresModifies = true;
         if (arret)
             b.model.arreteVibreur();
@@ -166,7 +158,7 @@ private slots:
         QFETCH(double, valeur);
         QFETCH(int, dernierEfface);
         Banc b;
-        b.bord = extremite;
+        b.panel.bout = extremite;
         b.model.demarreVibreur();
         b.model.lanceImpulsion();
         // Interior weights that copy each point, so point 50 keeps its value;
@@ -223,8 +215,8 @@ private slots:
         QFETCH(double, bas);
         QFETCH(double, haut);
         Banc b;
-        b.bord = extremite;
-        b.hScroll1 = hScroll1;
+        b.panel.bout = extremite;
+        b.panel["HScroll1"] = hScroll1;
         b.model.lanceImpulsion();
         std::vector<double> y50;
         const auto &y = b.state.yNouveau;
@@ -251,7 +243,7 @@ private slots:
     void amortissementDeLaZone()
     {
         Banc b;
-        b.bord = ExtremiteDroite::Absente;
+        b.panel.bout = ExtremiteDroite::Absente;
         b.state.yNouveau.fill(1.0); // 1 mm in one step, from rest
         b.model.avanceUnPas();
         const double dt = b.shared.dt;

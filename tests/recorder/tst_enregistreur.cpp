@@ -6,6 +6,7 @@
 #include "recorder/pointtracker.h"
 #include "support/imageprobe.h"
 
+#include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
@@ -32,6 +33,29 @@ qint64 aire(const QRect &r)
 // Units shown; A and B `distance` m apart, B `retard` s behind; the speed set, m/s.
 using Mesure = std::tuple<Unites, double, double, double>;
 
+// The window as its user sees it: the plot's axes and the curves of A and B, and the readouts of
+// A, of B and of the delay, one a line.
+struct Vue
+{
+    explicit Vue(QWidget &proprietaire, const Unites &unites = metres)
+        : e(*new Enregistreur(&proprietaire, QStringLiteral("essai"), unites))
+    {
+        QChart *graphe = e.findChild<QChartView *>()->chart();
+        axeT = qobject_cast<QValueAxis *>(graphe->axes(Qt::Horizontal).constFirst());
+        axeY = qobject_cast<QValueAxis *>(graphe->axes(Qt::Vertical).constFirst());
+        for (QAbstractSeries *courbe : graphe->series())
+            courbes << qobject_cast<QLineSeries *>(courbe);
+        lignes = e.findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+        e.show();
+    }
+
+    Enregistreur &e;
+    QValueAxis *axeT;
+    QValueAxis *axeY;
+    QList<QLineSeries *> courbes;
+    QList<QLabel *> lignes;
+};
+
 } // namespace
 
 class TestEnregistreur : public QObject
@@ -41,7 +65,8 @@ class TestEnregistreur : public QObject
     static constexpr double f = 1.3; // Hz
     static constexpr double dt = 0.005; // s, the driven string's time step
 
-    // A 10 mm sine at A, `decalage` s later and `gainB` times as large at B, for `duree` s.
+    // A 10 mm sine at A, `decalage` s later and `gainB` times as large at B, for `duree` s; the
+    // window shows it at its next redraw.
     static double enregistre(Enregistreur &e, double duree, double decalage, double gainB = 1)
     {
         const double w = 2 * M_PI * f;
@@ -50,16 +75,17 @@ class TestEnregistreur : public QObject
             t = i * dt;
             e.recording().add(t, 10 * std::sin(w * t), gainB * 10 * std::sin(w * (t - decalage)));
         }
+        e.actualise();
         return t;
     }
 
     // Whether every point of both series lies in the axes' ranges, and only from `tMin` on.
-    static bool dansLeCadre(Enregistreur &e, double tMin)
+    static bool dansLeCadre(const Vue &v, double tMin)
     {
-        for (QLineSeries *courbe : e.m_courbes) {
+        for (QLineSeries *courbe : v.courbes) {
             for (const QPointF &p : courbe->points()) {
-                if (p.x() < tMin || p.x() < e.m_axeT->min() || p.x() > e.m_axeT->max()
-                    || !(p.y() > e.m_axeY->min() && p.y() < e.m_axeY->max()))
+                if (p.x() < tMin || p.x() < v.axeT->min() || p.x() > v.axeT->max()
+                    || !(p.y() > v.axeY->min() && p.y() < v.axeY->max()))
                     return false;
             }
         }
@@ -94,21 +120,19 @@ private slots:
         QFETCH(Mesure, mesure);
         const auto &[unites, distance, retard, reglee] = mesure;
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), unites);
+        Vue v(proprietaire, unites);
+        Enregistreur &e = v.e;
         e.setPoint(Recording::A, true, Qt::red, 0.25);
         e.setPoint(Recording::B, true, Qt::blue, 0.25 + distance);
         e.setVitesseReglee(reglee);
-        e.show();
         const double tFin = enregistre(e, 12.0, retard);
-        e.actualise(); // deferred: the simulations call it on every tick
-        QTRY_COMPARE(e.m_axeT->max(), tFin);
-        QCOMPARE(e.m_axeT->min(), tFin - 10);
-        QVERIFY(e.m_courbes[Recording::A]->count() > 1000
-                && e.m_courbes[Recording::B]->isVisible());
-        QVERIFY(dansLeCadre(e, tFin - 10));
-        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::A], "période ", "s"), 1 / f));
-        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::B], "amplitude ", "mm"), 10));
-        const QLabel *ligne = e.m_retard;
+        QTRY_COMPARE(v.axeT->max(), tFin); // deferred: the simulations call it on every tick
+        QCOMPARE(v.axeT->min(), tFin - 10);
+        QVERIFY(v.courbes[Recording::A]->count() > 1000 && v.courbes[Recording::B]->isVisible());
+        QVERIFY(dansLeCadre(v, tFin - 10));
+        QVERIFY(aUnPourCent(lu(v.lignes[Recording::A], "période ", "s"), 1 / f));
+        QVERIFY(aUnPourCent(lu(v.lignes[Recording::B], "amplitude ", "mm"), 10));
+        const QLabel *ligne = v.lignes[2];
         const auto &[enDistance, enVitesse] = unites;
         QVERIFY2(aUnPourCent(lu(ligne, "retard ", "s"), retard), qPrintable(ligne->text()));
         QVERIFY(aUnPourCent(lu(ligne, "distance ", enDistance.nom), distance * enDistance.parSI));
@@ -118,34 +142,35 @@ private slots:
         // A reset: only the new trace is plotted, and one second holds no full period yet.
         e.recording().cut();
         const double tCoupe = enregistre(e, 1.0, retard);
-        e.redessine();
-        QCOMPARE(e.m_axeT->min(), 0.0);
-        QCOMPARE(e.m_courbes[Recording::A]->count(), qRound(tCoupe / dt) + 1);
-        QVERIFY(dansLeCadre(e, 0.0));
-        QVERIFY(e.m_mesures[Recording::A]->text().contains("période —,"));
+        QTRY_COMPARE(v.axeT->min(), 0.0);
+        QCOMPARE(v.courbes[Recording::A]->count(), qRound(tCoupe / dt) + 1);
+        QVERIFY(dansLeCadre(v, 0.0));
+        QVERIFY(v.lignes[Recording::A]->text().contains("période —,"));
 
-        e.m_effacer->click();
-        QVERIFY(e.recording().samples().empty() && e.m_courbes[Recording::A]->count() == 0);
-        QVERIFY(!e.m_courbes[Recording::B]->isVisible());
-        QVERIFY(e.m_axeY->max() > e.m_axeY->min() && std::isfinite(e.m_axeY->max()));
+        for (QPushButton *bouton : e.findChildren<QPushButton *>()) {
+            if (bouton->text() == "Effacer")
+                QTest::mouseClick(bouton, Qt::LeftButton);
+        }
+        QVERIFY(e.recording().samples().empty() && v.courbes[Recording::A]->count() == 0);
+        QVERIFY(!v.courbes[Recording::B]->isVisible());
+        QVERIFY(v.axeY->max() > v.axeY->min() && std::isfinite(v.axeY->max()));
 
         // A and B moving together, as in a standing wave: no wave goes from one to the other.
         enregistre(e, 2.0, 0.0, 0.9);
-        e.redessine();
-        QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
+        QTRY_VERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
     }
 
     // A simulation gone unstable: the plot keeps up with the largest doubles, in finite ranges.
     void instable()
     {
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), metres);
-        e.setPoint(Recording::A, true, Qt::red, 0.25);
+        Vue v(proprietaire);
+        v.e.setPoint(Recording::A, true, Qt::red, 0.25);
         for (int i = 0; i < 50; ++i)
-            e.recording().add(i * dt, (i % 2 ? 1 : -1) * std::numeric_limits<double>::max(), NAN);
-        e.redessine();
-        QVERIFY(std::isfinite(e.m_axeY->min()) && std::isfinite(e.m_axeY->max()));
-        QVERIFY(e.m_axeY->min() < -1e100 && e.m_axeY->max() > 1e100);
+            v.e.recording().add(i * dt, (i % 2 ? 1 : -1) * std::numeric_limits<double>::max(), NAN);
+        v.e.actualise();
+        QTRY_VERIFY(v.axeY->min() < -1e100 && v.axeY->max() > 1e100);
+        QVERIFY(std::isfinite(v.axeY->min()) && std::isfinite(v.axeY->max()));
     }
 
     // An export writes every sample, whole; one refused says where, and the record stays.
@@ -153,7 +178,7 @@ private slots:
     {
         QTemporaryDir temporaire;
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), metres);
+        Enregistreur &e = Vue(proprietaire).e;
         enregistre(e, 10.0, 0.5);
         const std::size_t avant = e.recording().samples().size();
         QString message;

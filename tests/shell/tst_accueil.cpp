@@ -2,6 +2,7 @@
 // one window per module, and "Quitter" or the frame ending the program.
 #include "home/accueil.h"
 #include "support/imageprobe.h"
+#include "support/windowdriver.h"
 
 #include <QPointer>
 #include <QTest>
@@ -11,15 +12,15 @@ class TestAccueil : public QObject
 {
     Q_OBJECT
 
-    std::array<int, moduleCount> created {}; // windows each module's factory made
+    std::array<QList<QPointer<Form>>, moduleCount> created; // windows each module's factory made
 
     ModuleFactories factories()
     {
         ModuleFactories result;
         for (int m = 0; m < moduleCount; ++m)
             result[m] = [this, m](QWidget *parent) {
-                ++created[m];
-                return new Form(parent, QString::number(m), 12000, 9000, Qt::gray);
+                created[m] << new Form(parent, QString::number(m), 12000, 9000, Qt::gray);
+                return created[m].constLast().data();
             };
         return result;
     }
@@ -33,21 +34,21 @@ private slots:
         home.show();
         QVERIFY(QTest::qWaitForWindowExposed(&home));
         QCOMPARE(Probe::captionFaults(home).join("; "), QString());
+        WindowDriver accueil {&home};
         // The load selects the driven string over the designer's choice.
-        QVERIFY(home.Option1->Value());
-        const std::pair<Label *, Module> titles[] = {{home.Label12, Module::Reflection},
-                                                     {home.Label11, Module::StringModes},
-                                                     {home.Label10, Module::DrivenString}};
+        QVERIFY(accueil.find<OptionButton>("Option1").Value());
+        const std::pair<const char *, Module> titles[] = {{"Label12", Module::Reflection},
+                                                          {"Label11", Module::StringModes},
+                                                          {"Label10", Module::DrivenString}};
+        std::array<int, moduleCount> opened {};
         for (const auto &[title, module] : titles) {
-            const auto before = created;
-            QTest::mouseClick(title, Qt::LeftButton, {}, QPoint(20, 8));
-            QTest::mouseClick(home.Reprise, Qt::LeftButton);
-            QTest::mouseClick(home.Reprise, Qt::LeftButton);
+            accueil.click(title + QStringLiteral(" Reprise Reprise"));
+            opened[int(module)] = 1;
             for (int m = 0; m < moduleCount; ++m)
-                QCOMPARE(created[m] - before[m], m == int(module) ? 1 : 0);
+                QCOMPARE(created[m].size(), opened[m]);
         }
-        for (int m = 0; m < moduleCount; ++m)
-            QVERIFY(home.moduleWindow(Module(m))->isVisible());
+        for (const auto &windows : created)
+            QVERIFY(windows.constFirst()->isVisible());
     }
 
     void quitEndsTheProgram_data()
@@ -63,10 +64,11 @@ private slots:
         QFETCH(bool, byQuitter);
         Accueil home(factories());
         home.show();
-        home.Reprise_Click();
-        const QPointer<Form> module = home.moduleWindow(Module::DrivenString);
+        WindowDriver accueil {&home};
+        accueil.click("Reprise");
+        const QPointer<Form> module = created[int(Module::DrivenString)].constLast();
         QTimer::singleShot(0, &home,
-                           [&] { byQuitter ? home.Command1->click() : void(home.close()); });
+                           [&] { byQuitter ? accueil.click("Command1") : void(home.close()); });
         QTimer::singleShot(2000, &home, [] { QCoreApplication::exit(1); }); // too late
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!home.isVisible() && module && !module->isVisible());

@@ -10,6 +10,7 @@
 #include "reflection/reflexion.h"
 #include "string_modes/modescorde.h"
 #include "support/imageprobe.h"
+#include "support/windowdriver.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -25,17 +26,13 @@
 
 namespace {
 
-// Pixels of those colours that `surface` shows and `redraw` on it, cleared, does not: ghosts.
-int ghosts(DrawingSurface &surface, const std::function<void()> &redraw,
-           std::initializer_list<QColor> colors)
+// The polyline through y[0], y[1]... at x = 0, step, 2 step...
+template<class Ordinates> QList<QPointF> polyline(const Ordinates &y, int last, double step)
 {
-    const QImage shown = surface.image();
-    surface.Cls();
-    redraw();
-    int n = 0;
-    for (const QColor &color : colors)
-        n += Probe::extra(shown, surface.image(), color);
-    return n;
+    QList<QPointF> points;
+    for (int i = 0; i <= last; ++i)
+        points << QPointF(i * step, y[i]);
+    return points;
 }
 
 CommandButton *button(const QWidget *window, const QString &caption)
@@ -53,13 +50,11 @@ QPoint pixelAt(const DrawingSurface &picture, double x)
     return (picture.scale().toPixels(float(x), 0) + picture.clientRect().topLeft()).toPoint();
 }
 
-// Follows the point under that pixel, as "Suivre ce point" does.
-Enregistreur *follow(PointTracker &tracker, QPoint pixel)
+// Follows the point of the picture at user x, as "Suivre ce point" does.
+Enregistreur *follow(WindowDriver &window, double x)
 {
-    QMenu menu;
-    tracker.addMenuEntries(menu, pixel);
-    menu.actions().constFirst()->trigger();
-    return tracker.recorder();
+    window.menu({x, 0}, QStringLiteral("Suivre ce point"));
+    return window.window->findChild<Enregistreur *>();
 }
 
 // The middle row of the pixels of that colour in the picture's column at user x.
@@ -92,23 +87,17 @@ class TestModules : public QObject
     struct Windows
     {
         ModuleVariables v;
-        Vibreur vibreur {nullptr, v.shared, v.vibreur};
-        ModesCorde modes {nullptr, v.shared, v.modes};
-        Reflexion reflexion {nullptr, v.shared, v.reflexion};
+        Vibreur vibreurWindow {nullptr, v.shared, v.vibreur};
+        ModesCorde modesWindow {nullptr, v.shared, v.modes};
+        Reflexion reflexionWindow {nullptr, v.shared, v.reflexion};
+        WindowDriver vibreur {&vibreurWindow};
+        WindowDriver modes {&modesWindow};
+        WindowDriver reflexion {&reflexionWindow};
 
-        DrawingSurface *picture(int module) const
+        // The driven string, the reflection, the eigenmodes.
+        WindowDriver &module(int module)
         {
-            return std::array {vibreur.Picture1, reflexion.Picture1, modes.Picture1}[module];
-        }
-        PointTracker &tracker(int module) const
-        {
-            return *std::array {vibreur.m_suivi, reflexion.m_suivi, modes.m_suivi}[module];
-        }
-        // As the window's timer does.
-        void tick(int module)
-        {
-            module == 0 ? vibreur.Timer1_Timer()
-                        : (module == 1 ? reflexion.Timer1_Timer() : modes.Timer1_Timer());
+            return *std::array {&vibreur, &reflexion, &modes}[module];
         }
     };
 
@@ -136,24 +125,23 @@ private slots:
         QFETCH(Shown, row);
         const auto &[module, x, color, steps] = row;
         Windows w;
-        DrawingSurface &picture = *w.picture(module);
+        WindowDriver &window = w.module(module);
+        DrawingSurface &picture = window.picture();
         const UserScale &scale = picture.scale();
         const double pixelsPerMm = module == 2 ? scale.xToPixels(1) - scale.xToPixels(0)
                                                : scale.yToPixels(1) - scale.yToPixels(0);
-        const std::function<void()> step = std::array<std::function<void()>, 3> {
-            [&] { w.vibreur.Command6_Click(); }, [&] { w.reflexion.pas_Click(); },
-            [&] { w.modes.Command2_Click(); }}[module];
+        const QString step = QStringList {"Command6", "pas", "Command2"}[module];
         if (module == 2) { // a frame of no harmonic, at rest, then the fundamental alone
-            w.modes.Harmonique(1)->setValue(0);
-            step();
-            w.modes.Harmonique(1)->setValue(10);
+            window.bar("Harmonique").setValue(0);
+            window.click(step);
+            window.bar("Harmonique").setValue(10);
         }
         const double restRow = curveRow(picture, x, color);
-        Enregistreur *recorder = follow(w.tracker(module), pixelAt(picture, x));
+        Enregistreur *recorder = follow(window, x);
         if (module == 0)
-            w.vibreur.Command5_Click();
+            window.click("Command5");
         for (int i = 0; i < steps; ++i)
-            step();
+            window.click(step);
         const double shown = (restRow - curveRow(picture, x, color)) / pixelsPerMm;
         const double recorded = recorder->recording().samples().back().y[Recording::A];
         QVERIFY2(
@@ -165,7 +153,7 @@ private slots:
             return;
         // Points 11 mm apart, and the speed set on the panel, in the panel's units.
         const QPoint b = pixelAt(picture, x + 11);
-        follow(w.tracker(module), b);
+        follow(window, x + 11);
         const double distance = scale.toUser(b - pixelAt(picture, x)).x() - scale.toUser({}).x();
         recorder->actualise();
         const QLabel *readout = recorder->findChildren<QLabel *>().constLast();
@@ -173,8 +161,7 @@ private slots:
         const QString text = readout->text();
         QVERIFY2(std::abs(numberAfter(text, "distance ") / distance - 1) < 0.01
                      && text.contains(" mm, ") && text.endsWith(" cm/s)")
-                     && numberAfter(text, "réglée : ")
-                         == numberAfter(w.reflexion.Label6->Caption(), {}),
+                     && numberAfter(text, "réglée : ") == numberAfter(window.caption("Label6"), {}),
                  qPrintable(text));
     }
 
@@ -197,21 +184,24 @@ private slots:
         QFETCH(Measured, row);
         const auto &[module, x, other, expected, ticks] = row;
         Windows w;
-        if (module == 0) {
-            w.vibreur.Command5_Click();
-        } else if (module == 1) {
-            w.reflexion.Mode->setValue(2);
-            w.reflexion.celerite->setValue(100);
-        } else {
-            w.vibreur.Command1_Click();
-        }
-        w.modes.LanceSimulation();
-        Enregistreur *recorder = follow(w.tracker(module), pixelAt(*w.picture(module), x));
+        // Followed first, while only the string at rest could tick.
+        Enregistreur *recorder = follow(w.module(module), x);
         if (module == 0)
-            follow(w.tracker(module), pixelAt(*w.picture(module), x + 50));
+            follow(w.module(module), x + 50);
+        if (module == 0) {
+            w.vibreur.click("Command5");
+        } else if (module == 1) {
+            w.reflexion.bar("Mode").setValue(2);
+            w.reflexion.bar("celerite").setValue(100);
+        } else {
+            w.vibreur.click("Command1");
+        }
+        // Both timers run, the driven string's from its load.
+        for (int m : {module, other})
+            w.module(m).click(QStringList {"", "go", "Command1"}[m]);
         for (int tick = 0; tick < ticks; ++tick) {
-            w.tick(module);
-            w.tick(other);
+            w.module(module).tick();
+            w.module(other).tick();
         }
         const Recording &record = recorder->recording();
         const auto measured = module == 0 ? record.delay(NAN) : record.period(Recording::A);
@@ -221,38 +211,46 @@ private slots:
 
     void openModulesShareTheTimeAndEachErasesWhatItShows()
     {
-        ModuleVariables v;
-        Vibreur vibreur(nullptr, v.shared, v.vibreur);
-        Reflexion reflexion(nullptr, v.shared, v.reflexion);
+        Windows w;
+        ModuleVariables &v = w.v;
         // The reflection, loaded last, set dt = 0.05 s and temps = 0 for both.
-        vibreur.Timer1_Timer();
-        reflexion.pas_Click();
+        w.vibreur.tick();
+        w.reflexion.click("pas");
         QCOMPARE(v.shared.temps, 11 * 0.05);
         // The eigenmodes add 10 ms a frame and keep the reflection's first wavelength.
-        ModesCorde modes(nullptr, v.shared, v.modes);
         const double lambda = v.shared.longueurOnde[0];
-        modes.Command2_Click();
+        w.modes.click("Command2");
         QVERIFY(v.shared.temps == 11 * 0.05 + 10 && v.shared.longueurOnde[0] == lambda);
 
         // All three animate, each moving temps between the others' frames.
-        vibreur.Command1_Click();
-        modes.Command1_Click();
-        reflexion.go_Click();
+        w.vibreur.click("Command1");
+        w.modes.click("Command1");
+        w.reflexion.click("go");
         for (int tick = 0; tick < 160; ++tick) { // 4 s at the 25 ms ticks
             if (tick % 2 == 0)
-                vibreur.Timer1_Timer();
-            reflexion.Timer1_Timer();
-            modes.Timer1_Timer();
+                w.vibreur.tick();
+            w.reflexion.tick();
+            w.modes.tick();
         }
         const QColor red(255, 0, 0);
-        const double tModes = v.shared.temps;
-        QCOMPARE(ghosts(*modes.Picture1, [&] { modes.corde(tModes); }, {red}), 0);
-        QCOMPARE(ghosts(*vibreur.Picture1, [&] { vibreur.corde(v.shared.temps); }, {red}), 0);
-        reflexion.Timer1_Timer();
-        QCOMPARE(ghosts(*reflexion.Picture1, [&] { reflexion.DessineImage(); },
-                        {QColor(0, 200, 150), QColor(0, 0, 255), QColor(200, 50, 100)}),
-                 0);
-        QCOMPARE(ghosts(*reflexion.pendule, [&] { reflexion.DessineAiguille(); }, {red}), 0);
+        QCOMPARE(Probe::ghosts(w.modes.picture(), polyline(v.modes.ordonnee, 100, 10), red), 0);
+        QCOMPARE(Probe::ghosts(w.vibreur.picture(), polyline(v.vibreur.yNouveau, 100, 1), red), 0);
+        // One hand on the dial, a turn a period from twelve o'clock, at the reflection's frame.
+        w.reflexion.tick();
+        const double angle = 2 * M_PI * v.shared.temps / v.reflexion.periode - M_PI / 2;
+        const double length = ReflectionModel::longueurAiguille;
+        const QList<QPointF> hand {{1, 1}, {1 + length * cos(angle), 1 + length * sin(angle)}};
+        QCOMPARE(Probe::ghosts(w.reflexion.picture("pendule"), hand, red), 0);
+        // The same frame drawn afresh, as a new speed and the old one again draw it: at most the
+        // nicks of the previous frame's erasing differ.
+        const QImage shown = w.reflexion.picture().image();
+        w.reflexion.bar("celerite").setValue(50);
+        w.reflexion.bar("celerite").setValue(25);
+        const QImage afresh = w.reflexion.picture().image();
+        int ghosts = 0;
+        for (const QColor &color : {QColor(0, 200, 150), QColor(0, 0, 255), QColor(200, 50, 100)})
+            ghosts += Probe::extra(shown, afresh, color);
+        QVERIFY2(ghosts <= 40, qPrintable(QString::number(ghosts)));
     }
 
     // Every value bar of the three windows takes a slider's keys: one change a press.
@@ -260,8 +258,8 @@ private slots:
     {
         Windows w;
         int bars = 0;
-        for (QWidget *window :
-             std::initializer_list<QWidget *> {&w.vibreur, &w.modes, &w.reflexion}) {
+        for (QWidget *window : std::initializer_list<QWidget *> {&w.vibreurWindow, &w.modesWindow,
+                                                                 &w.reflexionWindow}) {
             window->show();
             for (ScrollBar *bar : window->findChildren<ScrollBar *>()) {
                 // From the middle, where every key has room to move it.
@@ -307,17 +305,17 @@ private slots:
 #endif
         ModuleVariables v;
         Accueil home(moduleFactories(v));
-        const std::array<OptionButton *, 3> options {home.Option1, home.Option2, home.Option3};
-        options[module]->setValue(true);
+        WindowDriver driver {&home};
         home.show();
+        driver.click(QStringLiteral("Option%1").arg(module + 1));
         constexpr int warmUp = 20;
         constexpr int cycles = 200; // windows opened and closed after the warm-up
         std::size_t before = 0;
         for (int i = 0; i < warmUp + cycles; ++i) {
             if (i == warmUp)
                 before = mallinfo2().uordblks;
-            home.Reprise->click();
-            QPointer<Form> window = home.moduleWindow(Module(module));
+            driver.click("Reprise");
+            QPointer<Form> window = home.findChild<Form *>(QString(), Qt::FindDirectChildrenOnly);
             QVERIFY(QTest::qWaitForWindowExposed(window));
             button(window, start)->click();
             QCoreApplication::processEvents();
@@ -415,10 +413,11 @@ private slots:
         ModuleVariables v;
         Accueil home(moduleFactories(v));
         QList<QSize> windows {home.size()};
-        for (int m = 0; m < moduleCount; ++m) {
+        for (int m = 0; m < moduleCount; ++m)
             home.demarre(Module(m));
-            windows << home.moduleWindow(Module(m))->size();
-        }
+        for (const Form *module : home.findChildren<Form *>(QString(), Qt::FindDirectChildrenOnly))
+            windows << module->size();
+        QCOMPARE(windows.size(), 1 + moduleCount);
         // Centred, each leaves 24 pixels for a title bar above it, and as much below.
         const auto fits = [&](double factor) {
             return std::all_of(windows.begin(), windows.end(), [&](const QSize &w) {

@@ -1,6 +1,7 @@
 // The eigenmode model: the displacement of the string as a sum of standing
 // waves whose periods follow from the length and the hanging mass.
 #include "string_modes/stringmodesmodel.h"
+#include "support/fakepanel.h"
 
 #include <QtTest>
 
@@ -8,26 +9,22 @@
 
 namespace {
 
-using Harmoniques = std::array<int, StringModesModel::nombreHarmoniques + 1>;
-
-// A string of 90 cm stretched by 1000 g, its harmonics at the positions
-// given; y in display units at x mm and t ms.
-struct Corde : StringModesPanel
+// A string of 90 cm stretched by 1000 g, harmonic n alone at h; y in display units at x mm and
+// t ms.
+struct Corde
 {
-    explicit Corde(const Harmoniques &h)
-        : harmoniques(h)
+    Corde(int n, int h)
     {
+        for (int k = 1; k <= StringModesModel::nombreHarmoniques; ++k)
+            panel["Harmonique" + std::to_string(k)] = k == n ? h : 0;
         model.ConstantesModales();
     }
     double y(double x, double t) const { return model.Deplacement(model.FacteursDuTemps(t), x); }
-    int longueurValue() const override { return 90; }
-    int masseValue() const override { return 1000; }
-    int harmoniqueValue(int n) const override { return harmoniques[n]; }
 
-    Harmoniques harmoniques;
+    FakePanel panel {{{"Longueur", 90}, {"Masse", 1000}}};
     StringModesState state;
     SharedVariables shared;
-    StringModesModel model {shared, state, *this};
+    StringModesModel model {shared, state, panel};
 };
 
 } // namespace
@@ -48,9 +45,7 @@ private slots:
     void harmonique()
     {
         QFETCH(int, n);
-        Harmoniques h {};
-        h[n] = 11 - n;
-        const Corde corde(h);
+        const Corde corde(n, 11 - n);
         // The fundamental's period T1 = 2L / c in ms, c = sqrt(m g / mu) in mm/ms,
         // with the lesson's 3.1416 for pi in w_n = n pi c / L.
         const double l = 900;

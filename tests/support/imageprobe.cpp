@@ -1,6 +1,7 @@
 #include "imageprobe.h"
 
 #include "controls/shapecontrol.h"
+#include "drawing/linerasterizer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -112,6 +113,36 @@ int extra(const QImage &image, const QImage &reference, const QColor &color)
                         return pixel == wanted && reference.pixel(at) != wanted;
                     })
         .count;
+}
+
+int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QColor &color)
+{
+    const QImage &shown = surface.image();
+    QImage alone(shown.size(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    const qreal ratio = shown.devicePixelRatio();
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const auto device = [&](QPointF p) {
+            return surface.scale().toPixels(float(p.x()), float(p.y())) * ratio;
+        };
+        drawAliasedLine(alone, device(points[i - 1]), device(points[i]), int(2 * ratio),
+                        color.rgb());
+    }
+    return extra(shown, alone, color);
+}
+
+QColor pixel(const DrawingSurface &surface, float x, float y)
+{
+    const QImage &image = surface.image();
+    const QPoint at = deviceBox(surface, x, y, x, y).topLeft();
+    return image.pixelColor(std::clamp(at.x(), 0, image.width() - 1),
+                            std::clamp(at.y(), 0, image.height() - 1));
+}
+
+bool blank(const DrawingSurface &surface, const QColor &background)
+{
+    const QImage &image = surface.image();
+    return matching(image, background).count == image.width() * image.height();
 }
 
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius)

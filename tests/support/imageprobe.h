@@ -32,6 +32,14 @@ int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y
 // Pixels of that colour on `image` that `reference` does not have there.
 int extra(const QImage &image, const QImage &reference, const QColor &color);
 
+// Pixels of that colour on `surface` that the polyline through `points` (user units), drawn alone
+// two pixels wide, does not have there: what earlier frames left behind.
+int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QColor &color);
+
+// The colour of `surface` at the user point (x, y); whether it is all its background colour.
+QColor pixel(const DrawingSurface &surface, float x, float y);
+bool blank(const DrawingSurface &surface, const QColor &background);
+
 // Whether a pixel of that colour lies within `radius` pixels of the user point (x, y).
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius = 1);
 

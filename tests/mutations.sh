@@ -86,8 +86,8 @@ clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() +
 changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ tst_runtime
 drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ tst_runtime
 recorder window counted as a sibling @ controls.cpp @ !widget->isWindow() && @ s/!widget->isWindow() && // @ driven_string_window_test
-scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ tst_modules
-page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ tst_modules
+scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ tst_runtime
+page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ tst_runtime
 focused scroll bar unmarked @ controls.cpp @ if (!hasFocus()) @ s/!hasFocus()/true/ @ tst_runtime
 focused button unmarked @ controls.cpp @ QToolButton::paintEvent(event); @ s/;$/; return;/ @ tst_runtime
 focused text box unmarked @ controls.cpp @ QLineEdit::paintEvent(event); @ s/;$/; return;/ @ tst_runtime

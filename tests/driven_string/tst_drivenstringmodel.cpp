@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -55,7 +54,8 @@ std::pair<double, double> pic(const std::vector<double> &y, double dt, double de
 
 } // namespace
 
-Q_DECLARE_METATYPE(ExtremiteDroite)
+using Depassement = std::tuple<ExtremiteDroite, int, double, int>;
+using AllerRetour = std::tuple<ExtremiteDroite, int, double, double, double>;
 
 class TestDrivenStringModel : public QObject
 {
@@ -94,21 +94,20 @@ private slots:
 
     void passageMontant_data()
     {
-        QTest::addColumn<bool>("arret");
-        QTest::addColumn<int>("frequence"); // tenths of Hz, set while the sine runs
-        QTest::addColumn<int>("sens"); // of point 0 at the following step
-        QTest::newRow("1.3 to 2 Hz: goes on rising") << false << 20 << 1;
-        QTest::newRow("to 0 Hz: back to 0, no division by 0") << false << 0 << -1;
-        QTest::newRow("stop: stays there") << true << 13 << 0;
+        // A stop; the frequency set while the sine runs, tenths of Hz; where point 0 goes next.
+        QTest::addColumn<std::tuple<bool, int, int>>("row");
+        QTest::newRow("1.3 to 2 Hz: goes on rising") << std::tuple {false, 20, 1};
+        QTest::newRow("to 0 Hz: back to 0, no division by 0") << std::tuple {false, 0, -1};
+        QTest::newRow("stop: stays there") << std::tuple {true, 13, 0};
     }
 
     // A stop or a changed setting reaches the running vibrator only when point 0
     // next passes zero upward; the phase is then taken from the present position.
     void passageMontant()
     {
-        QFETCH(bool, arret);
-        QFETCH(int, frequence);
-        QFETCH(int, sens);
+        using Row = std::tuple<bool, int, int>;
+        QFETCH(Row, row);
+        const auto [arret, frequence, sens] = row;
         Banc b;
         b.model.demarreVibreur();
         b.panel["Frequence"] = frequence;
@@ -135,28 +134,23 @@ private slots:
 
     void depassement_data()
     {
-        QTest::addColumn<ExtremiteDroite>("extremite");
-        QTest::addColumn<int>("point");
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<int>("dernierEfface"); // −1: no overflow
+        // The right end, the point set and its value, the last point cleared (−1: no overflow).
+        QTest::addColumn<Depassement>("row");
         const auto fixe = ExtremiteDroite::Fixe;
         const auto absente = ExtremiteDroite::Absente;
-        QTest::newRow("100") << fixe << 50 << 100.0 << -1;
-        QTest::newRow("100.000001") << fixe << 50 << 100.000001 << 100;
-        QTest::newRow("interior, no end: zone kept") << absente << 50 << 150.0 << 100;
+        QTest::newRow("100") << Depassement {fixe, 50, 100.0, -1};
+        QTest::newRow("100.000001") << Depassement {fixe, 50, 100.000001, 100};
+        QTest::newRow("interior, no end: zone kept") << Depassement {absente, 50, 150.0, 100};
         // The zone is not held to the picture's limit: only a real blow-up stops it.
-        QTest::newRow("zone, finite beyond 100") << absente << 160 << 100.36 << -1;
-        QTest::newRow("zone, 1e7") << absente << 160 << 1e7 << 200;
-        QTest::newRow("zone NaN") << absente << 160 << std::numeric_limits<double>::quiet_NaN()
-                                  << 200;
+        QTest::newRow("zone, finite beyond 100") << Depassement {absente, 160, 100.36, -1};
+        QTest::newRow("zone, 1e7") << Depassement {absente, 160, 1e7, 200};
+        QTest::newRow("zone NaN") << Depassement {absente, 160, qQNaN(), 200};
     }
 
     void depassement()
     {
-        QFETCH(ExtremiteDroite, extremite);
-        QFETCH(int, point);
-        QFETCH(double, valeur);
-        QFETCH(int, dernierEfface);
+        QFETCH(Depassement, row);
+        const auto [extremite, point, valeur, dernierEfface] = row;
         Banc b;
         b.panel.bout = extremite;
         b.model.demarreVibreur();
@@ -187,20 +181,21 @@ private slots:
 
     void allerRetour_data()
     {
-        QTest::addColumn<ExtremiteDroite>("extremite");
-        QTest::addColumn<int>("hScroll1"); // tenths of 1/s
-        QTest::addColumn<double>("retour"); // s, when a reflection would be back at point 50
-        QTest::addColumn<double>("bas"); // bounds of the pulse there, as a fraction
-        QTest::addColumn<double>("haut"); // of the pulse there on its way out
+        // The right end, the damping in tenths of 1/s, when a reflection would be back at point 50
+        // (s), and bounds of the pulse there as a fraction of the pulse there on its way out.
+        QTest::addColumn<AllerRetour>("row");
         const auto absente = ExtremiteDroite::Absente;
-        QTest::newRow("fixed end: inverted") << ExtremiteDroite::Fixe << 5 << 1.7 << -1.0 << -0.5;
-        QTest::newRow("free end: upright") << ExtremiteDroite::Libre << 5 << 1.7 << 0.5 << 1.0;
-        QTest::newRow("no end: nothing back from 100") << absente << 0 << 1.7 << -0.02 << 0.02;
-        QTest::newRow("no end, damping 0: back from 200") << absente << 0 << 3.7 << -1.0 << -0.5;
+        QTest::newRow("fixed end: inverted")
+            << AllerRetour {ExtremiteDroite::Fixe, 5, 1.7, -1, -0.5};
+        QTest::newRow("free end: upright") << AllerRetour {ExtremiteDroite::Libre, 5, 1.7, 0.5, 1};
+        QTest::newRow("no end: nothing back from 100")
+            << AllerRetour {absente, 0, 1.7, -0.02, 0.02};
+        QTest::newRow("no end, damping 0: back from 200")
+            << AllerRetour {absente, 0, 3.7, -1, -0.5};
         // Through the zone and back, its damping (0.5 /s at point 110 rising to
         // 49 /s at point 199) leaves exp(−½∮γ dt) ≈ e^−17 of the pulse. What the
         // onset of the damping sends back is a slow swell, not a pulse.
-        QTest::newRow("no end: the zone absorbs") << absente << 5 << 3.7 << -0.02 << 0.02;
+        QTest::newRow("no end: the zone absorbs") << AllerRetour {absente, 5, 3.7, -0.02, 0.02};
     }
 
     // At c = 1 m/s on 100 intervals of 1 cm the pulse, sent upward (negative)
@@ -209,11 +204,8 @@ private slots:
     // point 200 at 3.7 s.
     void allerRetour()
     {
-        QFETCH(ExtremiteDroite, extremite);
-        QFETCH(int, hScroll1);
-        QFETCH(double, retour);
-        QFETCH(double, bas);
-        QFETCH(double, haut);
+        QFETCH(AllerRetour, row);
+        const auto [extremite, hScroll1, retour, bas, haut] = row;
         Banc b;
         b.panel.bout = extremite;
         b.panel["HScroll1"] = hScroll1;

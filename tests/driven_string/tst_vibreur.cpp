@@ -1,5 +1,4 @@
-// The driven-string window: captions, state machines, frames and ends, step boxes, points,
-// overflow.
+// The driven-string window: captions, state machines, frames and ends, steps, overflow, points.
 #include "driven_string/vibreur.h"
 #include "recorder/enregistreur.h"
 #include "support/imageprobe.h"
@@ -17,47 +16,17 @@ const QColor grillePrincipale(180, 180, 255);
 
 using Fenetre = ModuleWindow<Vibreur, DrivenStringState>;
 
-// Red pixels of the picture that yNouveau's string, drawn alone, does not have: ghosts.
-int fantomes(const Fenetre &f, int dernierPoint)
-{
-    QList<QPointF> corde;
-    for (int i = 0; i <= dernierPoint; ++i)
-        corde << QPointF(i, f.state.yNouveau[i]);
-    return Probe::ghosts(f.picture(), corde, rouge);
-}
-
 // Both state machines as the user sees them: what runs, shows or is enabled; Label21; temps.
 QString etat(const Fenetre &f)
 {
-    QStringList mots;
-    for (const char *nom : {"pause", "Reprise", "Command1", "Command3"}) {
-        if (f.shown(nom))
-            mots << nom;
-    }
     const auto &s = f.state;
-    for (const auto &[vrai, mot] : {std::pair {f.find("Command5").isEnabled(), "Command5"},
-                                    {s.vibreurActif, "vibreur"},
-                                    {s.arretDemande, "arrêt"},
-                                    {s.impulsionActive, "impulsion"}}) {
-        if (vrai)
-            mots << mot;
-    }
-    return QStringList {f.ticking() ? "Timer1" : "", mots.join(' '), f.caption("Label21"),
-                        QString::number(f.shared.temps)}
-        .join(' ')
-        .simplified();
-}
-
-// The right end as the string shows it after a step: held at 0, following point 99, or running
-// on into a zone held at 0 at point 200.
-QString bout(const DrivenStringState &s)
-{
-    const auto &y = s.yNouveau;
-    if (y[100] == 0)
-        return "fixed";
-    if (y[100] == y[99])
-        return "free";
-    return y[101] != 0 && y[200] == 0 ? "none" : "other";
+    QStringList mots {f.ticking() ? "Timer1" : ""};
+    for (const char *nom : {"pause", "Reprise", "Command1", "Command3"})
+        mots << (f.shown(nom) ? nom : "");
+    mots << (f.find("Command5").isEnabled() ? "Command5" : "") << (s.vibreurActif ? "vibreur" : "")
+         << (s.arretDemande ? "arrêt" : "") << (s.impulsionActive ? "impulsion" : "")
+         << f.caption("Label21") << QString::number(f.shared.temps);
+    return mots.join(' ').simplified();
 }
 
 } // namespace
@@ -176,14 +145,24 @@ private slots:
         // The clamp marks a fixed end only.
         QCOMPARE(f.shown("Shape4"), extremite == "fixed");
         f.click("Command5");
-        const int dernier = sansExtremite ? 200 : 100;
+        // Red pixels that yNouveau's string, drawn alone, does not have.
+        const auto fantomes = [&] {
+            return Probe::ghosts(p, Probe::polyline(f.state.yNouveau, sansExtremite ? 200 : 100),
+                                 rouge);
+        };
         // At 1 m/s the pulse, at its top at 0.2 s, is at the end from 1.2 s: 48 steps of 0.025 s.
         for (int i = 0; i < 52; ++i) {
             f.click("Command6");
-            QCOMPARE(fantomes(f, dernier), 0);
+            QCOMPARE(fantomes(), 0);
         }
-        QVERIFY(std::abs(f.state.yNouveau[99]) > 1);
-        QCOMPARE(bout(f.state), extremite);
+        // The end held at 0, following point 99, or running on into a zone held at 0 at 200.
+        const auto &y = f.state.yNouveau;
+        QVERIFY(std::abs(y[99]) > 1);
+        QCOMPARE(y[100] == 0                      ? "fixed"
+                     : y[100] == y[99]            ? "free"
+                     : y[101] != 0 && y[200] == 0 ? "none"
+                                                  : "?",
+                 extremite);
         // The pulse passed points 10 to 20 at about 0.3 s, 2 to 38 mm high.
         QCOMPARE(Probe::countIn(p, 11, -38, 19, -2, orange) > 150, avecTraces);
         // The grid is drawn first at every frame, over the older traces.
@@ -198,7 +177,7 @@ private slots:
         f.click("Command4");
         QCOMPARE(Probe::matching(p.image(), orange).count, 0);
         QCOMPARE(f.find<CheckBox>("traces").Value(), 0);
-        QCOMPARE(fantomes(f, dernier), 0);
+        QCOMPARE(fantomes(), 0);
         for (float x : {0.5f, 50.0f, 99.5f})
             QCOMPARE(Probe::pixel(p, x, 0), rouge);
         QCOMPARE(Probe::pixel(p, -5, -60), Qt::white); // no grid left of point 0
@@ -230,6 +209,12 @@ private slots:
         QVERIFY(f.state.parametresModifies); // a new time step reaches a running vibrator
         f.click("Option2");
         QVERIFY(f.state.dx == 0.005 && f.shared.dt == 0.001);
+        // Courant number 2, accepted: the model's overflow message, shown modal by the window.
+        f.type("PasT", "0.01");
+        QString texte;
+        Probe::acceptMessageBox(this, texte);
+        f.click("Option1 Command6");
+        QCOMPARE(texte, QString::fromUtf8(DrivenStringModel::messageDepassement));
     }
 
     // The picture's menu; the marker over the picture, not in it; a sample each computed step.
@@ -286,19 +271,6 @@ private slots:
         // The window owns its recorder.
         delete &w;
         QVERIFY(enregistreur.isNull());
-    }
-
-    // Courant number 2: the model's overflow message, shown modal by the window.
-    void depassement()
-    {
-        Fenetre f;
-        f.bar("célérité").setValue(20);
-        f.type("PasT", "0.01");
-        f.click("Command1");
-        QString texte;
-        Probe::acceptMessageBox(this, texte);
-        f.click("Command6");
-        QCOMPARE(texte, QString::fromUtf8(DrivenStringModel::messageDepassement));
     }
 };
 

@@ -39,9 +39,8 @@ struct Fenetre : ModuleWindow<Reflexion, ReflectionState>
         const bool pauseMontre = shown("pause");
         if (pauseMontre == shown("go") || caption("Label7") != (pauseMontre ? "pause" : "animer"))
             return Etat::Incoherent;
-        if (ticking())
-            return pauseMontre ? Etat::Anime : Etat::Minute;
-        return pauseMontre ? Etat::Fige : Etat::Arrete;
+        return ticking() ? (pauseMontre ? Etat::Anime : Etat::Minute)
+                         : (pauseMontre ? Etat::Fige : Etat::Arrete);
     }
 
     // Ticks until a timed run ends.
@@ -49,16 +48,6 @@ struct Fenetre : ModuleWindow<Reflexion, ReflectionState>
     {
         for (int i = 0; i < 200 && ticking(); ++i)
             tick();
-    }
-
-    // The same frame drawn afresh: a new speed keeps the phase on display, and the speed it had
-    // brings back its own temps (a factor 2 and then ½, both exact).
-    void redessine()
-    {
-        ScrollBar &celerite = bar("celerite");
-        const int avant = celerite.Value();
-        celerite.setValue(avant == 25 ? 50 : 25);
-        celerite.setValue(avant);
     }
 };
 
@@ -70,6 +59,7 @@ class TestReflexion : public QObject
 
     // An event from a state: the state it leads to, tFin and temps after it.
     using Transition = std::tuple<Etat, QString, Etat, double, double>;
+    using Image = std::tuple<int, QList<double>, int>;
 
 private slots:
     void frames_data()
@@ -77,19 +67,16 @@ private slots:
         // Quarter-period runs, each to its end; each wave as a·cos(2πx/λ) + b·sin(2πx/λ)
         // (incident a, b, reflected a, b), the sum as s·sin(2πx/λ), and the hand in degrees
         // clockwise from three o'clock.
-        QTest::addColumn<int>("quarts");
-        QTest::addColumn<QList<double>>("courbes");
-        QTest::addColumn<int>("aiguille");
-        QTest::newRow("0, at load") << 0 << QList<double> {1, 0, -1, 0, 0} << 270;
-        QTest::newRow("T/4") << 1 << QList<double> {0, 1, 0, 1, 2} << 0;
-        QTest::newRow("3T/4") << 3 << QList<double> {0, -1, 0, -1, -2} << 180;
+        QTest::addColumn<Image>("image");
+        QTest::newRow("0, at load") << Image {0, {1, 0, -1, 0, 0}, 270};
+        QTest::newRow("T/4") << Image {1, {0, 1, 0, 1, 2}, 0};
+        QTest::newRow("3T/4") << Image {3, {0, -1, 0, -1, -2}, 180};
     }
 
     void frames()
     {
-        QFETCH(int, quarts);
-        QFETCH(QList<double>, courbes);
-        QFETCH(int, aiguille);
+        QFETCH(Image, image);
+        const auto &[quarts, courbes, aiguille] = image;
         Fenetre f;
         for (int i = 0; i < quarts; ++i) {
             f.click("Command1");
@@ -157,18 +144,6 @@ private slots:
         QFETCH(Transition, transition);
         const auto &[depart, evenement, arrivee, tFin, temps] = transition;
         Fenetre f;
-        const auto fais = [&f](const QString &evenement) {
-            if (evenement == "Mode")
-                f.bar("Mode").setValue(4);
-            else if (evenement == "celerite")
-                f.bar("celerite").setValue(50);
-            else if (evenement == "tick")
-                f.tick();
-            else if (evenement == "ticks to tFin")
-                f.jusquaFin();
-            else
-                f.click(evenement);
-        };
         // A quarter-period run armed at 0, then 0.85 s in seventeen steps, or ticks of that run.
         f.click("Command1");
         if (depart == Etat::Minute)
@@ -178,8 +153,12 @@ private slots:
                     + QStringList {"", "go", "", "go Command4"}[int(depart)]);
         QCOMPARE(f.etat(), depart);
 
-        for (const QString &e : evenement.split(", "))
-            fais(e);
+        for (const QString &e : evenement.split(", ")) {
+            if (e == "Mode" || e == "celerite")
+                f.bar(e).setValue(e == "Mode" ? 4 : 50);
+            else
+                e == "tick" ? f.tick() : e == "ticks to tFin" ? f.jusquaFin() : f.click(e);
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(f.etat(), arrivee);
         QCOMPARE(f.state.tFin, tFin);
@@ -188,9 +167,13 @@ private slots:
             return;
         // Whatever the event, the frame at temps as drawn afresh: a tick leaves no ghost; the step
         // back erases other strokes, which may nick the curves at a few pixels.
+        // A new speed keeps the phase on display, and the speed it had brings back its own temps
+        // (a factor 2 and then ½, both exact).
         const QImage image = f.picture().image();
         const QImage cadran = f.picture("pendule").image();
-        f.redessine();
+        const int celerite = f.bar("celerite").Value();
+        f.bar("celerite").setValue(celerite == 25 ? 50 : 25);
+        f.bar("celerite").setValue(celerite);
         const QImage afresh = f.picture().image();
         int differences = 0;
         for (const QColor &couleur : {vert, bleu, cramoisi})

@@ -6,43 +6,21 @@
 #include "driven_string/vibreur.h"
 #include "home/accueil.h"
 #include "recorder/enregistreur.h"
-#include "recorder/pointtracker.h"
 #include "reflection/reflexion.h"
 #include "string_modes/modescorde.h"
 #include "support/imageprobe.h"
 #include "support/windowdriver.h"
 
 #include <QLabel>
-#include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
-#include <functional>
 
 #include <malloc.h>
 
 namespace {
-
-// The polyline through y[0], y[1]... at x = 0, step, 2 step...
-template<class Ordinates> QList<QPointF> polyline(const Ordinates &y, int last, double step)
-{
-    QList<QPointF> points;
-    for (int i = 0; i <= last; ++i)
-        points << QPointF(i * step, y[i]);
-    return points;
-}
-
-CommandButton *button(const QWidget *window, const QString &caption)
-{
-    for (CommandButton *b : window->findChildren<CommandButton *>()) {
-        if (b->isVisible() && b->accessibleName() == caption)
-            return b;
-    }
-    return nullptr;
-}
 
 // The pixel of `picture` at user x on its rest line, as a click there gives it.
 QPoint pixelAt(const DrawingSurface &picture, double x)
@@ -233,8 +211,11 @@ private slots:
             w.modes.tick();
         }
         const QColor red(255, 0, 0);
-        QCOMPARE(Probe::ghosts(w.modes.picture(), polyline(v.modes.ordonnee, 100, 10), red), 0);
-        QCOMPARE(Probe::ghosts(w.vibreur.picture(), polyline(v.vibreur.yNouveau, 100, 1), red), 0);
+        QCOMPARE(Probe::ghosts(w.modes.picture(), Probe::polyline(v.modes.ordonnee, 100, 10), red),
+                 0);
+        QCOMPARE(
+            Probe::ghosts(w.vibreur.picture(), Probe::polyline(v.vibreur.yNouveau, 100, 1), red),
+            0);
         // One hand on the dial, a turn a period from twelve o'clock, at the reflection's frame.
         w.reflexion.tick();
         const double angle = 2 * M_PI * v.shared.temps / v.reflexion.periode - M_PI / 2;
@@ -253,53 +234,19 @@ private slots:
         QVERIFY2(ghosts <= 40, qPrintable(QString::number(ghosts)));
     }
 
-    // Every value bar of the three windows takes a slider's keys: one change a press.
-    void valueBarsFollowTheSliderKeys()
-    {
-        Windows w;
-        int bars = 0;
-        for (QWidget *window : std::initializer_list<QWidget *> {&w.vibreurWindow, &w.modesWindow,
-                                                                 &w.reflexionWindow}) {
-            window->show();
-            for (ScrollBar *bar : window->findChildren<ScrollBar *>()) {
-                // From the middle, where every key has room to move it.
-                const int start = (bar->minimum() + bar->maximum()) / 2;
-                const int small = bar->singleStep();
-                const int large = bar->pageStep();
-                for (const auto &[key, expected] : {std::pair {Qt::Key_Right, start + small},
-                                                    {Qt::Key_Up, start + small},
-                                                    {Qt::Key_Left, start - small},
-                                                    {Qt::Key_Down, start - small},
-                                                    {Qt::Key_PageUp, start + large},
-                                                    {Qt::Key_PageDown, start - large},
-                                                    {Qt::Key_Home, bar->minimum()},
-                                                    {Qt::Key_End, bar->maximum()}}) {
-                    bar->setValue(start);
-                    QSignalSpy change(bar, &ScrollBar::Change);
-                    bar->setFocus();
-                    QTest::keyClick(bar, key);
-                    QVERIFY2(bar->Value() == expected && change.count() == 1,
-                             qPrintable(QKeySequence(key).toString()));
-                }
-                ++bars;
-            }
-        }
-        QCOMPARE(bars, 4 + 12 + 2);
-    }
-
     void closedWindowsKeepNoMemory_data()
     {
-        QTest::addColumn<int>("module");
-        QTest::newRow("driven string") << 0;
-        QTest::newRow("reflection") << 1;
-        QTest::newRow("eigenmodes") << 2;
+        // The option on the home screen; the clicks that start and quit the module.
+        QTest::addColumn<QString>("clicks");
+        QTest::newRow("driven string") << "Option1 Command1 Command2";
+        QTest::newRow("reflection") << "Option2 go Command3";
+        QTest::newRow("eigenmodes") << "Option3 Command1 Command3";
     }
 
+    // Opened from the home screen, started and quit over and over: no growth of memory.
     void closedWindowsKeepNoMemory()
     {
-        // Opened from the home screen, started and quit over and over: no growth of memory.
-        QFETCH(int, module);
-        const QString start = module == 0 ? "Excitation sinusoïdale" : "animer";
+        QFETCH(QString, clicks);
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("the sanitizer's allocator keeps freed memory aside");
 #endif
@@ -307,7 +254,7 @@ private slots:
         Accueil home(moduleFactories(v));
         WindowDriver driver {&home};
         home.show();
-        driver.click(QStringLiteral("Option%1").arg(module + 1));
+        driver.click(clicks.section(' ', 0, 0));
         constexpr int warmUp = 20;
         constexpr int cycles = 200; // windows opened and closed after the warm-up
         std::size_t before = 0;
@@ -315,13 +262,13 @@ private slots:
             if (i == warmUp)
                 before = mallinfo2().uordblks;
             driver.click("Reprise");
-            QPointer<Form> window = home.findChild<Form *>(QString(), Qt::FindDirectChildrenOnly);
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-            button(window, start)->click();
+            WindowDriver window {home.findChild<Form *>(QString(), Qt::FindDirectChildrenOnly)};
+            QVERIFY(QTest::qWaitForWindowExposed(window.window));
+            window.click(clicks.section(' ', 1, 1));
             QCoreApplication::processEvents();
-            button(window, QStringLiteral("Quitter"))->click();
+            window.click(clicks.section(' ', 2, 2));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(!window);
+            QVERIFY(!window.window);
         }
         const auto growth = qint64(mallinfo2().uordblks) - qint64(before);
         QVERIFY2(growth < cycles * 1024, qPrintable(QString::number(growth / cycles) + " B/cycle"));

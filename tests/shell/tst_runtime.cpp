@@ -259,9 +259,10 @@ private slots:
         }
     }
 
-    // A scroll bar changes only when its dragged thumb is released. A click shows the new state of
-    // an option or check box in strong contrast on the window's colours; Value raises Click as a
-    // click does, except for a check box set to the value it has. A button is named by its label.
+    // A scroll bar changes only when its dragged thumb is released, and once a press of a slider's
+    // key. A click shows the new state of an option or check box in strong contrast on the
+    // window's colours; Value raises Click as a click does, except for a check box set to the
+    // value it has. A button is named by its label.
     void controls()
     {
         QWidget window;
@@ -282,6 +283,22 @@ private slots:
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, start + QPoint(60, 0));
         QCOMPARE(change.count(), 1);
         QVERIFY(bar.Value() > 13);
+        const int small = bar.singleStep();
+        const int large = bar.pageStep();
+        for (const auto &[key, expected] : {std::pair {Qt::Key_Right, 50 + small},
+                                            {Qt::Key_Up, 50 + small},
+                                            {Qt::Key_Left, 50 - small},
+                                            {Qt::Key_Down, 50 - small},
+                                            {Qt::Key_PageUp, 50 + large},
+                                            {Qt::Key_PageDown, 50 - large},
+                                            {Qt::Key_Home, 0},
+                                            {Qt::Key_End, 100}}) {
+            bar.setValue(50);
+            change.clear();
+            QTest::keyClick(&bar, key);
+            QVERIFY2(bar.Value() == expected && change.count() == 1,
+                     qPrintable(QKeySequence(key).toString()));
+        }
 
         QSignalSpy clickOption(&option, &OptionButton::Click);
         QSignalSpy clickBox(&box, &CheckBox::Click);

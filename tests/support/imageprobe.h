@@ -35,6 +35,14 @@ int extra(const QImage &image, const QImage &reference, const QColor &color);
 // Pixels of that colour on `surface` that the polyline through `points` (user units), drawn alone
 // two pixels wide, does not have there: what earlier frames left behind.
 int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QColor &color);
+// The polyline through y[0] to y[last] at x = 0, step, 2 step...
+template<class Y> QList<QPointF> polyline(const Y &y, int last, double step = 1)
+{
+    QList<QPointF> points;
+    for (int i = 0; i <= last; ++i)
+        points << QPointF(i * step, y[i]);
+    return points;
+}
 
 // The colour of `surface` at the user point (x, y); whether it is all its background colour.
 QColor pixel(const DrawingSurface &surface, float x, float y);

@@ -76,7 +76,7 @@ no end computed as free @ vibreur.cpp @ return ExtremiteDroite::Absente; @ s/Abs
 option click ignoring a pending stop @ vibreurpanneau.cpp @ &Vibreur::Option3_Click); @ s/&Vibreur::Option3_Click/[this] { m_model.signaleModification(); Shape4->setVisible(false); }/ @ driven_string_window_test
 reset keeps the traces @ vibreurcommandes.cpp @ traces->setValue(0); @ s/0/1/ @ driven_string_window_test
 timed run never disarmed @ reflectionmodel.cpp @ m_state.tFin = 0; @ s/= 0;/= m_state.tFin;/ @ reflection_window_test
-home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ tst_accueil
+home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ tst_modules
 repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ tst_runtime
 incident wave stepped the wrong way @ reflectionmodel.cpp @ si = si * cb - ci * sb; @ s/- ci/+ ci/ @ reflection_model_test
 frame without the tenth harmonic @ stringmodesmodel.cpp @ y = y + facteurs[n] * m_state.forme[n][i]; @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_window_test

@@ -11,7 +11,6 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -92,17 +91,11 @@ class TestEnregistreur : public QObject
         return true;
     }
 
-    // The number a readout shows after `avant` and before " unite"; NaN if none.
-    static double lu(const QLabel *ligne, const QString &avant, const QString &unite)
+    // Whether a readout shows `attendu` within 1 %, after `avant` and before `unite`.
+    static bool lit(const QLabel *ligne, const char *avant, const QString &unite, double attendu)
     {
-        const auto trouve
-            = QRegularExpression(QRegularExpression::escape(avant) + "([0-9]+(,[0-9]+)?) "
-                                 + QRegularExpression::escape(unite) + "\\b")
-                  .match(ligne->text());
-        return trouve.hasMatch() ? QLocale(QLocale::French).toDouble(trouve.captured(1)) : NAN;
+        return std::abs(Probe::readout(ligne->text(), avant, unite) / attendu - 1) < 0.01;
     }
-
-    static bool aUnPourCent(double lu, double attendu) { return std::abs(lu / attendu - 1) < 0.01; }
 
 private slots:
     void traceEtMesures_data()
@@ -130,14 +123,13 @@ private slots:
         QCOMPARE(v.axeT->min(), tFin - 10);
         QVERIFY(v.courbes[Recording::A]->count() > 1000 && v.courbes[Recording::B]->isVisible());
         QVERIFY(dansLeCadre(v, tFin - 10));
-        QVERIFY(aUnPourCent(lu(v.lignes[Recording::A], "période ", "s"), 1 / f));
-        QVERIFY(aUnPourCent(lu(v.lignes[Recording::B], "amplitude ", "mm"), 10));
+        QVERIFY(lit(v.lignes[Recording::A], "période ", "s", 1 / f));
+        QVERIFY(lit(v.lignes[Recording::B], "amplitude ", "mm", 10));
         const QLabel *ligne = v.lignes[2];
         const auto &[enDistance, enVitesse] = unites;
-        QVERIFY2(aUnPourCent(lu(ligne, "retard ", "s"), retard), qPrintable(ligne->text()));
-        QVERIFY(aUnPourCent(lu(ligne, "distance ", enDistance.nom), distance * enDistance.parSI));
-        QVERIFY(
-            aUnPourCent(lu(ligne, "mesurée ", enVitesse.nom), distance / retard * enVitesse.parSI));
+        QVERIFY2(lit(ligne, "retard ", "s", retard), qPrintable(ligne->text()));
+        QVERIFY(lit(ligne, "distance ", enDistance.nom, distance * enDistance.parSI));
+        QVERIFY(lit(ligne, "mesurée ", enVitesse.nom, distance / retard * enVitesse.parSI));
 
         // A reset: only the new trace is plotted, and one second holds no full period yet.
         e.recording().cut();

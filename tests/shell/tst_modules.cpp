@@ -1,4 +1,5 @@
-// The modules on one run's variables: shared time, ghosts, recorder, memory; command line, zoom.
+// The home screen and the modules on one run's variables: shared time, ghosts, recorder, memory;
+// command line, zoom.
 #include "app/commandline.h"
 #include "app/modulefactories.h"
 #include "app/modulevariables.h"
@@ -13,8 +14,8 @@
 
 #include <QLabel>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -45,14 +46,6 @@ double curveRow(const DrawingSurface &picture, double x, const QColor &color)
               QRect(column, 0, 1, picture.image().height()))
               .bounds;
     return (found.top() + found.bottom()) / 2.0;
-}
-
-// The first number in `text` after `before`.
-double numberAfter(const QString &text, const QString &before)
-{
-    const auto match
-        = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(,[0-9]+)?)").match(text);
-    return QLocale(QLocale::French).toDouble(match.captured(1));
 }
 
 } // namespace
@@ -137,9 +130,10 @@ private slots:
         const QLabel *readout = recorder->findChildren<QLabel *>().constLast();
         QTRY_VERIFY(readout->text().contains("distance"));
         const QString text = readout->text();
-        QVERIFY2(std::abs(numberAfter(text, "distance ") / distance - 1) < 0.01
+        QVERIFY2(std::abs(Probe::readout(text, "distance ") / distance - 1) < 0.01
                      && text.contains(" mm, ") && text.endsWith(" cm/s)")
-                     && numberAfter(text, "réglée : ") == numberAfter(window.caption("Label6"), {}),
+                     && Probe::readout(text, "réglée : ")
+                         == Probe::readout(window.caption("Label6"), {}),
                  qPrintable(text));
     }
 
@@ -232,6 +226,51 @@ private slots:
         for (const QColor &color : {QColor(0, 200, 150), QColor(0, 0, 255), QColor(200, 50, 100)})
             ghosts += Probe::extra(shown, afresh, color);
         QVERIFY2(ghosts <= 40, qPrintable(QString::number(ghosts)));
+    }
+
+    // A title selects its module, whatever was selected; "Démarrer" opens it beside the others,
+    // and clicked again brings it to the front, no new window made.
+    void homeScreenOpensEachModuleOnce()
+    {
+        ModuleVariables v;
+        Accueil home(moduleFactories(v));
+        WindowDriver accueil {&home};
+        home.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&home));
+        QCOMPARE(Probe::captionFaults(home).join("; "), QString());
+        // The load selects the driven string over the designer's choice.
+        QVERIFY(accueil.find<OptionButton>("Option1").Value());
+        // The reflection's title, the eigenmodes', the driven string's.
+        const QStringList titles {"Label12", "Label11", "Label10"};
+        for (int i = 0; i < titles.size(); ++i) {
+            accueil.click(titles[i] + " Reprise Reprise");
+            const QList<qsizetype> opened {home.findChildren<Reflexion *>().size(),
+                                           home.findChildren<ModesCorde *>().size(),
+                                           home.findChildren<Vibreur *>().size()};
+            QCOMPARE(opened, QList<qsizetype>({1, i >= 1, i >= 2}));
+        }
+        for (const Form *module : home.findChildren<Form *>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY(module->isVisible());
+    }
+
+    // "Quitter", or the frame's close button, ends the event loop at once with 0: every window
+    // hidden, none closed.
+    void quitEndsTheProgram()
+    {
+        for (const bool byQuitter : {true, false}) {
+            ModuleVariables v;
+            Accueil home(moduleFactories(v));
+            WindowDriver accueil {&home};
+            home.show();
+            accueil.click("Reprise");
+            const QPointer<Form> module
+                = home.findChild<Form *>(QString(), Qt::FindDirectChildrenOnly);
+            QTimer::singleShot(0, &home,
+                               [&] { byQuitter ? accueil.click("Command1") : void(home.close()); });
+            QTimer::singleShot(2000, &home, [] { QCoreApplication::exit(1); }); // too late
+            QCOMPARE(QCoreApplication::exec(), 0);
+            QVERIFY(!home.isVisible() && module && !module->isVisible());
+        }
     }
 
     void closedWindowsKeepNoMemory_data()

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -168,6 +169,15 @@ QRect part(ScrollBar &bar, QStyle::SubControl control)
 void click(ScrollBar &bar, QStyle::SubControl control)
 {
     QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, part(bar, control).center());
+}
+
+double readout(const QString &text, const QString &before, const QString &unit)
+{
+    const QString after = unit.isEmpty() ? "" : " " + QRegularExpression::escape(unit) + "\\b";
+    const auto found
+        = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(,[0-9]+)?)" + after)
+              .match(text);
+    return found.hasMatch() ? QLocale(QLocale::French).toDouble(found.captured(1)) : qQNaN();
 }
 
 void acceptMessageBox(QObject *context, QString &text, bool *whole)

@@ -56,6 +56,10 @@ QRect part(ScrollBar &bar, QStyle::SubControl control);
 // A left-button click in the middle of that part.
 void click(ScrollBar &bar, QStyle::SubControl control);
 
+// The number, with a French decimal comma, that `text` shows after `before` (and before a space
+// and `unit`, if given); NaN if none.
+double readout(const QString &text, const QString &before, const QString &unit = {});
+
 // Once the event loop runs (inside a modal box's own), accepts that box and keeps its text;
 // `whole` tells whether the box's label has the room its text needs, wrapped as it wraps it.
 void acceptMessageBox(QObject *context, QString &text, bool *whole = nullptr);

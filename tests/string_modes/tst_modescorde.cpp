@@ -29,9 +29,8 @@ struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
     // Whether the red rest line shows at x on screen, the controls over the picture included.
     bool reposVisible(float x)
     {
-        DrawingSurface &image = picture();
-        const QPointF p = image.scale().toPixels(x, 0.002f) + image.clientRect().topLeft();
-        return image.grab().toImage().pixelColor(p.toPoint()) == rouge;
+        return picture().grab().toImage().pixelColor(Probe::onScreen(picture(), x, 0.002f))
+            == rouge;
     }
 
     // Whether the frame shows harmonics 1 and 10 at 10 and 7 up to the bridge, at temps:
@@ -156,7 +155,7 @@ private slots:
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window));
         QVERIFY(f.state.ordonnee == ordonnee && f.shared.temps == temps);
-        QVERIFY(Probe::blank(f.picture(), Qt::white));
+        QCOMPARE(Probe::countIn(f.picture(), 0, -1, 1200, 1, rouge), 0);
         QVERIFY(f.reposVisible(500)); // nothing drawn yet: the whole device shows
     }
 };

@@ -132,18 +132,17 @@ int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QC
     return extra(shown, alone, color);
 }
 
+QPoint onScreen(const DrawingSurface &surface, float x, float y)
+{
+    return (surface.scale().toPixels(x, y) + surface.clientRect().topLeft()).toPoint();
+}
+
 QColor pixel(const DrawingSurface &surface, float x, float y)
 {
     const QImage &image = surface.image();
     const QPoint at = deviceBox(surface, x, y, x, y).topLeft();
     return image.pixelColor(std::clamp(at.x(), 0, image.width() - 1),
                             std::clamp(at.y(), 0, image.height() - 1));
-}
-
-bool blank(const DrawingSurface &surface, const QColor &background)
-{
-    const QImage &image = surface.image();
-    return matching(image, background).count == image.width() * image.height();
 }
 
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius)

@@ -44,9 +44,10 @@ template<class Y> QList<QPointF> polyline(const Y &y, int last, double step = 1)
     return points;
 }
 
-// The colour of `surface` at the user point (x, y); whether it is all its background colour.
+// Where the user point (x, y) of `surface` is on the widget, as a click there gives it.
+QPoint onScreen(const DrawingSurface &surface, float x, float y);
+// The colour of `surface` at the user point (x, y).
 QColor pixel(const DrawingSurface &surface, float x, float y);
-bool blank(const DrawingSurface &surface, const QColor &background);
 
 // Whether a pixel of that colour lies within `radius` pixels of the user point (x, y).
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius = 1);

@@ -1,6 +1,6 @@
 #include "windowdriver.h"
 
-#include "controls/formtimer.h"
+#include "imageprobe.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -33,11 +33,6 @@ void WindowDriver::type(const QString &name, const QString &text)
     QTest::keyClicks(&box, text);
 }
 
-bool WindowDriver::ticking() const
-{
-    return find<FormTimer>("Timer1").Enabled();
-}
-
 void WindowDriver::tick(int count)
 {
     auto &timer = find<FormTimer>("Timer1");
@@ -53,8 +48,7 @@ void WindowDriver::tick(int count)
 QString WindowDriver::menu(QPointF at, const QString &choice, const QString &picture)
 {
     DrawingSurface &surface = find<DrawingSurface>(picture);
-    const QPointF user = surface.scale().toPixels(float(at.x()), float(at.y()));
-    const QPoint pixel = (user + surface.clientRect().topLeft()).toPoint();
+    const QPoint pixel = Probe::onScreen(surface, float(at.x()), float(at.y()));
     QStringList entries;
     // The menu runs its own event loop: read and answer it from there.
     QTimer::singleShot(0, &surface, [&entries, &choice] {

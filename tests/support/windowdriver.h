@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/controls.h"
+#include "controls/formtimer.h"
 #include "core/sharedvariables.h"
 #include "drawing/drawingsurface.h"
 
@@ -25,7 +26,7 @@ struct WindowDriver
     DrawingSurface &picture(const QString &n = "Picture1") const { return find<DrawingSurface>(n); }
     QString caption(const QString &name) const { return find<Label>(name).Caption(); }
     bool shown(const QString &name) const { return find(name).isVisibleTo(window); }
-    bool ticking() const;
+    bool ticking() const { return find<FormTimer>("Timer1").Enabled(); }
 
     // Clicks on shown and enabled controls, their names apart by spaces.
     void click(const QString &names);

@@ -1,6 +1,8 @@
 // The runtime every window goes through: numbers as text and back, twips and
 // user scales, the line rasteriser and the retained drawing surface, the
 // controls' own rules, and windows with their animation timers.
+#include "app/modulefactories.h"
+#include "app/modulevariables.h"
 #include "app/translations.h"
 #include "controls/application.h"
 #include "controls/controls.h"
@@ -13,12 +15,14 @@
 #include "drawing/linerasterizer.h"
 #include "drawing/twips.h"
 #include "drawing/userscale.h"
+#include "driven_string/vibreur.h"
+#include "home/accueil.h"
 #include "look/colors.h"
 #include "look/fonts.h"
-#include "look/icons.h"
 #include "pictures/pictureexport.h"
 #include "support/imageprobe.h"
 #include "support/smallfilesystem.h"
+#include "support/windowdriver.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -316,48 +320,31 @@ private slots:
         QCOMPARE(named.accessibleName(), QStringLiteral("Reprise"));
     }
 
-    // The focused control is marked in navy on a light face, else in its caption's colour.
+    // The focused control is marked in navy on a light face, else in its caption's colour: on the
+    // driven string's panel and button bar, and alone on the home screen's black.
     void focusMark()
     {
+        ModuleVariables v;
+        Vibreur vibreur(nullptr, v.shared, v.vibreur);
+        Accueil home(moduleFactories(v));
         const QColor navy = RGB(0, 0, 128);
-        const QColor lavender = RGB(192, 192, 255);
-        for (const auto &[kind, background, mark] :
-             {std::tuple<QString, QColor, QColor>("ScrollBar", lavender, navy),
-              {"CommandButton", RGB(128, 128, 128), navy},
-              {"TextBox", lavender, navy},
-              {"CheckBox", RGB(64, 64, 64), RGB(224, 224, 224)},
-              {"OptionButton", lavender, RGB(0, 0, 192)}, // with a caption
-              {"OptionButton", Qt::black, Qt::white}}) { // alone
-            QWidget window;
-            window.setPalette(QPalette(background));
-            window.setAutoFillBackground(true);
-            QWidget *control = nullptr;
-            if (kind == "ScrollBar")
-                control = new ScrollBar(&window, 360, 240, 2415, 255, 0, 100, 13, 1, 10);
-            else if (kind == "CommandButton")
-                control = new CommandButton(&window, 360, 120, 975, 615,
-                                            Icons::glyph(Icons::Glyph::TwoBars, Qt::darkGray),
-                                            Qt::lightGray);
-            else if (kind == "TextBox")
-                control = new TextBox(&window, 360, 240, 615, 285, QStringLiteral("0.01"));
-            else if (kind == "CheckBox")
-                control = new CheckBox(&window, 360, 240, 255, 255, mark, background);
-            else
-                control = new OptionButton(
-                    &window, 360, 240, 2295, 255,
-                    background == Qt::black ? QString() : QStringLiteral("extrémité fixe"),
-                    {mark, background, Fonts::sans(), Qt::AlignLeft, true});
-            // Something else to hold the focus first.
-            auto *other = new TextBox(&window, 360, 600, 615, 285, QString());
-            window.show();
-            window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            other->setFocus(Qt::OtherFocusReason);
-            const QImage without = control->grab().toImage();
+        for (const auto &[window, name, mark] :
+             {std::tuple<QWidget *, QString, QColor>(&vibreur, "HScroll1", navy),
+              {&vibreur, "Command1", navy},
+              {&vibreur, "PasX", navy},
+              {&vibreur, "traces", RGB(224, 224, 224)},
+              {&vibreur, "Option2", RGB(0, 0, 192)},
+              {&home, "Option2", Qt::white}}) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QWidget &control = WindowDriver {window}.find(name);
+            control.clearFocus();
+            const QImage without = control.grab().toImage();
             // Not by Tab, which selects a text box's text in the same navy.
-            control->setFocus(Qt::OtherFocusReason);
-            const int dots = Probe::extra(control->grab().toImage(), without, mark);
-            QVERIFY2(dots >= 12, qPrintable(QString::number(dots)));
+            control.setFocus(Qt::OtherFocusReason);
+            const int dots = Probe::extra(control.grab().toImage(), without, mark);
+            QVERIFY2(dots >= 12, qPrintable(name + ": " + QString::number(dots)));
         }
     }
 

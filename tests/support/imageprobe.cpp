@@ -165,11 +165,6 @@ QRect part(ScrollBar &bar, QStyle::SubControl control)
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
 }
 
-void click(ScrollBar &bar, QStyle::SubControl control)
-{
-    QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, part(bar, control).center());
-}
-
 double readout(const QString &text, const QString &before, const QString &unit)
 {
     const QString after = unit.isEmpty() ? "" : " " + QRegularExpression::escape(unit) + "\\b";

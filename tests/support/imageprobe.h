@@ -54,8 +54,6 @@ bool near(const DrawingSurface &surface, float x, float y, const QColor &color, 
 
 // Where a part of the scroll bar stands (arrows, thumb, trough on either side).
 QRect part(ScrollBar &bar, QStyle::SubControl control);
-// A left-button click in the middle of that part.
-void click(ScrollBar &bar, QStyle::SubControl control);
 
 // The number, with a French decimal comma, that `text` shows after `before` (and before a space
 // and `unit`, if given); NaN if none.

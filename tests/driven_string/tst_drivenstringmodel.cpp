@@ -36,9 +36,8 @@ struct Banc : DrivenStringView
     }
 };
 
-// The largest pulse in y (one value a step of dt, the first at dt) between
-// two times, and when it came: each value less the mean of those 0.2 s before
-// and after, so that a slow background does not count.
+// The largest pulse in y (one value a step of dt, the first at dt) between two times, and when it
+// came: each value less the mean of those 0.2 s before and after, so that a slow swell is none.
 std::pair<double, double> pic(const std::vector<double> &y, double dt, double debut, double fin)
 {
     const int d = int(std::lround(0.2 / dt));
@@ -101,8 +100,8 @@ private slots:
         QTest::newRow("stop: stays there") << std::tuple {true, 13, 0};
     }
 
-    // A stop or a changed setting reaches the running vibrator only when point 0
-    // next passes zero upward; the phase is then taken from the present position.
+    // A stop or a changed setting reaches the running vibrator only when point 0 next passes zero
+    // upward; the phase is then taken from the present position.
     void passageMontant()
     {
         using Row = std::tuple<bool, int, int>;
@@ -155,16 +154,16 @@ private slots:
         b.panel.bout = extremite;
         b.model.demarreVibreur();
         b.model.lanceImpulsion();
-        // Interior weights that copy each point, so point 50 keeps its value;
-        // point 150 shows whether the zone was cleared.
+        // Interior weights that copy each point: point 50 keeps its value. Point 150 shows
+        // whether the zone was cleared.
         b.state.coefA = b.state.coefC = 0.0;
         b.state.coefB = 1.0;
         b.state.yNouveau[150] = 7.0;
         b.state.yNouveau[point] = valeur;
         b.shared.temps = 0.1;
         b.model.avanceUnPas();
-        // On overflow the user is told first; then the excitation stops, points 0
-        // to dernierEfface are cleared, and the picture is cleared and redrawn at temps 0.
+        // On overflow the user is told first; then the excitation stops, points 0 to dernierEfface
+        // are cleared, and the picture is cleared and redrawn at temps 0.
         const bool depasse = dernierEfface >= 0;
         QCOMPARE(b.messages.size(), std::size_t(depasse));
         QVERIFY(!depasse || (b.messages[0].vibreurActif && b.messages[0].yActuel[point] != 0.0));
@@ -192,16 +191,15 @@ private slots:
             << AllerRetour {absente, 0, 1.7, -0.02, 0.02};
         QTest::newRow("no end, damping 0: back from 200")
             << AllerRetour {absente, 0, 3.7, -1, -0.5};
-        // Through the zone and back, its damping (0.5 /s at point 110 rising to
-        // 49 /s at point 199) leaves exp(−½∮γ dt) ≈ e^−17 of the pulse. What the
-        // onset of the damping sends back is a slow swell, not a pulse.
+        // Through the zone and back, its damping (0.5 /s at point 110 rising to 49 /s at point
+        // 199) leaves exp(−½∮γ dt) ≈ e^−17 of the pulse. What the onset of the damping sends back
+        // is a slow swell, not a pulse.
         QTest::newRow("no end: the zone absorbs") << AllerRetour {absente, 5, 3.7, -0.02, 0.02};
     }
 
-    // At c = 1 m/s on 100 intervals of 1 cm the pulse, sent upward (negative)
-    // with its peak at 0.2 s, passes point 50 at 0.7 s and reaches point 100 at
-    // 1.2 s; reflected there it is back at point 50 at 1.7 s, reflected at
-    // point 200 at 3.7 s.
+    // At c = 1 m/s on 100 intervals of 1 cm the pulse, sent upward (negative) with its peak at
+    // 0.2 s, passes point 50 at 0.7 s and reaches point 100 at 1.2 s; reflected there it is back
+    // at point 50 at 1.7 s, reflected at point 200 at 3.7 s.
     void allerRetour()
     {
         QFETCH(AllerRetour, row);

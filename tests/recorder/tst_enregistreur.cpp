@@ -49,8 +49,7 @@ struct Vue
     }
 
     Enregistreur &e;
-    QValueAxis *axeT;
-    QValueAxis *axeY;
+    QValueAxis *axeT, *axeY;
     QList<QLineSeries *> courbes;
     QList<QLabel *> lignes;
 };

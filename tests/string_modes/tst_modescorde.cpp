@@ -19,11 +19,7 @@ using Apres = std::tuple<bool, int, Image>;
 
 struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
 {
-    Fenetre()
-    {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-    }
+    Fenetre() { window->show(); }
 
     // Whether the red rest line shows at x on screen, the controls over the picture included.
     bool reposVisible(float x)
@@ -150,7 +146,6 @@ private slots:
         QTest::qWait(80);
         f.open();
         f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window));
         QVERIFY(f.state.ordonnee == ordonnee && f.shared.temps == temps);
         QCOMPARE(Probe::countIn(f.picture(), 0, -1, 1200, 1, rouge), 0);
         QVERIFY(f.reposVisible(500)); // nothing drawn yet: the whole device shows

@@ -33,8 +33,7 @@ struct WindowDriver
     // Types over the text of a text box.
     void type(const QString &name, const QString &text);
     void tick(int count = 1);
-    // The right-click menu of a picture at user (x, y): its entries, apart by "|", after choosing
-    // `choice`, if any.
+    // A picture's right-click menu at user (x, y): its entries apart by "|"; `choice` chosen.
     QString menu(QPointF at, const QString &choice = {}, const QString &picture = "Picture1");
 };
 

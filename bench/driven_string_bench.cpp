@@ -2,58 +2,25 @@
 // tick (ten steps plus the redraw on the real picture) for the fixed end and
 // for the absorbing extension with traces on. The tick runs every 50 ms.
 #include "driven_string/vibreur.h"
+#include "support/fakepanel.h"
+#include "support/windowdriver.h"
 
 #include <benchmark/benchmark.h>
 
-// Drives the window as its timer does.
-struct VibreurBench
-{
-    // A whole tick of Timer1 on the window, the sine running.
-    static void tic(benchmark::State &etat, bool sansExtremiteAvecTraces)
-    {
-        SharedVariables shared;
-        DrivenStringState state;
-        Vibreur w(nullptr, shared, state);
-        w.Timer1->setEnabled(false);
-        if (sansExtremiteAvecTraces) {
-            w.Option3->setValue(true);
-            w.traces->setValue(1);
-        }
-        w.Command1_Click();
-        for (auto _ : etat)
-            w.Timer1_Timer();
-    }
-};
-
 namespace {
-
-struct PanneauInitial : DrivenStringPanel
-{
-    ExtremiteDroite bord = ExtremiteDroite::Fixe;
-
-    int frequenceValue() const override { return 13; }
-    int hScroll1Value() const override { return 5; }
-    int celeriteValue() const override { return 10; }
-    int ampValue() const override { return 10; }
-    std::string pasXText() const override { return "0.01"; }
-    std::string pasTText() const override { return "0.0025"; }
-    ExtremiteDroite extremite() const override { return bord; }
-};
-
-struct VueMuette : DrivenStringView
-{
-    void afficheDepassement() override { }
-    void effaceImage() override { }
-    void corde(double) override { }
-};
 
 void Ondule(benchmark::State &etat)
 {
     SharedVariables shared;
     DrivenStringState state;
-    PanneauInitial panneau;
-    panneau.bord = ExtremiteDroite(etat.range(0));
-    VueMuette vue;
+    FakePanel panneau {{{"Frequence", 13}, {"Amp", 10}, {"HScroll1", 5}, {"celerite", 10}}};
+    panneau.bout = ExtremiteDroite(etat.range(0));
+    struct : DrivenStringView
+    {
+        void afficheDepassement() override { }
+        void effaceImage() override { }
+        void corde(double) override { }
+    } vue;
     DrivenStringModel model(shared, state, panneau, vue);
     model.demarreVibreur();
     for (auto _ : etat) {
@@ -69,9 +36,21 @@ BENCHMARK(Ondule)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
+// A whole tick of Timer1 on the window, the sine running, after those clicks.
+void tic(benchmark::State &etat, const char *clics)
+{
+    SharedVariables shared;
+    DrivenStringState state;
+    Vibreur w(nullptr, shared, state);
+    WindowDriver fenetre {&w};
+    fenetre.click(clics);
+    for (auto _ : etat)
+        fenetre.tick();
+}
+
 void TicExtremiteFixe(benchmark::State &etat)
 {
-    VibreurBench::tic(etat, false);
+    tic(etat, "Command1");
 }
 BENCHMARK(TicExtremiteFixe)
     ->Unit(benchmark::kMicrosecond)
@@ -80,7 +59,7 @@ BENCHMARK(TicExtremiteFixe)
 
 void TicSansExtremiteTraces(benchmark::State &etat)
 {
-    VibreurBench::tic(etat, true);
+    tic(etat, "Option3 traces Command1");
 }
 BENCHMARK(TicSansExtremiteTraces)
     ->Unit(benchmark::kMicrosecond)

@@ -3,33 +3,29 @@
 // surface, and the two strokes of the dial hand. The tick
 // interval is 25 ms.
 
-#include "controls/controls.h"
 #include "reflection/reflexion.h"
+#include "support/windowdriver.h"
 
 #include <benchmark/benchmark.h>
 
-// Drives the window as its timer does.
-struct ReflexionBench
-{
-    // DessineImage as a tick calls it, one step of 0.05 s after the last
-    // frame, for the mode rank given as argument.
-    static void DessineImage(benchmark::State &bench)
-    {
-        SharedVariables shared;
-        ReflectionState state;
-        Reflexion window(nullptr, shared, state);
-        window.Mode->setValue(int(bench.range(0)));
-        for (auto _ : bench) {
-            shared.temps = shared.dt + shared.temps;
-            window.DessineImage();
-        }
-        bench.SetItemsProcessed(bench.iterations() * 600);
-    }
-};
-
 namespace {
 
-BENCHMARK(ReflexionBench::DessineImage)
+// A tick of the running animation, one step of 0.05 s after the last frame, for the mode rank
+// given as argument.
+void DessineImage(benchmark::State &bench)
+{
+    SharedVariables shared;
+    ReflectionState state;
+    Reflexion window(nullptr, shared, state);
+    WindowDriver fenetre {&window};
+    fenetre.bar("Mode").setValue(int(bench.range(0)));
+    fenetre.click("go");
+    for (auto _ : bench)
+        fenetre.tick();
+    bench.SetItemsProcessed(bench.iterations() * 600);
+}
+
+BENCHMARK(DessineImage)
     ->Arg(1)
     ->Arg(10)
     ->Unit(benchmark::kMicrosecond)

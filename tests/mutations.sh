@@ -32,16 +32,17 @@ NaN in the zone unnoticed @ drivenstringmodel.cpp @ <= limiteZone)) @ s/!(std::f
 sech halved @ drivenstringmodel.cpp @ return 2.0 / (std::exp(-x) @ s/2.0/1.0/ @ driven_string_model_test
 decimal comma refused @ stepreader.cpp @ if (c == ',') @ s/','/';'/ @ driven_string_window_test
 step 0 accepted @ stepreader.cpp @ pas >= pasMinimal @ s/pas >= pasMinimal/pas >= 0/ @ driven_string_window_test
-minus sign lost @ numberreader.cpp @ nombre += '-'; @ s/'-'/'0'/ @ tst_runtime
-comma read as decimal point @ numberreader.cpp @ s[i] == '.') { @ s/'\.'/','/ @ tst_runtime
-tiny decimals read as huge @ numberreader.cpp @ ordre = -static_cast<long> @ s/= -static_cast/= static_cast/ @ tst_runtime
+minus sign lost @ numberreader.cpp @ nombre += '-'; @ s/'-'/'0'/ @ number_reader_test
+comma read as decimal point @ numberreader.cpp @ s[i] == '.') { @ s/'\.'/','/ @ number_reader_test
+tiny decimals read as huge @ numberreader.cpp @ ordre = -static_cast<long> @ s/= -static_cast/= static_cast/ @ number_reader_test
 harmonic frequencies doubled @ stringmodesmodel.cpp @ m_state.pulsation[n] = @ s/\* c;/* c * 2;/ @ string_modes_model_test
 wavelength of the next harmonic @ stringmodesmodel.cpp @ m_shared.longueurOnde[n] = @ s/\/ n;/\/ (n + 1);/ @ string_modes_model_test
 tenth harmonic left out @ stringmodesmodel.cpp @ y = y + facteurs[n] * std::sin @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_model_test
 cosine in time @ stringmodesmodel.cpp @ std::sin(m_state.pulsation[n] * t) @ s/std::sin/std::cos/ @ string_modes_model_test
-reflection without inversion @ reflectionmodel.cpp @ return -std::cos @ s/return -std::cos/return std::cos/ @ reflection_model_test
-speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_model_test
-hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_model_test
+reflection without inversion @ reflectionmodel.cpp @ o.reflechie[x] = -cr; @ s/= -cr/= cr/ @ reflection_model_test
+sum without the inversion @ reflectionmodel.cpp @ - std::cos(deuxPi * (x / lambda + f * t)) @ s/- std::cos/+ std::cos/ @ reflection_model_test
+speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_window_test
+hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_window_test
 pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ tst_runtime
 ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ tst_runtime
 clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ tst_runtime
@@ -66,9 +67,16 @@ letters hardly tightened @ fonts.cpp @ maximumTightening = 1.0 / 20; @ s/20/200/
 last segment of the eigenmodes not computed @ stringmodesmodel.cpp @ i <= segments; ++i) @ s/<=/</ @ string_modes_window_test
 free end leaves a ghost @ vibreurimage.cpp @ y.yAffiche[bout] = y.yNouveau[bout]; @ s/y.yAffiche\[bout\] = y.yNouveau\[bout\];/(void)0;/ @ driven_string_window_test
 clamp hidden at a fixed end @ vibreurpanneau.cpp @ Shape4->setVisible(true); @ s/true/false/ @ driven_string_window_test
+fixed end computed as free @ vibreur.cpp @ return ExtremiteDroite::Fixe; @ s/Fixe/Libre/ @ driven_string_window_test
+fixed end computed as no end @ vibreur.cpp @ return ExtremiteDroite::Fixe; @ s/Fixe/Absente/ @ driven_string_window_test
+free end computed as fixed @ vibreur.cpp @ return ExtremiteDroite::Libre; @ s/Libre/Fixe/ @ driven_string_window_test
+free end computed as no end @ vibreur.cpp @ return ExtremiteDroite::Libre; @ s/Libre/Absente/ @ driven_string_window_test
+no end computed as fixed @ vibreur.cpp @ return ExtremiteDroite::Absente; @ s/Absente/Fixe/ @ driven_string_window_test
+no end computed as free @ vibreur.cpp @ return ExtremiteDroite::Absente; @ s/Absente/Libre/ @ driven_string_window_test
+option click ignoring a pending stop @ vibreurpanneau.cpp @ &Vibreur::Option3_Click); @ s/&Vibreur::Option3_Click/[this] { m_model.signaleModification(); Shape4->setVisible(false); }/ @ driven_string_window_test
 reset keeps the traces @ vibreurcommandes.cpp @ traces->setValue(0); @ s/0/1/ @ driven_string_window_test
 timed run never disarmed @ reflectionmodel.cpp @ m_state.tFin = 0; @ s/= 0;/= m_state.tFin;/ @ reflection_window_test
-home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ tst_accueil
+home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ tst_modules
 repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ tst_runtime
 incident wave stepped the wrong way @ reflectionmodel.cpp @ si = si * cb - ci * sb; @ s/- ci/+ ci/ @ reflection_model_test
 frame without the tenth harmonic @ stringmodesmodel.cpp @ y = y + facteurs[n] * m_state.forme[n][i]; @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_window_test
@@ -78,8 +86,8 @@ clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() +
 changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ tst_runtime
 drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ tst_runtime
 recorder window counted as a sibling @ controls.cpp @ !widget->isWindow() && @ s/!widget->isWindow() && // @ tst_modules
-scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ tst_modules
-page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ tst_modules
+scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ tst_runtime
+page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ tst_runtime
 focused scroll bar unmarked @ controls.cpp @ if (!hasFocus()) @ s/!hasFocus()/true/ @ tst_runtime
 focused button unmarked @ controls.cpp @ QToolButton::paintEvent(event); @ s/;$/; return;/ @ tst_runtime
 focused text box unmarked @ controls.cpp @ QLineEdit::paintEvent(event); @ s/;$/; return;/ @ tst_runtime

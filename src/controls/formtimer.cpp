@@ -2,6 +2,8 @@
 
 #include "form.h"
 
+#include <QTimerEvent>
+
 namespace {
 int guardDepth = 0;
 }
@@ -23,9 +25,8 @@ bool HandlerGuard::active()
 
 FormTimer::FormTimer(QObject *parent, int intervalMs, bool enabled)
     : QObject(parent)
+    , m_intervalMs(intervalMs)
 {
-    m_timer.setInterval(intervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &FormTimer::tick);
     // A window's timer stops when the window unloads, however it is closed.
     if (const auto *form = qobject_cast<Form *>(parent))
         connect(form, &Form::unloading, this, [this] { setEnabled(false); });
@@ -35,9 +36,17 @@ FormTimer::FormTimer(QObject *parent, int intervalMs, bool enabled)
 void FormTimer::setEnabled(bool enabled)
 {
     if (enabled && !m_timer.isActive())
-        m_timer.start();
+        m_timer.start(m_intervalMs, this);
     else if (!enabled)
         m_timer.stop();
+}
+
+void FormTimer::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_timer.timerId())
+        tick();
+    else
+        QObject::timerEvent(event);
 }
 
 void FormTimer::tick()

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QObject>
-#include <QTimer>
 
-// A timer that raises Timer every Interval ms while enabled. Ticks never pile
-// up, and no tick is delivered while another tick's handler, or a message box
-// opened inside a handler, is still running: such ticks are dropped. A timer
-// whose parent is a window stops when that window unloads.
+// A timer that raises Timer every Interval ms while enabled. Its ticks come to
+// it as timer events, as to any Qt timer. Ticks never pile up, and no tick is
+// delivered while another tick's handler, or a message box opened inside a
+// handler, is still running: such ticks are dropped. A timer whose parent is a
+// window stops when that window unloads.
 class FormTimer : public QObject
 {
     Q_OBJECT
@@ -20,10 +21,14 @@ public:
 signals:
     void Timer();
 
+protected:
+    void timerEvent(QTimerEvent *event) override;
+
 private:
     void tick();
 
-    QTimer m_timer;
+    QBasicTimer m_timer;
+    const int m_intervalMs;
 };
 
 // Counts the handlers that must not be interrupted by a tick (a tick in

@@ -16,8 +16,6 @@ ShapeControl::ShapeControl(QWidget *parent, Kind kind, int left, int top, int wi
     , m_border(border)
 {
     setGeometry(Twips::rect(left, top, width, height));
-    m_left = left;
-    m_top = top;
     // Shapes are decoration: clicks go to whatever lies under them.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -31,26 +29,11 @@ ShapeControl *ShapeControl::inPicture(DrawingSurface *picture, Kind kind, int le
     shape->m_surface = picture;
     shape->m_origin = picture->clientRect().topLeft();
     shape->move(shape->pos() + shape->m_origin.toPoint());
-    const QPointF user
-        = picture->scale().toUser(QPointF(Twips::toPixelsExact(left), Twips::toPixelsExact(top)));
-    shape->m_left = user.x();
-    shape->m_top = user.y();
     return shape;
-}
-
-double ShapeControl::Left() const
-{
-    return m_left;
-}
-
-double ShapeControl::Top() const
-{
-    return m_top;
 }
 
 void ShapeControl::setLeft(double left)
 {
-    m_left = left;
     const int px = m_surface
         ? int(std::lround(m_origin.x() + m_surface->scale().xToPixels(float(left))))
         : Twips::toPixels(int(std::lround(left)));
@@ -59,7 +42,6 @@ void ShapeControl::setLeft(double left)
 
 void ShapeControl::setTop(double top)
 {
-    m_top = top;
     const int py = m_surface
         ? int(std::lround(m_origin.y() + m_surface->scale().yToPixels(float(top))))
         : Twips::toPixels(int(std::lround(top)));

@@ -8,8 +8,8 @@
 class DrawingSurface;
 
 // A shape control: rectangle, rounded rectangle or circle, filled opaque and
-// outlined. Its Left and Top are in the units of its container: twips on a
-// window, user units inside a drawing surface (made with inPicture).
+// outlined. It moves in the units of its container: twips on a window, user
+// units inside a drawing surface (made with inPicture).
 class ShapeControl : public QWidget
 {
     Q_OBJECT
@@ -17,20 +17,18 @@ class ShapeControl : public QWidget
 public:
     enum class Kind { Rectangle, RoundedRectangle, Circle };
 
-    // Placed on a window (or a plain container) at a rectangle in twips;
-    // Left and Top read and write twips.
+    // Placed on a window (or a plain container) at a rectangle in twips.
     ShapeControl(QWidget *parent, Kind kind, int left, int top, int width, int height,
                  const QColor &fill, const QColor &border);
     // Placed inside a drawing surface at a rectangle in twips of its client
-    // area; Left and Top then read and write the surface's user units.
+    // area; it then moves in the surface's user units.
     static ShapeControl *inPicture(DrawingSurface *picture, Kind kind, int left, int top, int width,
                                    int height, const QColor &fill, const QColor &border);
     // Inside a picture the units differ from a window's: use inPicture.
     ShapeControl(DrawingSurface *, Kind, int, int, int, int, const QColor &, const QColor &)
         = delete;
 
-    double Left() const;
-    double Top() const;
+    // Moves the left or top edge to that abscissa or ordinate.
     void setLeft(double left);
     void setTop(double top);
 
@@ -43,10 +41,6 @@ private:
     QColor m_border;
     DrawingSurface *m_surface = nullptr;
     QPointF m_origin; // logical pixels of the container's client origin
-    // Left and Top as last set, in twips or user units: the widget itself can
-    // only stand on whole pixels.
-    double m_left = 0.0;
-    double m_top = 0.0;
 };
 
 // A line control: a straight stroke between two points given in twips of its

@@ -131,29 +131,6 @@ void DrawingSurface::Circle(float x, float y, float radius, const QColor &outlin
         devicePixels(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), m_drawWidth));
 }
 
-QColor DrawingSurface::pixelAt(float x, float y) const
-{
-    const QImage &img = image();
-    const QPointF p = m_scale.toPixels(x, y) * img.devicePixelRatio();
-    const int px = std::clamp(int(std::floor(p.x())), 0, img.width() - 1);
-    const int py = std::clamp(int(std::floor(p.y())), 0, img.height() - 1);
-    return img.pixelColor(px, py);
-}
-
-bool DrawingSurface::isBlank() const
-{
-    const QImage &img = image();
-    const QRgb blank = m_background.rgb();
-    for (int y = 0; y < img.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            if ((line[x] | 0xff000000u) != (blank | 0xff000000u))
-                return false;
-        }
-    }
-    return true;
-}
-
 QRect DrawingSurface::devicePixels(const QRectF &pixels, int pen) const
 {
     const qreal ratio = m_image.devicePixelRatio();

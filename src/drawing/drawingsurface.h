@@ -37,7 +37,6 @@ public:
     void setScale(const UserScale &scale) { m_scale = scale; }
     const UserScale &scale() const { return m_scale; }
 
-    QColor background() const { return m_background; }
     void setForeColor(const QColor &color) { m_foreColor = color; }
     void setFillColor(const QColor &color) { m_fillColor = color; }
     // Circles are filled with the fill colour when true (solid fill style).
@@ -65,12 +64,8 @@ public:
     void Circle(float x, float y, float radius, const QColor &outline);
     void Circle(float x, float y, float radius) { Circle(x, y, radius, m_foreColor); }
 
-    // The picture as drawn (at the device pixel ratio), for tests and probes.
+    // The picture as drawn (at the device pixel ratio), without the controls placed over it.
     const QImage &image() const;
-    // The colour on the picture at a user point.
-    QColor pixelAt(float x, float y) const;
-    // True when every pixel has the background colour, as after Cls().
-    bool isBlank() const;
 
     ~DrawingSurface() override;
 

@@ -28,14 +28,7 @@ public:
     static constexpr QSize sizeTwips {12000, 8520};
 
 private:
-    // The tests and benchmarks drive the window as its timer and its user do.
-    friend class TestVibreur;
-    friend class TestModules;
-    friend struct VibreurBench;
-
     void Form_Load();
-
-    void Ondule() { m_model.Ondule(); }
 
     // Display: the string from yNouveau over the grid, and the vibrator marker.
     void corde(double temps) override;

@@ -34,19 +34,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The tests drive the window as its user does.
-    friend class TestAccueil;
-    friend class TestModules;
-
     void Form_Load();
     void Label10_Click();
     void Label11_Click();
     void Label12_Click();
     void Reprise_Click();
     void Command1_Click();
-
-    // The open window of a module, or null.
-    Form *moduleWindow(Module module) const { return m_windows[int(module)]; }
 
     OptionButton *Option1;
     OptionButton *Option2;

@@ -57,8 +57,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend class TestEnregistreur;
-
     // What the last redraw showed, to skip a redraw when the record has not moved.
     struct Etat
     {

@@ -27,16 +27,6 @@ double ReflectionModel::snap(double x) const
     return std::clamp(x, 0.0, double(longueurCorde));
 }
 
-double ReflectionModel::OndeIncidente(double x, double t) const
-{
-    return std::cos(deuxPi * (m_shared.frequence * t - x / m_shared.longueurOnde[0]));
-}
-
-double ReflectionModel::OndeReflechie(double x, double t) const
-{
-    return -std::cos(deuxPi * (x / m_shared.longueurOnde[0] + m_shared.frequence * t));
-}
-
 double ReflectionModel::OndeResultante(double x, double t) const
 {
     const double lambda = m_shared.longueurOnde[0];

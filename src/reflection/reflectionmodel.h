@@ -79,9 +79,7 @@ public:
     // must end.
     bool finAtteinte();
 
-    double OndeIncidente(double x, double t) const;
-    double OndeReflechie(double x, double t) const;
-    // Two cosines and one subtraction, not the sum of the two functions above:
+    // The sum of the two waves at (x, t), as two cosines and one subtraction:
     // exactly 0 at x = 0 for every t.
     double OndeResultante(double x, double t) const;
 
@@ -101,9 +99,9 @@ public:
     double tempsAffiche() const override { return temps(); }
     double vitesseReglee() const override { return m_panel.celeriteValue() / mmParMetre; }
 
-    // The incident and reflected waves at the abscissas 0 to 100 at time t,
-    // equal to OndeIncidente and OndeReflechie within 10⁻¹² for the times of
-    // a lesson, with four sines and cosines instead of two hundred.
+    // The incident and reflected waves yi and yr at the abscissas 0 to 100 at
+    // time t, within 10⁻¹² of their formulas for the times of a lesson, with
+    // four sines and cosines instead of two hundred.
     struct Ondes
     {
         std::array<double, longueurCorde + 1> incidente;

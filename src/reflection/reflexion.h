@@ -42,11 +42,6 @@ public:
     static constexpr QSize sizeTwips {12000, 9000};
 
 private:
-    // The tests and benchmarks drive the window as its timer and its user do.
-    friend class TestReflexion;
-    friend class TestModules;
-    friend struct ReflexionBench;
-
     // Wave picture: x 0..100 mm left to right, y 0..50 downward, rest line y = 25.
     DrawingSurface *Picture1;
     // Period dial: 2 × 2 units, centre (1, 1).

@@ -35,11 +35,6 @@ public:
     static constexpr QSize sizeTwips {12000, 9000};
 
 private:
-    // The tests and benchmarks drive the window as its timer and its user do.
-    friend class TestModesCorde;
-    friend class TestModules;
-    friend struct ModesCordeBench;
-
     // The scroll bar of harmonic k, k = 1 to 10, and the bridge's jaws
     // Shape3(0) (lower) and Shape3(1) (upper).
     ScrollBar *Harmonique(int k) const { return m_harmonique[k - 1]; }

@@ -1,37 +1,28 @@
 #include "driven_string/drivenstringmodel.h"
+#include "support/fakepanel.h"
 
 #include <QtTest>
 
 #include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The model on fresh variables; the bench plays the window: a panel at its designer settings
-// that tests move, and a view recording what the model asks of it.
-struct Banc : DrivenStringPanel, DrivenStringView
+// The model on fresh variables; the bench plays the window: its panel at the designer settings,
+// which tests move, and a view recording what the model asks of it.
+struct Banc : DrivenStringView
 {
     SharedVariables shared;
     DrivenStringState state;
-    DrivenStringModel model {shared, state, *this, *this};
-    int frequence = 13; // 1.3 Hz
-    int hScroll1 = 5; // 0.5 /s
-    ExtremiteDroite bord = ExtremiteDroite::Fixe;
+    FakePanel panel {{{"Frequence", 13}, {"Amp", 10}, {"HScroll1", 5}, {"celerite", 10}}};
+    DrivenStringModel model {shared, state, panel, *this};
     // The state as the user saw it at each overflow message.
     std::vector<DrivenStringState> messages;
     std::vector<double> dessins; // at each clear −1, at each redraw its temps
 
     Banc() { model.ActualiseConstantes(); }
 
-    int frequenceValue() const override { return frequence; }
-    int hScroll1Value() const override { return hScroll1; }
-    int celeriteValue() const override { return 10; } // 1 m/s
-    int ampValue() const override { return 10; } // 10 mm
-    std::string pasXText() const override { return "0.01"; }
-    std::string pasTText() const override { return "0.0025"; }
-    ExtremiteDroite extremite() const override { return bord; }
     void afficheDepassement() override { messages.push_back(state); }
     void effaceImage() override { dessins.push_back(-1); }
     void corde(double temps) override { dessins.push_back(temps); }
@@ -45,9 +36,8 @@ struct Banc : DrivenStringPanel, DrivenStringView
     }
 };
 
-// The largest pulse in y (one value a step of dt, the first at dt) between
-// two times, and when it came: each value less the mean of those 0.2 s before
-// and after, so that a slow background does not count.
+// The largest pulse in y (one value a step of dt, the first at dt) between two times, and when it
+// came: each value less the mean of those 0.2 s before and after, so that a slow swell is none.
 std::pair<double, double> pic(const std::vector<double> &y, double dt, double debut, double fin)
 {
     const int d = int(std::lround(0.2 / dt));
@@ -63,7 +53,8 @@ std::pair<double, double> pic(const std::vector<double> &y, double dt, double de
 
 } // namespace
 
-Q_DECLARE_METATYPE(ExtremiteDroite)
+using Depassement = std::tuple<ExtremiteDroite, int, double, int>;
+using AllerRetour = std::tuple<ExtremiteDroite, int, double, double, double>;
 
 class TestDrivenStringModel : public QObject
 {
@@ -102,24 +93,23 @@ private slots:
 
     void passageMontant_data()
     {
-        QTest::addColumn<bool>("arret");
-        QTest::addColumn<int>("frequence"); // tenths of Hz, set while the sine runs
-        QTest::addColumn<int>("sens"); // of point 0 at the following step
-        QTest::newRow("1.3 to 2 Hz: goes on rising") << false << 20 << 1;
-        QTest::newRow("to 0 Hz: back to 0, no division by 0") << false << 0 << -1;
-        QTest::newRow("stop: stays there") << true << 13 << 0;
+        // A stop; the frequency set while the sine runs, tenths of Hz; where point 0 goes next.
+        QTest::addColumn<std::tuple<bool, int, int>>("row");
+        QTest::newRow("1.3 to 2 Hz: goes on rising") << std::tuple {false, 20, 1};
+        QTest::newRow("to 0 Hz: back to 0, no division by 0") << std::tuple {false, 0, -1};
+        QTest::newRow("stop: stays there") << std::tuple {true, 13, 0};
     }
 
-    // A stop or a changed setting reaches the running vibrator only when point 0
-    // next passes zero upward; the phase is then taken from the present position.
+    // A stop or a changed setting reaches the running vibrator only when point 0 next passes zero
+    // upward; the phase is then taken from the present position.
     void passageMontant()
     {
-        QFETCH(bool, arret);
-        QFETCH(int, frequence);
-        QFETCH(int, sens);
+        using Row = std::tuple<bool, int, int>;
+        QFETCH(Row, row);
+        const auto [arret, frequence, sens] = row;
         Banc b;
         b.model.demarreVibreur();
-        b.frequence = frequence;
+        b.panel["Frequence"] = frequence;
         b.state.parametresModifies = true;
         if (arret)
             b.model.arreteVibreur();
@@ -143,42 +133,37 @@ private slots:
 
     void depassement_data()
     {
-        QTest::addColumn<ExtremiteDroite>("extremite");
-        QTest::addColumn<int>("point");
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<int>("dernierEfface"); // −1: no overflow
+        // The right end, the point set and its value, the last point cleared (−1: no overflow).
+        QTest::addColumn<Depassement>("row");
         const auto fixe = ExtremiteDroite::Fixe;
         const auto absente = ExtremiteDroite::Absente;
-        QTest::newRow("100") << fixe << 50 << 100.0 << -1;
-        QTest::newRow("100.000001") << fixe << 50 << 100.000001 << 100;
-        QTest::newRow("interior, no end: zone kept") << absente << 50 << 150.0 << 100;
+        QTest::newRow("100") << Depassement {fixe, 50, 100.0, -1};
+        QTest::newRow("100.000001") << Depassement {fixe, 50, 100.000001, 100};
+        QTest::newRow("interior, no end: zone kept") << Depassement {absente, 50, 150.0, 100};
         // The zone is not held to the picture's limit: only a real blow-up stops it.
-        QTest::newRow("zone, finite beyond 100") << absente << 160 << 100.36 << -1;
-        QTest::newRow("zone, 1e7") << absente << 160 << 1e7 << 200;
-        QTest::newRow("zone NaN") << absente << 160 << std::numeric_limits<double>::quiet_NaN()
-                                  << 200;
+        QTest::newRow("zone, finite beyond 100") << Depassement {absente, 160, 100.36, -1};
+        QTest::newRow("zone, 1e7") << Depassement {absente, 160, 1e7, 200};
+        QTest::newRow("zone NaN") << Depassement {absente, 160, qQNaN(), 200};
     }
 
     void depassement()
     {
-        QFETCH(ExtremiteDroite, extremite);
-        QFETCH(int, point);
-        QFETCH(double, valeur);
-        QFETCH(int, dernierEfface);
+        QFETCH(Depassement, row);
+        const auto [extremite, point, valeur, dernierEfface] = row;
         Banc b;
-        b.bord = extremite;
+        b.panel.bout = extremite;
         b.model.demarreVibreur();
         b.model.lanceImpulsion();
-        // Interior weights that copy each point, so point 50 keeps its value;
-        // point 150 shows whether the zone was cleared.
+        // Interior weights that copy each point: point 50 keeps its value. Point 150 shows
+        // whether the zone was cleared.
         b.state.coefA = b.state.coefC = 0.0;
         b.state.coefB = 1.0;
         b.state.yNouveau[150] = 7.0;
         b.state.yNouveau[point] = valeur;
         b.shared.temps = 0.1;
         b.model.avanceUnPas();
-        // On overflow the user is told first; then the excitation stops, points 0
-        // to dernierEfface are cleared, and the picture is cleared and redrawn at temps 0.
+        // On overflow the user is told first; then the excitation stops, points 0 to dernierEfface
+        // are cleared, and the picture is cleared and redrawn at temps 0.
         const bool depasse = dernierEfface >= 0;
         QCOMPARE(b.messages.size(), std::size_t(depasse));
         QVERIFY(!depasse || (b.messages[0].vibreurActif && b.messages[0].yActuel[point] != 0.0));
@@ -195,36 +180,33 @@ private slots:
 
     void allerRetour_data()
     {
-        QTest::addColumn<ExtremiteDroite>("extremite");
-        QTest::addColumn<int>("hScroll1"); // tenths of 1/s
-        QTest::addColumn<double>("retour"); // s, when a reflection would be back at point 50
-        QTest::addColumn<double>("bas"); // bounds of the pulse there, as a fraction
-        QTest::addColumn<double>("haut"); // of the pulse there on its way out
+        // The right end, the damping in tenths of 1/s, when a reflection would be back at point 50
+        // (s), and bounds of the pulse there as a fraction of the pulse there on its way out.
+        QTest::addColumn<AllerRetour>("row");
         const auto absente = ExtremiteDroite::Absente;
-        QTest::newRow("fixed end: inverted") << ExtremiteDroite::Fixe << 5 << 1.7 << -1.0 << -0.5;
-        QTest::newRow("free end: upright") << ExtremiteDroite::Libre << 5 << 1.7 << 0.5 << 1.0;
-        QTest::newRow("no end: nothing back from 100") << absente << 0 << 1.7 << -0.02 << 0.02;
-        QTest::newRow("no end, damping 0: back from 200") << absente << 0 << 3.7 << -1.0 << -0.5;
-        // Through the zone and back, its damping (0.5 /s at point 110 rising to
-        // 49 /s at point 199) leaves exp(−½∮γ dt) ≈ e^−17 of the pulse. What the
-        // onset of the damping sends back is a slow swell, not a pulse.
-        QTest::newRow("no end: the zone absorbs") << absente << 5 << 3.7 << -0.02 << 0.02;
+        QTest::newRow("fixed end: inverted")
+            << AllerRetour {ExtremiteDroite::Fixe, 5, 1.7, -1, -0.5};
+        QTest::newRow("free end: upright") << AllerRetour {ExtremiteDroite::Libre, 5, 1.7, 0.5, 1};
+        QTest::newRow("no end: nothing back from 100")
+            << AllerRetour {absente, 0, 1.7, -0.02, 0.02};
+        QTest::newRow("no end, damping 0: back from 200")
+            << AllerRetour {absente, 0, 3.7, -1, -0.5};
+        // Through the zone and back, its damping (0.5 /s at point 110 rising to 49 /s at point
+        // 199) leaves exp(−½∮γ dt) ≈ e^−17 of the pulse. What the onset of the damping sends back
+        // is a slow swell, not a pulse.
+        QTest::newRow("no end: the zone absorbs") << AllerRetour {absente, 5, 3.7, -0.02, 0.02};
     }
 
-    // At c = 1 m/s on 100 intervals of 1 cm the pulse, sent upward (negative)
-    // with its peak at 0.2 s, passes point 50 at 0.7 s and reaches point 100 at
-    // 1.2 s; reflected there it is back at point 50 at 1.7 s, reflected at
-    // point 200 at 3.7 s.
+    // At c = 1 m/s on 100 intervals of 1 cm the pulse, sent upward (negative) with its peak at
+    // 0.2 s, passes point 50 at 0.7 s and reaches point 100 at 1.2 s; reflected there it is back
+    // at point 50 at 1.7 s, reflected at point 200 at 3.7 s.
     void allerRetour()
     {
-        QFETCH(ExtremiteDroite, extremite);
-        QFETCH(int, hScroll1);
-        QFETCH(double, retour);
-        QFETCH(double, bas);
-        QFETCH(double, haut);
+        QFETCH(AllerRetour, row);
+        const auto [extremite, hScroll1, retour, bas, haut] = row;
         Banc b;
-        b.bord = extremite;
-        b.hScroll1 = hScroll1;
+        b.panel.bout = extremite;
+        b.panel["HScroll1"] = hScroll1;
         b.model.lanceImpulsion();
         std::vector<double> y50;
         const auto &y = b.state.yNouveau;
@@ -251,7 +233,7 @@ private slots:
     void amortissementDeLaZone()
     {
         Banc b;
-        b.bord = ExtremiteDroite::Absente;
+        b.panel.bout = ExtremiteDroite::Absente;
         b.state.yNouveau.fill(1.0); // 1 mm in one step, from rest
         b.model.avanceUnPas();
         const double dt = b.shared.dt;

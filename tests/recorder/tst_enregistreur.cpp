@@ -7,11 +7,11 @@
 #include "support/imageprobe.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -46,6 +46,28 @@ qint64 aire(const QRect &r)
 // Units shown; A and B `distance` m apart, B `retard` s behind; the speed set, m/s.
 using Mesure = std::tuple<Unites, double, double, double>;
 
+// The window as its user sees it: the plot's axes and the curves of A and B, and the readouts of
+// A, of B and of the delay, one a line.
+struct Vue
+{
+    explicit Vue(QWidget &proprietaire, const Unites &unites = enMetres)
+        : e(*new Enregistreur(&proprietaire, QStringLiteral("essai"), unites))
+    {
+        QChart *graphe = e.findChild<QChartView *>()->chart();
+        axeT = qobject_cast<QValueAxis *>(graphe->axes(Qt::Horizontal).constFirst());
+        axeY = qobject_cast<QValueAxis *>(graphe->axes(Qt::Vertical).constFirst());
+        for (QAbstractSeries *courbe : graphe->series())
+            courbes << qobject_cast<QLineSeries *>(courbe);
+        lignes = e.findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+        e.show();
+    }
+
+    Enregistreur &e;
+    QValueAxis *axeT, *axeY;
+    QList<QLineSeries *> courbes;
+    QList<QLabel *> lignes;
+};
+
 } // namespace
 
 class TestEnregistreur : public QObject
@@ -55,7 +77,8 @@ class TestEnregistreur : public QObject
     static constexpr double f = 1.3; // Hz
     static constexpr double dt = 0.005; // s, the driven string's time step
 
-    // A 10 mm sine at A, `decalage` s later and `gainB` times as large at B, for `duree` s.
+    // A 10 mm sine at A, `decalage` s later and `gainB` times as large at B, for `duree` s; the
+    // window shows it at its next redraw.
     static double enregistre(Enregistreur &e, double duree, double decalage, double gainB = 1)
     {
         const double w = 2 * M_PI * f;
@@ -64,33 +87,28 @@ class TestEnregistreur : public QObject
             t = i * dt;
             e.recording().add(t, 10 * std::sin(w * t), gainB * 10 * std::sin(w * (t - decalage)));
         }
+        e.actualise();
         return t;
     }
 
     // Whether every point of both series lies in the axes' ranges, and only from `tMin` on.
-    static bool dansLeCadre(Enregistreur &e, double tMin)
+    static bool dansLeCadre(const Vue &v, double tMin)
     {
-        for (QLineSeries *courbe : e.m_courbes) {
+        for (QLineSeries *courbe : v.courbes) {
             for (const QPointF &p : courbe->points()) {
-                if (p.x() < tMin || p.x() < e.m_axeT->min() || p.x() > e.m_axeT->max()
-                    || !(p.y() > e.m_axeY->min() && p.y() < e.m_axeY->max()))
+                if (p.x() < tMin || p.x() < v.axeT->min() || p.x() > v.axeT->max()
+                    || !(p.y() > v.axeY->min() && p.y() < v.axeY->max()))
                     return false;
             }
         }
         return true;
     }
 
-    // The number a readout shows after `avant` and before " unite"; NaN if none.
-    static double lu(const QLabel *ligne, const QString &avant, const QString &unite)
+    // Whether a readout shows `attendu` within 1 %, after `avant` and before `unite`.
+    static bool lit(const QLabel *ligne, const char *avant, const QString &unite, double attendu)
     {
-        const auto trouve
-            = QRegularExpression(QRegularExpression::escape(avant) + "([0-9]+(,[0-9]+)?) "
-                                 + QRegularExpression::escape(unite) + "\\b")
-                  .match(ligne->text());
-        return trouve.hasMatch() ? QLocale(QLocale::French).toDouble(trouve.captured(1)) : NAN;
+        return std::abs(Probe::readout(ligne->text(), avant, unite) / attendu - 1) < 0.01;
     }
-
-    static bool aUnPourCent(double lu, double attendu) { return std::abs(lu / attendu - 1) < 0.01; }
 
 private slots:
     void traceEtMesures_data()
@@ -108,58 +126,56 @@ private slots:
         QFETCH(Mesure, mesure);
         const auto &[unites, distance, retard, reglee] = mesure;
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), unites);
+        Vue v(proprietaire, unites);
+        Enregistreur &e = v.e;
         e.setPoint(Recording::A, true, Qt::red, 0.25);
         e.setPoint(Recording::B, true, Qt::blue, 0.25 + distance);
         e.setVitesseReglee(reglee);
-        e.show();
         const double tFin = enregistre(e, 12.0, retard);
-        e.actualise(); // deferred: the simulations call it on every tick
-        QTRY_COMPARE(e.m_axeT->max(), tFin);
-        QCOMPARE(e.m_axeT->min(), tFin - 10);
-        QVERIFY(e.m_courbes[Recording::A]->count() > 1000
-                && e.m_courbes[Recording::B]->isVisible());
-        QVERIFY(dansLeCadre(e, tFin - 10));
-        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::A], "période ", "s"), 1 / f));
-        QVERIFY(aUnPourCent(lu(e.m_mesures[Recording::B], "amplitude ", "mm"), 10));
-        const QLabel *ligne = e.m_retard;
+        QTRY_COMPARE(v.axeT->max(), tFin); // deferred: the simulations call it on every tick
+        QCOMPARE(v.axeT->min(), tFin - 10);
+        QVERIFY(v.courbes[Recording::A]->count() > 1000 && v.courbes[Recording::B]->isVisible());
+        QVERIFY(dansLeCadre(v, tFin - 10));
+        QVERIFY(lit(v.lignes[Recording::A], "période ", "s", 1 / f));
+        QVERIFY(lit(v.lignes[Recording::B], "amplitude ", "mm", 10));
+        const QLabel *ligne = v.lignes[2];
         const auto &[enDistance, enVitesse] = unites;
-        QVERIFY2(aUnPourCent(lu(ligne, "retard ", "s"), retard), qPrintable(ligne->text()));
-        QVERIFY(aUnPourCent(lu(ligne, "distance ", enDistance.nom), distance * enDistance.parSI));
-        QVERIFY(
-            aUnPourCent(lu(ligne, "mesurée ", enVitesse.nom), distance / retard * enVitesse.parSI));
+        QVERIFY2(lit(ligne, "retard ", "s", retard), qPrintable(ligne->text()));
+        QVERIFY(lit(ligne, "distance ", enDistance.nom, distance * enDistance.parSI));
+        QVERIFY(lit(ligne, "mesurée ", enVitesse.nom, distance / retard * enVitesse.parSI));
 
         // A reset: only the new trace is plotted, and one second holds no full period yet.
         e.recording().cut();
         const double tCoupe = enregistre(e, 1.0, retard);
-        e.redessine();
-        QCOMPARE(e.m_axeT->min(), 0.0);
-        QCOMPARE(e.m_courbes[Recording::A]->count(), qRound(tCoupe / dt) + 1);
-        QVERIFY(dansLeCadre(e, 0.0));
-        QVERIFY(e.m_mesures[Recording::A]->text().contains("période —,"));
+        QTRY_COMPARE(v.axeT->min(), 0.0);
+        QCOMPARE(v.courbes[Recording::A]->count(), qRound(tCoupe / dt) + 1);
+        QVERIFY(dansLeCadre(v, 0.0));
+        QVERIFY(v.lignes[Recording::A]->text().contains("période —,"));
 
-        e.m_effacer->click();
-        QVERIFY(e.recording().samples().empty() && e.m_courbes[Recording::A]->count() == 0);
-        QVERIFY(!e.m_courbes[Recording::B]->isVisible());
-        QVERIFY(e.m_axeY->max() > e.m_axeY->min() && std::isfinite(e.m_axeY->max()));
+        for (QPushButton *bouton : e.findChildren<QPushButton *>()) {
+            if (bouton->text() == "Effacer")
+                QTest::mouseClick(bouton, Qt::LeftButton);
+        }
+        QVERIFY(e.recording().samples().empty() && v.courbes[Recording::A]->count() == 0);
+        QVERIFY(!v.courbes[Recording::B]->isVisible());
+        QVERIFY(v.axeY->max() > v.axeY->min() && std::isfinite(v.axeY->max()));
 
         // A and B moving together, as in a standing wave: no wave goes from one to the other.
         enregistre(e, 2.0, 0.0, 0.9);
-        e.redessine();
-        QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
+        QTRY_VERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
     }
 
     // A simulation gone unstable: the plot keeps up with the largest doubles, in finite ranges.
     void instable()
     {
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), enMetres);
-        e.setPoint(Recording::A, true, Qt::red, 0.25);
+        Vue v(proprietaire);
+        v.e.setPoint(Recording::A, true, Qt::red, 0.25);
         for (int i = 0; i < 50; ++i)
-            e.recording().add(i * dt, (i % 2 ? 1 : -1) * std::numeric_limits<double>::max(), NAN);
-        e.redessine();
-        QVERIFY(std::isfinite(e.m_axeY->min()) && std::isfinite(e.m_axeY->max()));
-        QVERIFY(e.m_axeY->min() < -1e100 && e.m_axeY->max() > 1e100);
+            v.e.recording().add(i * dt, (i % 2 ? 1 : -1) * std::numeric_limits<double>::max(), NAN);
+        v.e.actualise();
+        QTRY_VERIFY(v.axeY->min() < -1e100 && v.axeY->max() > 1e100);
+        QVERIFY(std::isfinite(v.axeY->min()) && std::isfinite(v.axeY->max()));
     }
 
     // An export writes every sample, whole; one refused says where, and the record stays.
@@ -167,7 +183,7 @@ private slots:
     {
         QTemporaryDir temporaire;
         QWidget proprietaire;
-        Enregistreur &e = *new Enregistreur(&proprietaire, QStringLiteral("essai"), enMetres);
+        Enregistreur &e = Vue(proprietaire).e;
         enregistre(e, 10.0, 0.5);
         const std::size_t avant = e.recording().samples().size();
         QString message;

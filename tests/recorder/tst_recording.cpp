@@ -2,6 +2,7 @@
 #include "driven_string/drivenstringmodel.h"
 #include "recorder/recording.h"
 #include "reflection/reflectionmodel.h"
+#include "support/fakepanel.h"
 
 #include <QtTest>
 
@@ -9,24 +10,19 @@
 
 namespace {
 
-// The driven string with an absorbing end, recording points a and b (mm, upward) every step.
-struct Corde : DrivenStringPanel, DrivenStringView
+// The driven string with an absorbing end (0.5 /s of damping), recording points a and b (mm,
+// upward) every step.
+struct Corde : DrivenStringView
 {
     SharedVariables shared;
     DrivenStringState state;
-    DrivenStringModel model {shared, state, *this, *this};
+    FakePanel panel {{{"Frequence", 13}, {"Amp", 10}, {"HScroll1", 5}, {"celerite", 10}}};
+    DrivenStringModel model {shared, state, panel, *this};
     Recording record;
-    int celerite = 10; // tenths of m/s
     int a = 0;
     int b = 0;
 
-    int frequenceValue() const override { return 13; } // 1.3 Hz
-    int hScroll1Value() const override { return 5; } // 0.5 /s: the zone absorbs
-    int celeriteValue() const override { return celerite; }
-    int ampValue() const override { return 10; }
-    std::string pasXText() const override { return "0.01"; }
-    std::string pasTText() const override { return "0.0025"; }
-    ExtremiteDroite extremite() const override { return ExtremiteDroite::Absente; }
+    Corde() { panel.bout = ExtremiteDroite::Absente; }
     void afficheDepassement() override { }
     void effaceImage() override { }
     void corde(double) override { }
@@ -39,12 +35,6 @@ struct Corde : DrivenStringPanel, DrivenStringView
         while (model.tempsPropre() < secondes)
             model.avanceUnPas();
     }
-};
-
-struct Panneau : ReflectionPanel
-{
-    int modeValue() const override { return 2; }
-    int celeriteValue() const override { return 25; } // mm/s: T = 4 s
 };
 
 } // namespace
@@ -70,7 +60,7 @@ private slots:
         QFETCH(int, celerite);
         QFETCH(int, b);
         Corde c;
-        c.celerite = celerite;
+        c.panel["celerite"] = celerite;
         c.a = 20;
         c.b = b;
         const double distance = (c.b - c.a) * 0.01; // m
@@ -87,7 +77,7 @@ private slots:
     {
         SharedVariables shared;
         ReflectionState state;
-        Panneau panneau;
+        const FakePanel panneau {{{"Mode", 2}, {"celerite", 25}}}; // mm/s: T = 4 s
         ReflectionModel model(shared, state, panneau);
         model.calculeConstantes();
         Recording record;

@@ -1,14 +1,11 @@
 // The incident and reflected waves' window: its two surfaces' pixels, run states, timed runs.
 #include "reflection/reflexion.h"
-
-#include "controls/controls.h"
-#include "controls/formtimer.h"
 #include "support/imageprobe.h"
+#include "support/windowdriver.h"
 
 #include <QtTest>
 
 #include <cmath>
-#include <functional>
 
 namespace {
 
@@ -30,82 +27,82 @@ int directionAiguille(const DrawingSurface &pendule)
     return int(std::lround(std::atan2(vers.y(), vers.x()) * 2 / M_PI) + 4) % 4 * 90;
 }
 
+struct Fenetre : ModuleWindow<Reflexion, ReflectionState>
+{
+    Fenetre() { window->show(); }
+
+    Etat etat() const
+    {
+        if (closed())
+            return Etat::Decharge;
+        // Exactly one of go and pause is shown, and Label7 names it.
+        const bool pauseMontre = shown("pause");
+        if (pauseMontre == shown("go") || caption("Label7") != (pauseMontre ? "pause" : "animer"))
+            return Etat::Incoherent;
+        return ticking() ? (pauseMontre ? Etat::Anime : Etat::Minute)
+                         : (pauseMontre ? Etat::Fige : Etat::Arrete);
+    }
+
+    // Ticks until a timed run ends.
+    void jusquaFin()
+    {
+        for (int i = 0; i < 200 && ticking(); ++i)
+            tick();
+    }
+};
+
 } // namespace
 
 class TestReflexion : public QObject
 {
     Q_OBJECT
 
-    SharedVariables m_shared;
-    ReflectionState m_state;
-    QPointer<Reflexion> w;
     // An event from a state: the state it leads to, tFin and temps after it.
     using Transition = std::tuple<Etat, QString, Etat, double, double>;
-
-    Etat etat() const
-    {
-        if (w.isNull())
-            return Etat::Decharge;
-        // Exactly one of go and pause is shown, and Label7 names it.
-        const bool pauseMontre = !w->pause->isHidden();
-        if (pauseMontre == !w->go->isHidden()
-            || w->Label7->Caption() != (pauseMontre ? "pause" : "animer"))
-            return Etat::Incoherent;
-        if (w->Timer1->Enabled())
-            return pauseMontre ? Etat::Anime : Etat::Minute;
-        return pauseMontre ? Etat::Fige : Etat::Arrete;
-    }
-
-    void redessine(double temps)
-    {
-        m_shared.temps = temps;
-        w->EffaceDessins();
-        w->DessineImage();
-    }
+    using Image = std::tuple<int, QList<double>, int>;
 
 private slots:
-    void init()
-    {
-        m_shared = SharedVariables {};
-        m_state = ReflectionState {};
-        w = new Reflexion(nullptr, m_shared, m_state);
-        w->show();
-    }
-
-    void cleanup() { delete w; }
-
     void frames_data()
     {
-        // Each wave as a·cos(2πx/λ) + b·sin(2πx/λ) (incident a, b, reflected a, b), the sum as
-        // s·sin(2πx/λ), and the hand in degrees clockwise from three o'clock.
-        QTest::addColumn<double>("temps");
-        QTest::addColumn<QList<double>>("courbes");
-        QTest::addColumn<int>("aiguille");
-        QTest::newRow("0, at load") << 0.0 << QList<double> {1, 0, -1, 0, 0} << 270;
-        QTest::newRow("T/4") << 2.0 << QList<double> {0, 1, 0, 1, 2} << 0;
-        QTest::newRow("3T/4") << 6.0 << QList<double> {0, -1, 0, -1, -2} << 180;
+        // Quarter-period runs, each to its end; each wave as a·cos(2πx/λ) + b·sin(2πx/λ)
+        // (incident a, b, reflected a, b), the sum as s·sin(2πx/λ), and the hand in degrees
+        // clockwise from three o'clock.
+        QTest::addColumn<Image>("image");
+        QTest::newRow("0, at load") << Image {0, {1, 0, -1, 0, 0}, 270};
+        QTest::newRow("T/4") << Image {1, {0, 1, 0, 1, 2}, 0};
+        QTest::newRow("3T/4") << Image {3, {0, -1, 0, -1, -2}, 180};
     }
 
     void frames()
     {
-        QFETCH(double, temps);
-        QFETCH(QList<double>, courbes);
-        QFETCH(int, aiguille);
-        if (temps != 0)
-            redessine(temps);
-        QCOMPARE(directionAiguille(*w->pendule), aiguille);
+        QFETCH(Image, image);
+        const auto &[quarts, courbes, aiguille] = image;
+        Fenetre f;
+        for (int i = 0; i < quarts; ++i) {
+            f.click("Command1");
+            f.jusquaFin();
+        }
+        // k = 1 at 25 mm/s: T = 8 s; each run stops on the frame exactly at its end.
+        QCOMPARE(f.shared.temps, 2.0 * quarts);
+        QCOMPARE(directionAiguille(f.picture("pendule")), aiguille);
         for (double x = 5.5; x < 100; x += 10) {
             const double c = std::cos(M_PI * x / 100);
             const double s = std::sin(M_PI * x / 100);
             const double yi = 25 + 10 * (courbes[0] * c + courbes[1] * s);
             const double yr = 24.8 + 10 * (courbes[2] * c + courbes[3] * s);
             const double ys = 25 + 10 * courbes[4] * s;
-            QVERIFY2(Probe::near(*w->Picture1, float(x), float(ys), cramoisi),
-                     qPrintable(QString::number(x)));
-            QVERIFY(std::abs(yi - ys) < 1
-                    || Probe::near(*w->Picture1, float(x), float(yi), vert, 2));
-            QVERIFY(std::abs(yr - ys) < 1 || Probe::near(*w->Picture1, float(x), float(yr), bleu));
+            const DrawingSurface &p = f.picture();
+            QVERIFY2(Probe::near(p, float(x), float(ys), cramoisi), qPrintable(QString::number(x)));
+            QVERIFY(std::abs(yi - ys) < 1 || Probe::near(p, float(x), float(yi), vert, 2));
+            QVERIFY(std::abs(yr - ys) < 1 || Probe::near(p, float(x), float(yr), bleu));
         }
+        // The speed in cm/s; "image suivante" and "image précédente" each on one line.
+        f.bar("celerite").setValue(26);
+        QCOMPARE(f.caption("Label6"), QString(" 2.6 cm/s"));
+        QCOMPARE(Probe::captionFaults(*f.window).join("; "), QString());
+        for (Label *label : f.window->findChildren<Label *>())
+            QVERIFY(!label->Caption().startsWith("image")
+                    || Probe::ink(*label).height() <= QFontMetrics(label->font()).height());
     }
 
     void transitions_data()
@@ -118,33 +115,34 @@ private slots:
                       << Transition {depart, evenement, arrivee, tFin, temps};
               };
         const Etat A = Etat::Arrete, N = Etat::Anime, M = Etat::Minute, F = Etat::Fige;
-        // Before each event temps is 0.85 s and tFin is armed at 0.95 s.
-        row(A, "go", N, 0.95, 0.85);
-        row(M, "go", N, 0.95, 0.85);
-        row(N, "pause", A, 0.95, 0.85);
-        row(F, "pause", A, 0.95, 0.85);
+        // Before each event tFin is armed at 2 s (T/4) and temps is 0.85 s, 0 when frozen.
+        row(A, "go", N, 2, 0.85);
+        row(M, "go", N, 2, 0.85);
+        row(N, "pause", A, 2, 0.85);
+        row(F, "pause", A, 2, 0);
         row(A, "Command1", M, 2.85, 0.85);
         row(N, "Command1", N, 2.85, 0.85);
         row(M, "Command1", M, 2.85, 0.85);
-        row(F, "Command1", N, 2.85, 0.85);
-        row(A, "Command4", A, 0.95, 0);
-        row(N, "Command4", F, 0.95, 0);
-        row(M, "Command4", A, 0.95, 0);
-        row(F, "Command4", F, 0.95, 0);
-        row(N, "tick", N, 0.95, 0.9);
-        row(M, "tick", M, 0.95, 0.9);
-        row(N, "ticks to tFin", F, 0, 0.95);
-        row(M, "ticks to tFin", A, 0, 0.95);
+        row(F, "Command1", N, 2, 0);
+        row(A, "Command4", A, 2, 0);
+        row(N, "Command4", F, 2, 0);
+        row(M, "Command4", A, 2, 0);
+        row(F, "Command4", F, 2, 0);
+        row(N, "tick", N, 2, 0.9);
+        row(M, "tick", M, 2, 0.9);
+        row(N, "ticks to tFin", F, 0, 2);
+        row(M, "ticks to tFin", A, 0, 2);
         // Once a timed run has ended nothing is armed: "animer" runs on.
-        row(M, "ticks to tFin, go, tick", N, 0, 1);
-        row(A, "pas, Command2", A, 0.95, 0.85);
-        row(A, "Command4, Command2", A, 0.95, -0.05);
+        row(M, "ticks to tFin, go, tick", N, 0, 2.05);
+        row(A, "pas, Command2", A, 2, 0.85);
+        row(A, "Command4, Command2", A, 2, -0.05);
         for (Etat e : {A, N, M, F}) {
-            row(e, "pas", A, 0.95, 0.9);
-            row(e, "Command2", A, 0.95, 0.8);
-            row(e, "Mode", e, 0.95, 0);
-            row(e, "celerite", e, 0.95, 0.425);
-            row(e, "Command3", Etat::Decharge, 0.95, 0.85);
+            const double temps = e == F ? 0 : 0.85;
+            row(e, "pas", A, 2, temps + 0.05);
+            row(e, "Command2", A, 2, temps - 0.05);
+            row(e, "Mode", e, 2, 0);
+            row(e, "celerite", e, 2, temps / 2);
+            row(e, "Command3", Etat::Decharge, 2, temps);
         }
     }
 
@@ -152,59 +150,44 @@ private slots:
     {
         QFETCH(Transition, transition);
         const auto &[depart, evenement, arrivee, tFin, temps] = transition;
-        const QHash<QString, std::function<void()>> evenements {
-            {"go", [this] { w->go->click(); }},
-            {"pause", [this] { w->pause->click(); }},
-            {"pas", [this] { w->pas->click(); }},
-            {"Command2", [this] { w->Command2->click(); }},
-            {"Command1", [this] { w->Command1->click(); }},
-            {"Command4", [this] { w->Command4->click(); }},
-            {"Command3", [this] { w->Command3->click(); }},
-            {"Mode", [this] { w->Mode->setValue(4); }},
-            {"celerite", [this] { w->celerite->setValue(50); }},
-            {"tick", [this] { w->Timer1_Timer(); }},
-            // The second tick reaches tFin and stops the timer.
-            {"ticks to tFin", [this] { w->Timer1_Timer(), w->Timer1_Timer(); }},
-        };
-        const QStringList entrees {"", "go", "Command1", "go, Command4"};
-        for (const QString &e : entrees[int(depart)].split(", ", Qt::SkipEmptyParts))
-            evenements[e]();
-        QCOMPARE(etat(), depart);
-        redessine(0.85);
-        m_state.tFin = 0.95;
+        Fenetre f;
+        // A quarter-period run armed at 0, then 0.85 s in seventeen steps, or ticks of that run.
+        f.click("Command1");
+        if (depart == Etat::Minute)
+            f.tick(17);
+        else
+            f.click(QString("pas ").repeated(17)
+                    + QStringList {"", "go", "", "go Command4"}[int(depart)]);
+        QCOMPARE(f.etat(), depart);
 
-        for (const QString &e : evenement.split(", "))
-            evenements[e]();
+        for (const QString &e : evenement.split(", ")) {
+            if (e == "Mode" || e == "celerite")
+                f.bar(e).setValue(e == "Mode" ? 4 : 50);
+            else
+                e == "tick" ? f.tick() : e == "ticks to tFin" ? f.jusquaFin() : f.click(e);
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(etat(), arrivee);
-        QCOMPARE(m_state.tFin, tFin);
-        QCOMPARE(m_shared.temps, temps);
-        if (w.isNull())
+        QCOMPARE(f.etat(), arrivee);
+        QCOMPARE(f.state.tFin, tFin);
+        QCOMPARE(f.shared.temps, temps);
+        if (f.closed())
             return;
         // Whatever the event, the frame at temps as drawn afresh: a tick leaves no ghost; the step
         // back erases other strokes, which may nick the curves at a few pixels.
-        const QImage image = w->Picture1->image();
-        const QImage cadran = w->pendule->image();
-        redessine(m_shared.temps);
+        // A new speed keeps the phase on display, and the speed it had brings back its own temps
+        // (a factor 2 and then ½, both exact).
+        const QImage image = f.picture().image();
+        const QImage cadran = f.picture("pendule").image();
+        const int celerite = f.bar("celerite").Value();
+        f.bar("celerite").setValue(celerite == 25 ? 50 : 25);
+        f.bar("celerite").setValue(celerite);
+        const QImage afresh = f.picture().image();
         int differences = 0;
         for (const QColor &couleur : {vert, bleu, cramoisi})
-            differences += Probe::extra(w->Picture1->image(), image, couleur)
-                + Probe::extra(image, w->Picture1->image(), couleur);
+            differences
+                += Probe::extra(afresh, image, couleur) + Probe::extra(image, afresh, couleur);
         QVERIFY(differences <= (evenement.contains("Command2") ? 40 : 0));
-        QCOMPARE(w->pendule->image(), cadran);
-    }
-
-    // The speed caption in cm/s; "image suivante" and "image précédente" each on one line.
-    void captions()
-    {
-        w->celerite->setValue(26);
-        QCOMPARE(w->Label6->Caption(), QString(" 2.6 cm/s"));
-        QCOMPARE(Probe::captionFaults(*w).join("; "), QString());
-        for (Label *label : w->findChildren<Label *>()) {
-            if (label->Caption().startsWith("image"))
-                QVERIFY2(Probe::ink(*label).height() <= QFontMetrics(label->font()).height(),
-                         qPrintable(label->Caption()));
-        }
+        QCOMPARE(f.picture("pendule").image(), cadran);
     }
 };
 

@@ -1,4 +1,5 @@
-// The modules on one run's variables: shared time, ghosts, recorder, memory; command line, zoom.
+// The home screen and the modules on one run's variables: shared time, ghosts, recorder, memory;
+// command line, zoom.
 #include "app/commandline.h"
 #include "app/modulefactories.h"
 #include "app/modulevariables.h"
@@ -9,74 +10,22 @@
 #include "reflection/reflexion.h"
 #include "string_modes/modescorde.h"
 #include "support/imageprobe.h"
+#include "support/windowdriver.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPointer>
-#include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
 #include <malloc.h>
 
 namespace {
-
-// Pixels of those colours that `surface` shows and `redraw` on it, cleared, does not: ghosts.
-int ghosts(DrawingSurface &surface, const std::function<void()> &redraw,
-           std::initializer_list<QColor> colors)
-{
-    const QImage shown = surface.image();
-    surface.Cls();
-    redraw();
-    int n = 0;
-    for (const QColor &color : colors)
-        n += Probe::extra(shown, surface.image(), color);
-    return n;
-}
-
-CommandButton *button(const QWidget *window, const QString &caption)
-{
-    for (CommandButton *b : window->findChildren<CommandButton *>()) {
-        if (b->isVisible() && b->accessibleName() == caption)
-            return b;
-    }
-    return nullptr;
-}
-
-// The pixel of `picture` at user x on its rest line, as a click there gives it.
-QPoint pixelAt(const DrawingSurface &picture, double x)
-{
-    return (picture.scale().toPixels(float(x), 0) + picture.clientRect().topLeft()).toPoint();
-}
-
-// Picks `entry` in the picture's right-click menu at that pixel, as a user does; `then` runs in
-// the event loop of what the entry opens. Returns the menu's entries.
-QStringList pick(DrawingSurface &picture, QPoint pixel, const QString &entry,
-                 const std::function<void()> &then = {})
-{
-    QStringList entries;
-    QTimer::singleShot(0, &picture, [&entries, entry, then] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        for (QAction *action : menu->actions()) {
-            entries << action->text();
-            if (action->text() == entry)
-                menu->setActiveAction(action);
-        }
-        if (then)
-            QTimer::singleShot(0, qApp, then);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    emit picture.customContextMenuRequested(pixel);
-    return entries;
-}
 
 // The middle row of the pixels of that colour in the picture's column at user x.
 double curveRow(const DrawingSurface &picture, double x, const QColor &color)
@@ -100,24 +49,21 @@ class TestModules : public QObject
     struct Windows
     {
         ModuleVariables v;
-        Vibreur vibreur {nullptr, v.shared, v.vibreur};
-        ModesCorde modes {nullptr, v.shared, v.modes};
-        Reflexion reflexion {nullptr, v.shared, v.reflexion};
+        Vibreur vibreurWindow {nullptr, v.shared, v.vibreur};
+        ModesCorde modesWindow {nullptr, v.shared, v.modes};
+        Reflexion reflexionWindow {nullptr, v.shared, v.reflexion};
+        WindowDriver vibreur {&vibreurWindow};
+        WindowDriver modes {&modesWindow};
+        WindowDriver reflexion {&reflexionWindow};
 
-        // The driven string opens animating: paused, it moves no time while the tests wait.
-        Windows() { press(0, "pause"); }
-        QWidget &window(int m)
+        // The driven string, the reflection, the eigenmodes.
+        WindowDriver &module(int module)
         {
-            return *std::array<QWidget *, 3> {&vibreur, &reflexion, &modes}[m];
+            return *std::array {&vibreur, &reflexion, &modes}[module];
         }
-        DrawingSurface &picture(int m)
-        {
-            return *window(m).findChild<DrawingSurface *>("Picture1");
-        }
-        void press(int m, const char *name) { window(m).findChild<CommandButton *>(name)->click(); }
-        // One frame, as "Pas à pas", "image suivante" give it.
-        void step(int m) { press(m, std::array {"Command6", "pas", "Command2"}[m]); }
-        Enregistreur &recorder(int m) { return *window(m).findChild<Enregistreur *>(); }
+        // One frame, as "Pas à pas", "pas", "image suivante" give it.
+        void step(int m) { module(m).click(std::array {"Command6", "pas", "Command2"}[m]); }
+        Enregistreur &recorder(int m) { return *module(m).window->findChild<Enregistreur *>(); }
     };
 
     using Readout = std::pair<double, QString>; // a number and its unit
@@ -169,23 +115,24 @@ private slots:
         QFETCH(Shown, row);
         const auto &[module, x, color, steps, readouts, fileName] = row;
         Windows w;
-        DrawingSurface &picture = w.picture(module);
+        w.vibreur.click("pause"); // it opens animating; paused, it moves no time while menus wait
+        WindowDriver &window = w.module(module);
+        DrawingSurface &picture = window.picture();
         const UserScale &scale = picture.scale();
         const double pixelsPerMm = module == 2 ? scale.xToPixels(1) - scale.xToPixels(0)
                                                : scale.yToPixels(1) - scale.yToPixels(0);
         if (module == 2) { // a frame of no harmonic, at rest, then the fundamental alone
-            ScrollBar *fundamental = w.modes.findChildren<ScrollBar *>("Harmonique").constFirst();
-            fundamental->setValue(0);
+            window.bar("Harmonique").setValue(0);
             w.step(module);
-            fundamental->setValue(10);
+            window.bar("Harmonique").setValue(10);
         }
         std::array<double, 2> rest {};
         for (int p : {0, 1}) {
             rest[p] = curveRow(picture, x[p], color);
-            pick(picture, pixelAt(picture, x[p]), "Suivre ce point");
+            window.menu({x[p], 0}, "Suivre ce point");
         }
         if (module == 0)
-            w.press(module, "Command5");
+            window.click("Command5");
         for (int i = 0; i < steps; ++i)
             w.step(module);
         const Recording &record = w.recorder(module).recording();
@@ -211,11 +158,15 @@ private slots:
         }
 
         QString proposed;
-        pick(picture, pixelAt(picture, x[0]), "Enregistrer l'image…", [&proposed] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            proposed = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
-            dialog->reject();
+        QTimer dialog; // the save dialog, once open: its proposed name, then cancelled
+        connect(&dialog, &QTimer::timeout, this, [&proposed] {
+            if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                proposed = d->findChild<QLineEdit *>("fileNameEdit")->text();
+                d->reject();
+            }
         });
+        dialog.start(10);
+        window.menu({x[0], 0}, "Enregistrer l'image…");
         QCOMPARE(proposed, fileName);
         // A sample a time step of the driven string, a frame of the others; none while paused.
         QCOMPARE(record.samples().size(), std::size_t(steps * (module == 0 ? 10 : 1)));
@@ -224,8 +175,8 @@ private slots:
         for (const QString &setting :
              module == 2 ? QStringList {"Masse", "Longueur"} : QStringList()) {
             const std::size_t next = record.samples().size();
-            ScrollBar *bar = w.modes.findChild<ScrollBar *>(setting);
-            bar->setValue(bar->Value() - 1);
+            ScrollBar &bar = window.bar(setting);
+            bar.setValue(bar.Value() - 1);
             w.step(module);
             QCOMPARE(record.lastTrace(), next);
         }
@@ -236,23 +187,24 @@ private slots:
     void pictureTools()
     {
         Windows w;
-        Vibreur &window = w.vibreur;
+        w.vibreur.click("pause");
+        QWidget &window = *w.vibreur.window;
         window.show();
-        DrawingSurface &picture = w.picture(0);
-        const QPoint point30 = pixelAt(picture, 30);
+        DrawingSurface &picture = w.vibreur.picture();
+        const QPoint point30 = Probe::onScreen(picture, 30, 0);
         const auto child
             = [&window](const char *name) { return window.findChild<QWidget *>(name); };
         const QRect captions = child("Label5")->geometry().united(child("Label18")->geometry());
         const auto write = [&] { // the captions, as a change writes them
             for (const char *name : {"Frequence", "Amp"}) {
-                auto *bar = window.findChild<ScrollBar *>(name);
-                bar->setValue(bar->minimum());
-                bar->setValue(bar->minimum() + 2);
+                ScrollBar &bar = w.vibreur.bar(name);
+                bar.setValue(bar.minimum());
+                bar.setValue(bar.minimum() + 2);
             }
             return window.grab(captions).toImage();
         };
         const QImage before = write();
-        QCOMPARE(pick(picture, point30, "Suivre ce point").join('|'),
+        QCOMPARE(w.vibreur.menu({30, 0}, "Suivre ce point"),
                  "Copier l'image|Enregistrer l'image…||Suivre ce point|Ne plus suivre");
         // The recorder, a window of its own, over those rows: the captions drawn the same.
         w.recorder(0).move(0, captions.top());
@@ -291,16 +243,16 @@ private slots:
         QFETCH(Measured, row);
         const auto &[module, x, other, expected, frames] = row;
         Windows w;
+        w.vibreur.click("pause");
         if (module == 1) {
-            w.reflexion.findChild<ScrollBar *>("Mode")->setValue(2);
-            w.reflexion.findChild<ScrollBar *>("celerite")->setValue(100);
+            w.reflexion.bar("Mode").setValue(2);
+            w.reflexion.bar("celerite").setValue(100);
         } else { // a pulse to follow, or the sine that moves the time
-            w.press(0, module == 0 ? "Command5" : "Command1");
+            w.vibreur.click(module == 0 ? "Command5" : "Command1");
         }
-        DrawingSurface &picture = w.picture(module);
-        pick(picture, pixelAt(picture, x), "Suivre ce point");
+        w.module(module).menu({x, 0}, "Suivre ce point");
         if (module == 0)
-            pick(picture, pixelAt(picture, x + 50), "Suivre ce point");
+            w.module(module).menu({x + 50, 0}, "Suivre ce point");
         for (int frame = 0; frame < frames; ++frame) {
             w.step(module);
             w.step(other);
@@ -313,109 +265,131 @@ private slots:
 
     void openModulesShareTheTimeAndEachErasesWhatItShows()
     {
-        ModuleVariables v;
-        Vibreur vibreur(nullptr, v.shared, v.vibreur);
-        Reflexion reflexion(nullptr, v.shared, v.reflexion);
+        Windows w;
+        ModuleVariables &v = w.v;
         // The reflection, loaded last, set dt = 0.05 s and temps = 0 for both.
-        vibreur.Timer1_Timer();
-        reflexion.pas_Click();
+        w.vibreur.tick();
+        w.reflexion.click("pas");
         QCOMPARE(v.shared.temps, 11 * 0.05);
         // The eigenmodes add 10 ms a frame and keep the reflection's first wavelength.
-        ModesCorde modes(nullptr, v.shared, v.modes);
         const double lambda = v.shared.longueurOnde[0];
-        modes.Command2_Click();
+        w.modes.click("Command2");
         QVERIFY(v.shared.temps == 11 * 0.05 + 10 && v.shared.longueurOnde[0] == lambda);
 
         // All three animate, each moving temps between the others' frames.
-        vibreur.Command1_Click();
-        modes.Command1_Click();
-        reflexion.go_Click();
+        w.vibreur.click("Command1");
+        w.modes.click("Command1");
+        w.reflexion.click("go");
         for (int tick = 0; tick < 160; ++tick) { // 4 s at the 25 ms ticks
             if (tick % 2 == 0)
-                vibreur.Timer1_Timer();
-            reflexion.Timer1_Timer();
-            modes.Timer1_Timer();
+                w.vibreur.tick();
+            w.reflexion.tick();
+            w.modes.tick();
         }
         const QColor red(255, 0, 0);
-        const double tModes = v.shared.temps;
-        QCOMPARE(ghosts(*modes.Picture1, [&] { modes.corde(tModes); }, {red}), 0);
-        QCOMPARE(ghosts(*vibreur.Picture1, [&] { vibreur.corde(v.shared.temps); }, {red}), 0);
-        reflexion.Timer1_Timer();
-        QCOMPARE(ghosts(*reflexion.Picture1, [&] { reflexion.DessineImage(); },
-                        {QColor(0, 200, 150), QColor(0, 0, 255), QColor(200, 50, 100)}),
+        QCOMPARE(Probe::ghosts(w.modes.picture(), Probe::polyline(v.modes.ordonnee, 100, 10), red),
                  0);
-        QCOMPARE(ghosts(*reflexion.pendule, [&] { reflexion.DessineAiguille(); }, {red}), 0);
+        QCOMPARE(
+            Probe::ghosts(w.vibreur.picture(), Probe::polyline(v.vibreur.yNouveau, 100, 1), red),
+            0);
+        // One hand on the dial, a turn a period from twelve o'clock, at the reflection's frame.
+        w.reflexion.tick();
+        const double angle = 2 * M_PI * v.shared.temps / v.reflexion.periode - M_PI / 2;
+        const double length = ReflectionModel::longueurAiguille;
+        const QList<QPointF> hand {{1, 1}, {1 + length * cos(angle), 1 + length * sin(angle)}};
+        QCOMPARE(Probe::ghosts(w.reflexion.picture("pendule"), hand, red), 0);
+        // The same frame drawn afresh, as a new speed and the old one again draw it: at most the
+        // nicks of the previous frame's erasing differ.
+        const QImage shown = w.reflexion.picture().image();
+        w.reflexion.bar("celerite").setValue(50);
+        w.reflexion.bar("celerite").setValue(25);
+        const QImage afresh = w.reflexion.picture().image();
+        int ghosts = 0;
+        for (const QColor &color : {QColor(0, 200, 150), QColor(0, 0, 255), QColor(200, 50, 100)})
+            ghosts += Probe::extra(shown, afresh, color);
+        QVERIFY2(ghosts <= 40, qPrintable(QString::number(ghosts)));
     }
 
-    // Every value bar of the three windows takes a slider's keys: one change a press.
-    void valueBarsFollowTheSliderKeys()
+    // A title selects its module, whatever was selected; "Démarrer" opens it beside the others,
+    // and clicked again brings it to the front, no new window made.
+    void homeScreenOpensEachModuleOnce()
     {
-        Windows w;
-        int bars = 0;
-        for (QWidget *window :
-             std::initializer_list<QWidget *> {&w.vibreur, &w.modes, &w.reflexion}) {
-            window->show();
-            for (ScrollBar *bar : window->findChildren<ScrollBar *>()) {
-                // From the middle, where every key has room to move it.
-                const int start = (bar->minimum() + bar->maximum()) / 2;
-                const int small = bar->singleStep();
-                const int large = bar->pageStep();
-                for (const auto &[key, expected] : {std::pair {Qt::Key_Right, start + small},
-                                                    {Qt::Key_Up, start + small},
-                                                    {Qt::Key_Left, start - small},
-                                                    {Qt::Key_Down, start - small},
-                                                    {Qt::Key_PageUp, start + large},
-                                                    {Qt::Key_PageDown, start - large},
-                                                    {Qt::Key_Home, bar->minimum()},
-                                                    {Qt::Key_End, bar->maximum()}}) {
-                    bar->setValue(start);
-                    QSignalSpy change(bar, &ScrollBar::Change);
-                    bar->setFocus();
-                    QTest::keyClick(bar, key);
-                    QVERIFY2(bar->Value() == expected && change.count() == 1,
-                             qPrintable(QKeySequence(key).toString()));
-                }
-                ++bars;
-            }
+        ModuleVariables v;
+        Accueil home(moduleFactories(v));
+        WindowDriver accueil {&home};
+        home.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&home));
+        QCOMPARE(Probe::captionFaults(home).join("; "), QString());
+        // The load selects the driven string over the designer's choice.
+        QVERIFY(accueil.find<OptionButton>("Option1").Value());
+        // The reflection's title, the eigenmodes', the driven string's.
+        const QStringList titles {"Label12", "Label11", "Label10"};
+        for (int i = 0; i < titles.size(); ++i) {
+            accueil.click(titles[i] + " Reprise Reprise");
+            const QList<qsizetype> opened {home.findChildren<Reflexion *>().size(),
+                                           home.findChildren<ModesCorde *>().size(),
+                                           home.findChildren<Vibreur *>().size()};
+            QCOMPARE(opened, QList<qsizetype>({1, i >= 1, i >= 2}));
         }
-        QCOMPARE(bars, 4 + 12 + 2);
+        for (const Form *module : home.findChildren<Form *>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY(module->isVisible());
+    }
+
+    // "Quitter", or the frame's close button, ends the event loop at once with 0: every window
+    // hidden, none closed.
+    void quitEndsTheProgram()
+    {
+        for (const bool byQuitter : {true, false}) {
+            ModuleVariables v;
+            Accueil home(moduleFactories(v));
+            WindowDriver accueil {&home};
+            home.show();
+            accueil.click("Reprise");
+            const QPointer<Form> module
+                = home.findChild<Form *>(QString(), Qt::FindDirectChildrenOnly);
+            QTimer::singleShot(0, &home,
+                               [&] { byQuitter ? accueil.click("Command1") : void(home.close()); });
+            QTimer::singleShot(2000, &home, [] { QCoreApplication::exit(1); }); // too late
+            QCOMPARE(QCoreApplication::exec(), 0);
+            QVERIFY(!home.isVisible() && module && !module->isVisible());
+        }
     }
 
     void closedWindowsKeepNoMemory_data()
     {
-        QTest::addColumn<int>("module");
-        QTest::newRow("driven string") << 0;
-        QTest::newRow("reflection") << 1;
-        QTest::newRow("eigenmodes") << 2;
+        // The option on the home screen; the clicks that start and quit the module.
+        QTest::addColumn<QString>("clicks");
+        QTest::newRow("driven string") << "Option1 Command1 Command2";
+        QTest::newRow("reflection") << "Option2 go Command3";
+        QTest::newRow("eigenmodes") << "Option3 Command1 Command3";
     }
 
+    // Opened from the home screen, started and quit over and over: no growth of memory.
     void closedWindowsKeepNoMemory()
     {
-        // Opened from the home screen, started and quit over and over: no growth of memory.
-        QFETCH(int, module);
-        const QString start = module == 0 ? "Excitation sinusoïdale" : "animer";
+        QFETCH(QString, clicks);
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("the sanitizer's allocator keeps freed memory aside");
 #endif
         ModuleVariables v;
         Accueil home(moduleFactories(v));
-        const std::array<OptionButton *, 3> options {home.Option1, home.Option2, home.Option3};
-        options[module]->setValue(true);
+        WindowDriver driver {&home};
         home.show();
+        driver.click(clicks.section(' ', 0, 0));
         constexpr int warmUp = 20;
         constexpr int cycles = 200; // windows opened and closed after the warm-up
         std::size_t before = 0;
         for (int i = 0; i < warmUp + cycles; ++i) {
             if (i == warmUp)
                 before = mallinfo2().uordblks;
-            home.Reprise->click();
-            QPointer<Form> window = home.moduleWindow(Module(module));
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-            button(window, start)->click();
+            driver.click("Reprise");
+            WindowDriver window {home.findChild<Form *>(QString(), Qt::FindDirectChildrenOnly)};
+            QVERIFY(QTest::qWaitForWindowExposed(window.window));
+            window.click(clicks.section(' ', 1, 1));
             QCoreApplication::processEvents();
-            button(window, QStringLiteral("Quitter"))->click();
+            window.click(clicks.section(' ', 2, 2));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(!window);
+            QVERIFY(!window.window);
         }
         const auto growth = qint64(mallinfo2().uordblks) - qint64(before);
         QVERIFY2(growth < cycles * 1024, qPrintable(QString::number(growth / cycles) + " B/cycle"));
@@ -507,10 +481,11 @@ private slots:
         ModuleVariables v;
         Accueil home(moduleFactories(v));
         QList<QSize> windows {home.size()};
-        for (int m = 0; m < moduleCount; ++m) {
+        for (int m = 0; m < moduleCount; ++m)
             home.demarre(Module(m));
-            windows << home.moduleWindow(Module(m))->size();
-        }
+        for (const Form *module : home.findChildren<Form *>(QString(), Qt::FindDirectChildrenOnly))
+            windows << module->size();
+        QCOMPARE(windows.size(), 1 + moduleCount);
         // Centred, each leaves 24 pixels for a title bar above it, and as much below.
         const auto fits = [&](double factor) {
             return std::all_of(windows.begin(), windows.end(), [&](const QSize &w) {

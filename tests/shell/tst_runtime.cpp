@@ -1,6 +1,8 @@
 // The runtime every window goes through: numbers as text and back, twips and
 // user scales, the line rasteriser and the retained drawing surface, the
 // controls' own rules, and windows with their animation timers.
+#include "app/modulefactories.h"
+#include "app/modulevariables.h"
 #include "app/translations.h"
 #include "controls/application.h"
 #include "controls/controls.h"
@@ -9,17 +11,18 @@
 #include "controls/messagebox.h"
 #include "controls/numberformat.h"
 #include "controls/shapecontrol.h"
-#include "core/numberreader.h"
 #include "drawing/drawingsurface.h"
 #include "drawing/linerasterizer.h"
 #include "drawing/twips.h"
 #include "drawing/userscale.h"
+#include "driven_string/vibreur.h"
+#include "home/accueil.h"
 #include "look/colors.h"
 #include "look/fonts.h"
-#include "look/icons.h"
 #include "pictures/pictureexport.h"
 #include "support/imageprobe.h"
 #include "support/smallfilesystem.h"
+#include "support/windowdriver.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -52,8 +55,8 @@ private slots:
     // A French locale must change nothing: "." is the decimal point.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    // Shown: a blank for the sign of a positive number, no leading zero, 15 digits. Read: up to
-    // the first character that is no part of a number, blanks skipped. Then twips and extents.
+    // Shown: a blank for the sign of a positive number, no leading zero, 15 digits. Then twips
+    // and extents.
     void numbersAndUnits()
     {
         for (const auto &[value, text] : {std::pair<double, QString>(-0.25, "-.25"),
@@ -62,15 +65,6 @@ private slots:
                                           {1.0 / 3.0, " .333333333333333"},
                                           {1e-20, " 1E-20"}})
             QCOMPARE(Str(value), text);
-        for (const auto &[text, value] : {std::pair<QString, double>("-.5e1", -5.0),
-                                          {"+2.5E2s", 250.0},
-                                          {"2,5", 2.0}, // a decimal comma ends the number
-                                          {"\t0 .0\n1 ", 0.01},
-                                          {"-1e400", -HUGE_VAL},
-                                          {QString(400, QLatin1Char('9')), HUGE_VAL},
-                                          {"1e-400", 0.0},
-                                          {"0." + QString(400, QLatin1Char('0')) + "1", 0.0}})
-            QCOMPARE(Val(text.toStdString()), value);
         // 7.5 twips, half a pixel, rounds away from zero.
         QVERIFY(Twips::toPixels(7) == 0 && Twips::toPixels(8) == 1 && Twips::toPixels(-8) == -1);
         // The reflection's picture: 100 × 50 units over 573 × 405 pixels.
@@ -155,12 +149,9 @@ private slots:
         spy.painted = QRegion();
         surface.Line(0, 20, 1, 21, Qt::red);
         surface.Line(99, 20, 100, 21, Qt::red);
-        const auto ecran = [&surface](float x, float y) {
-            return surface.scale().toPixels(x, y).toPoint() + surface.clientRect().topLeft();
-        };
-        QTRY_VERIFY(spy.painted.contains(ecran(0.5f, 20.5f))
-                    && spy.painted.contains(ecran(99.5f, 20.5f)));
-        QVERIFY(!spy.painted.contains(ecran(50, 20.5f)));
+        QTRY_VERIFY(spy.painted.contains(Probe::onScreen(surface, 0.5f, 20.5f))
+                    && spy.painted.contains(Probe::onScreen(surface, 99.5f, 20.5f)));
+        QVERIFY(!spy.painted.contains(Probe::onScreen(surface, 50, 20.5f)));
         surface.Cls();
 
         const auto y = [](int i) { return float(60.0 * std::sin(i * 0.37) + 0.3 * i); };
@@ -173,14 +164,14 @@ private slots:
         for (int width : {1, 2}) {
             surface.setDrawWidth(width);
             polyline(Qt::red);
-            QCOMPARE(surface.pixelAt(50, y(50)), QColor(Qt::red));
+            QCOMPARE(Probe::pixel(surface, 50, y(50)), QColor(Qt::red));
             // Aliased: every pixel is the background or the pen; a pen twice as wide.
             const int red = Probe::matching(image, Qt::red).count;
             QCOMPARE(red + Probe::matching(image, Qt::white).count, image.width() * image.height());
             QVERIFY2(red > 1.8 * thinner && red > 400, qPrintable(QString::number(red)));
             thinner = red;
             polyline(Qt::white);
-            QVERIFY(surface.isBlank());
+            QCOMPARE(Probe::matching(image, Qt::red).count, 0);
         }
         for (int frame = 0; frame < 8; ++frame) {
             const auto y = [frame](int i) { return float(50 * std::sin(i * 0.2 + frame)); };
@@ -196,10 +187,11 @@ private slots:
                                  .toImage()
                                  .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.copy(QRect(surface.clientRect().topLeft(), image.size())), image);
-        // A shape placed in twips moves in user units: 7.5 + 100 units of 31.725 twips.
+        // A shape placed in twips of the client area (15 a pixel) moves in user units: 7.5 + 100
+        // units of 31.725 twips.
         ShapeControl &marker = *ShapeControl::inPicture(&surface, ShapeControl::Kind::Rectangle,
                                                         150, 3172, 585, 127, Qt::yellow, QColor());
-        QVERIFY(std::abs(marker.Left() + 7.874) < 1e-3 && std::abs(marker.Top()) < 0.02);
+        QCOMPARE(marker.pos(), surface.clientRect().topLeft() + QPoint(10, 211));
         marker.setTop(7.5);
         QCOMPARE(marker.y(), 1 + 227);
     }
@@ -213,16 +205,16 @@ private slots:
         dial.setScale(UserScale::fromExtent(0, 0, 2, 2, 2235, 2235));
         // A filled box holds both its corners, and no more.
         dial.LineBoxFilled(0, 0, 1, 1, RGB(0, 0, 255));
-        QVERIFY(dial.pixelAt(0, 0) == Qt::blue && dial.pixelAt(1, 1) == Qt::blue);
-        QCOMPARE(dial.pixelAt(1.03f, 0.5f), lavender);
+        QVERIFY(Probe::pixel(dial, 0, 0) == Qt::blue && Probe::pixel(dial, 1, 1) == Qt::blue);
+        QCOMPARE(Probe::pixel(dial, 1.03f, 0.5f), lavender);
         dial.Cls();
         dial.setFillColor(Qt::white);
         dial.setFillSolid(true);
         dial.setDrawWidth(2);
         dial.Circle(1, 1, 1, Qt::black);
-        QCOMPARE(dial.pixelAt(1, 1), QColor(Qt::white));
-        QCOMPARE(dial.pixelAt(1, 0.005f), QColor(Qt::black));
-        QCOMPARE(dial.pixelAt(0.05f, 0.05f), lavender);
+        QCOMPARE(Probe::pixel(dial, 1, 1), QColor(Qt::white));
+        QCOMPARE(Probe::pixel(dial, 1, 0.005f), QColor(Qt::black));
+        QCOMPARE(Probe::pixel(dial, 0.05f, 0.05f), lavender);
     }
 
     // Opaque, the surface paints every pixel (else another window's show through).
@@ -268,9 +260,10 @@ private slots:
         }
     }
 
-    // A scroll bar changes only when its dragged thumb is released. A click shows the new state of
-    // an option or check box in strong contrast on the window's colours; Value raises Click as a
-    // click does, except for a check box set to the value it has. A button is named by its label.
+    // A scroll bar changes only when its dragged thumb is released, and once a press of a slider's
+    // key. A click shows the new state of an option or check box in strong contrast on the
+    // window's colours; Value raises Click as a click does, except for a check box set to the
+    // value it has. A button is named by its label.
     void controls()
     {
         QWidget window;
@@ -291,6 +284,17 @@ private slots:
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, start + QPoint(60, 0));
         QCOMPARE(change.count(), 1);
         QVERIFY(bar.Value() > 13);
+        // From the middle: by its small change (1), its large one (10), and to either end.
+        const Qt::Key keys[] = {Qt::Key_Right,  Qt::Key_Up,       Qt::Key_Left, Qt::Key_Down,
+                                Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        const int moves[] = {1, 1, -1, -1, 10, -10, -50, 50};
+        for (int k = 0; k < 8; ++k) {
+            bar.setValue(50);
+            change.clear();
+            QTest::keyClick(&bar, keys[k]);
+            QVERIFY2(bar.Value() == 50 + moves[k] && change.count() == 1,
+                     qPrintable(QKeySequence(keys[k]).toString()));
+        }
 
         QSignalSpy clickOption(&option, &OptionButton::Click);
         QSignalSpy clickBox(&box, &CheckBox::Click);
@@ -316,48 +320,31 @@ private slots:
         QCOMPARE(named.accessibleName(), QStringLiteral("Reprise"));
     }
 
-    // The focused control is marked in navy on a light face, else in its caption's colour.
+    // The focused control is marked in navy on a light face, else in its caption's colour: on the
+    // driven string's panel and button bar, and alone on the home screen's black.
     void focusMark()
     {
+        ModuleVariables v;
+        Vibreur vibreur(nullptr, v.shared, v.vibreur);
+        Accueil home(moduleFactories(v));
         const QColor navy = RGB(0, 0, 128);
-        const QColor lavender = RGB(192, 192, 255);
-        for (const auto &[kind, background, mark] :
-             {std::tuple<QString, QColor, QColor>("ScrollBar", lavender, navy),
-              {"CommandButton", RGB(128, 128, 128), navy},
-              {"TextBox", lavender, navy},
-              {"CheckBox", RGB(64, 64, 64), RGB(224, 224, 224)},
-              {"OptionButton", lavender, RGB(0, 0, 192)}, // with a caption
-              {"OptionButton", Qt::black, Qt::white}}) { // alone
-            QWidget window;
-            window.setPalette(QPalette(background));
-            window.setAutoFillBackground(true);
-            QWidget *control = nullptr;
-            if (kind == "ScrollBar")
-                control = new ScrollBar(&window, 360, 240, 2415, 255, 0, 100, 13, 1, 10);
-            else if (kind == "CommandButton")
-                control = new CommandButton(&window, 360, 120, 975, 615,
-                                            Icons::glyph(Icons::Glyph::TwoBars, Qt::darkGray),
-                                            Qt::lightGray);
-            else if (kind == "TextBox")
-                control = new TextBox(&window, 360, 240, 615, 285, QStringLiteral("0.01"));
-            else if (kind == "CheckBox")
-                control = new CheckBox(&window, 360, 240, 255, 255, mark, background);
-            else
-                control = new OptionButton(
-                    &window, 360, 240, 2295, 255,
-                    background == Qt::black ? QString() : QStringLiteral("extrémité fixe"),
-                    {mark, background, Fonts::sans(), Qt::AlignLeft, true});
-            // Something else to hold the focus first.
-            auto *other = new TextBox(&window, 360, 600, 615, 285, QString());
-            window.show();
-            window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            other->setFocus(Qt::OtherFocusReason);
-            const QImage without = control->grab().toImage();
+        for (const auto &[window, name, mark] :
+             {std::tuple<QWidget *, QString, QColor>(&vibreur, "HScroll1", navy),
+              {&vibreur, "Command1", navy},
+              {&vibreur, "PasX", navy},
+              {&vibreur, "traces", RGB(224, 224, 224)},
+              {&vibreur, "Option2", RGB(0, 0, 192)},
+              {&home, "Option2", Qt::white}}) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QWidget &control = WindowDriver {window}.find(name);
+            control.clearFocus();
+            const QImage without = control.grab().toImage();
             // Not by Tab, which selects a text box's text in the same navy.
-            control->setFocus(Qt::OtherFocusReason);
-            const int dots = Probe::extra(control->grab().toImage(), without, mark);
-            QVERIFY2(dots >= 12, qPrintable(QString::number(dots)));
+            control.setFocus(Qt::OtherFocusReason);
+            const int dots = Probe::extra(control.grab().toImage(), without, mark);
+            QVERIFY2(dots >= 12, qPrintable(name + ": " + QString::number(dots)));
         }
     }
 

@@ -1,10 +1,12 @@
 #include "imageprobe.h"
 
 #include "controls/shapecontrol.h"
+#include "drawing/linerasterizer.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -114,6 +116,35 @@ int extra(const QImage &image, const QImage &reference, const QColor &color)
         .count;
 }
 
+int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QColor &color)
+{
+    const QImage &shown = surface.image();
+    QImage alone(shown.size(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    const qreal ratio = shown.devicePixelRatio();
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const auto device = [&](QPointF p) {
+            return surface.scale().toPixels(float(p.x()), float(p.y())) * ratio;
+        };
+        drawAliasedLine(alone, device(points[i - 1]), device(points[i]), int(2 * ratio),
+                        color.rgb());
+    }
+    return extra(shown, alone, color);
+}
+
+QPoint onScreen(const DrawingSurface &surface, float x, float y)
+{
+    return (surface.scale().toPixels(x, y) + surface.clientRect().topLeft()).toPoint();
+}
+
+QColor pixel(const DrawingSurface &surface, float x, float y)
+{
+    const QImage &image = surface.image();
+    const QPoint at = deviceBox(surface, x, y, x, y).topLeft();
+    return image.pixelColor(std::clamp(at.x(), 0, image.width() - 1),
+                            std::clamp(at.y(), 0, image.height() - 1));
+}
+
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius)
 {
     const QRect centre = deviceBox(surface, x, y, x, y);
@@ -134,9 +165,13 @@ QRect part(ScrollBar &bar, QStyle::SubControl control)
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
 }
 
-void click(ScrollBar &bar, QStyle::SubControl control)
+double readout(const QString &text, const QString &before, const QString &unit)
 {
-    QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, part(bar, control).center());
+    const QString after = unit.isEmpty() ? "" : " " + QRegularExpression::escape(unit) + "\\b";
+    const auto found
+        = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(,[0-9]+)?)" + after)
+              .match(text);
+    return found.hasMatch() ? QLocale(QLocale::French).toDouble(found.captured(1)) : qQNaN();
 }
 
 void acceptMessageBox(QObject *context, QString &text, bool *whole)

@@ -32,13 +32,32 @@ int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y
 // Pixels of that colour on `image` that `reference` does not have there.
 int extra(const QImage &image, const QImage &reference, const QColor &color);
 
+// Pixels of that colour on `surface` that the polyline through `points` (user units), drawn alone
+// two pixels wide, does not have there: what earlier frames left behind.
+int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QColor &color);
+// The polyline through y[0] to y[last] at x = 0, step, 2 step...
+template<class Y> QList<QPointF> polyline(const Y &y, int last, double step = 1)
+{
+    QList<QPointF> points;
+    for (int i = 0; i <= last; ++i)
+        points << QPointF(i * step, y[i]);
+    return points;
+}
+
+// Where the user point (x, y) of `surface` is on the widget, as a click there gives it.
+QPoint onScreen(const DrawingSurface &surface, float x, float y);
+// The colour of `surface` at the user point (x, y).
+QColor pixel(const DrawingSurface &surface, float x, float y);
+
 // Whether a pixel of that colour lies within `radius` pixels of the user point (x, y).
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius = 1);
 
 // Where a part of the scroll bar stands (arrows, thumb, trough on either side).
 QRect part(ScrollBar &bar, QStyle::SubControl control);
-// A left-button click in the middle of that part.
-void click(ScrollBar &bar, QStyle::SubControl control);
+
+// The number, with a French decimal comma, that `text` shows after `before` (and before a space
+// and `unit`, if given); NaN if none.
+double readout(const QString &text, const QString &before, const QString &unit = {});
 
 // Once the event loop runs (inside a modal box's own), accepts that box and keeps its text;
 // `whole` tells whether the box's label has the room its text needs, wrapped as it wraps it.

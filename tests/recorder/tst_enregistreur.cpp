@@ -162,7 +162,8 @@ private slots:
 
         // A and B moving together, as in a standing wave: no wave goes from one to the other.
         enregistre(e, 2.0, 0.0, 0.9);
-        QTRY_VERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
+        QTRY_VERIFY(v.courbes[Recording::A]->count() > 0); // redrawn
+        QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
     }
 
     // A simulation gone unstable: the plot keeps up with the largest doubles, in finite ranges.

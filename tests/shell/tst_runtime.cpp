@@ -71,6 +71,7 @@ private slots:
         const UserScale waves = UserScale::fromExtent(0, 0, 100, 50, 573 * 15, 405 * 15);
         QVERIFY(std::abs(waves.xToPixels(100) - 573.0f) < 1e-3f);
         QVERIFY(std::abs(waves.yToPixels(50) - 405.0f) < 1e-3f);
+        QVERIFY((waves.toUser(QPointF(573, 405)) - QPointF(100, 50)).manhattanLength() < 1e-3);
     }
 
     // Each line in device pixels (pixel i covers [i, i + 1)), its pen's width, the bounds of the

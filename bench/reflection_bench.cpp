@@ -5,6 +5,7 @@
 
 #include "reflection/reflexion.h"
 #include "support/windowdriver.h"
+#include "tickbudget.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +24,7 @@ void DessineImage(benchmark::State &bench)
     for (auto _ : bench)
         fenetre.tick();
     bench.SetItemsProcessed(bench.iterations() * 600);
+    intervalleDuTic(bench, Reflexion::intervalleTimer1);
 }
 
 BENCHMARK(DessineImage)

@@ -4,6 +4,7 @@
 
 #include "string_modes/modescorde.h"
 #include "support/windowdriver.h"
+#include "tickbudget.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,6 +23,7 @@ void TickCordeComplete(benchmark::State &bench)
     for (auto _ : bench)
         fenetre.tick();
     bench.SetItemsProcessed(bench.iterations() * 1000);
+    intervalleDuTic(bench, ModesCorde::intervalleTimer1);
 }
 
 BENCHMARK(TickCordeComplete)

@@ -1,7 +1,9 @@
 #include "vibreur.h"
 
 #include "controls/application.h"
+#include "controls/controls.h"
 #include "controls/messagebox.h"
+#include "drawing/drawingsurface.h"
 #include "look/colors.h"
 #include "look/look.h"
 #include "recorder/pointtracker.h"

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "controls/controls.h"
 #include "controls/form.h"
-#include "controls/formtimer.h"
-#include "controls/shapecontrol.h"
-#include "drawing/drawingsurface.h"
 #include "drivenstringinterfaces.h"
 #include "drivenstringmodel.h"
 
-#include <array>
-
+class CheckBox;
+class CommandButton;
+class DrawingSurface;
+class FormTimer;
+class Label;
+class OptionButton;
 class PointTracker;
+class ScrollBar;
+class ShapeControl;
+class TextBox;
 
 // The driven-string window: the parameter panel on the left, the picture of
 // the string, the trace switch and the row of run-control buttons. The model
@@ -26,6 +29,8 @@ public:
 
     // The window's client size, in twips.
     static constexpr QSize sizeTwips {12000, 8520};
+    // ms between two ticks of the animation timer Timer1.
+    static constexpr int intervalleTimer1 = 50;
 
 private:
     void Form_Load();

@@ -1,5 +1,8 @@
 #include "vibreur.h"
 
+#include "controls/controls.h"
+#include "controls/formtimer.h"
+#include "controls/shapecontrol.h"
 #include "look/colors.h"
 #include "look/fonts.h"
 #include "look/icons.h"
@@ -86,7 +89,7 @@ void Vibreur::creeCommandes()
     Command6->setCaptionLabel(Label22);
     Command2->setCaptionLabel(Label11);
 
-    Timer1 = new FormTimer(this, 50, true);
+    Timer1 = new FormTimer(this, intervalleTimer1, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 

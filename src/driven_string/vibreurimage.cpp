@@ -1,5 +1,8 @@
 #include "vibreur.h"
 
+#include "controls/controls.h"
+#include "controls/shapecontrol.h"
+#include "drawing/drawingsurface.h"
 #include "look/colors.h"
 #include "look/fonts.h"
 #include "look/look.h"
@@ -13,8 +16,6 @@
 
 namespace {
 
-const QColor rouge = Look::red();
-const QColor blanc = RGB(255, 255, 255);
 const QColor orangeTrace = RGB(255, 200, 100);
 const QColor jaune = RGB(255, 255, 0);
 const QColor grillePrincipale = RGB(180, 180, 255);
@@ -24,19 +25,21 @@ const QColor grilleIntermediaire = RGB(230, 230, 255);
 
 void Vibreur::creeImage()
 {
-    Picture1 = new DrawingSurface(this, 3720, 120, 8175, 6375, blanc, DrawingSurface::Border::Flat);
+    Picture1 = new DrawingSurface(this, 3720, 120, 8175, 6375, Look::white(),
+                                  DrawingSurface::Border::Flat);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(UserScale(-10, -100, 70.5653, 31.725));
     // The vibrator rides on point 0; the clamp marks the fixed right end.
     Excitateur = ShapeControl::inPicture(Picture1, ShapeControl::Kind::Rectangle, 150, 3172, 585,
-                                         127, jaune, Qt::black);
+                                         127, jaune, Look::black());
     Excitateur->setObjectName(QStringLiteral("Excitateur"));
     Shape4 = ShapeControl::inPicture(Picture1, ShapeControl::Kind::Rectangle, 7762, 3109, 106, 127,
-                                     jaune, Qt::black);
+                                     jaune, Look::black());
     Shape4->setObjectName(QStringLiteral("Shape4"));
 
-    const QColor fond = RGB(64, 64, 64);
-    const QColor texte = RGB(224, 224, 224);
+    // On the window's dark grey, in the grey of the button captions.
+    const QColor fond = Look::formBackground();
+    const QColor texte = Look::captionGrey();
     traces = new CheckBox(this, 3720, 6600, 255, 255, texte, fond);
     traces->setObjectName(QStringLiteral("traces"));
     Label14 = new Label(
@@ -64,7 +67,7 @@ void Vibreur::Label14_Click()
 // `temps` is what the model passes; the drawing does not depend on it.
 void Vibreur::corde([[maybe_unused]] double temps)
 {
-    const QColor effacement = traces->Value() == 0 ? blanc : orangeTrace;
+    const QColor effacement = traces->Value() == 0 ? Look::white() : orangeTrace;
     // The grid is whole wherever nothing was drawn since it was last drawn:
     // drawing it only over what changed since sets the same pixels as drawing
     // all of it, at a tenth of the cost and without asking the screen to
@@ -81,7 +84,7 @@ void Vibreur::corde([[maybe_unused]] double temps)
             Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]),
                            couleurEffacement);
             Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]),
-                           rouge);
+                           Look::red());
             y.yAffiche[i - 1] = y.yNouveau[i - 1];
         }
     };
@@ -92,7 +95,7 @@ void Vibreur::corde([[maybe_unused]] double temps)
     } else {
         // The extension runs on past the right edge; traces are never left
         // there, whatever the switch says.
-        redessine(bout + 1, DrivenStringState::dernierPoint, blanc);
+        redessine(bout + 1, DrivenStringState::dernierPoint, Look::white());
     }
     // The 4-unit marker spans from 2.5 units above point 0 to 1.5 below.
     Excitateur->setTop(float(y.yNouveau[0] - 2.5));

@@ -1,6 +1,8 @@
 #include "vibreur.h"
 
+#include "controls/controls.h"
 #include "controls/numberformat.h"
+#include "controls/shapecontrol.h"
 #include "look/colors.h"
 #include "look/fonts.h"
 #include "look/look.h"

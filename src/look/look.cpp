@@ -37,6 +37,14 @@ QColor red()
 {
     return RGB(255, 0, 0);
 }
+QColor white()
+{
+    return RGB(255, 255, 255);
+}
+QColor black()
+{
+    return RGB(0, 0, 0);
+}
 QColor buttonFace()
 {
     return RGB(192, 192, 192);

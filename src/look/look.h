@@ -16,6 +16,8 @@ QColor buttonBar(); // the grey band of the buttons
 QColor captionGrey(); // the captions under the buttons, and the button faces
 QColor slate(); // the button pictures
 QColor red(); // the strings drawn at rest or moving, and the quit buttons' pictures
+QColor white(); // the pictures' paper: drawing in it erases
+QColor black(); // outlines, and the dial's hand
 QColor buttonFace(); // the grey face of the home screen's and the reflection's buttons
 
 // Labels on the panels and bars are transparent: the panel's colour shows

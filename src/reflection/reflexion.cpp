@@ -17,14 +17,11 @@
 
 namespace {
 
-const QColor blanc = RGB(255, 255, 255);
-const QColor noir = RGB(0, 0, 0);
 const QColor couleurIncidente = RGB(0, 200, 150);
 const QColor couleurReflechie = RGB(0, 0, 255);
 const QColor couleurResultante = RGB(200, 50, 100);
 const QColor couleurAiguille = RGB(255, 0, 0);
 
-const QColor rouge = Look::red();
 const QColor faceBouton = Look::buttonFace();
 
 LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
@@ -83,8 +80,8 @@ void Reflexion::construitDecor()
 
 void Reflexion::construitControles()
 {
-    Picture1
-        = new DrawingSurface(this, 3240, 240, 8535, 6615, blanc, DrawingSurface::Border::Sunken);
+    Picture1 = new DrawingSurface(this, 3240, 240, 8535, 6615, Look::white(),
+                                  DrawingSurface::Border::Sunken);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(echelle(Picture1, 100, 50));
     pendule = new DrawingSurface(this, 360, 5640, 2295, 2295, Look::panel(),
@@ -121,10 +118,10 @@ void Reflexion::construitControles()
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setCaption(QStringLiteral("T/4"));
     Command4 = new CommandButton(this, 9240, 7800, 975, 615,
-                                 Icons::glyph(Glyph::BarTriangleLeft, rouge), faceBouton);
+                                 Icons::glyph(Glyph::BarTriangleLeft, Look::red()), faceBouton);
     Command4->setObjectName(QStringLiteral("Command4"));
-    Command3 = new CommandButton(this, 10920, 7800, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
-                                 Look::captionGrey());
+    Command3 = new CommandButton(this, 10920, 7800, 735, 615,
+                                 Icons::glyph(Glyph::Diamond, Look::red()), Look::captionGrey());
     Command3->setObjectName(QStringLiteral("Command3"));
 
     Label7 = new Label(this, 3720, 8520, 975, 255, QStringLiteral("animer"), Look::buttonCaption());
@@ -143,7 +140,7 @@ void Reflexion::construitControles()
     Command3->setCaptionLabel(
         new Label(this, 10920, 8400, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
 
-    Timer1 = new FormTimer(this, 25, true);
+    Timer1 = new FormTimer(this, intervalleTimer1, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 
@@ -276,7 +273,7 @@ void Reflexion::DessineImage()
         = m_courbesAffichees ? *m_courbesAffichees : m_model.courbes(m_model.tempsPrecedent());
     const Courbes nouvelles = m_model.courbes(m_model.temps());
     for (int i = 1; i <= ReflectionModel::longueurCorde; ++i) {
-        traceSegments(anciennes, i, blanc, blanc, blanc);
+        traceSegments(anciennes, i, Look::white(), Look::white(), Look::white());
         traceSegments(nouvelles, i, couleurIncidente, couleurReflechie, couleurResultante);
     }
     m_courbesAffichees = nouvelles;
@@ -301,7 +298,7 @@ void Reflexion::EffaceDessins()
 {
     Picture1->Cls();
     // The blank centre covers the hand, which is shorter.
-    pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), blanc);
+    pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), Look::white());
     m_courbesAffichees.reset();
     m_angleAffiche.reset();
     m_suivi->cut();
@@ -309,16 +306,16 @@ void Reflexion::EffaceDessins()
 
 void Reflexion::DessineCadran()
 {
-    pendule->setFillColor(blanc);
-    pendule->setForeColor(noir);
+    pendule->setFillColor(Look::white());
+    pendule->setForeColor(Look::black());
     pendule->setDrawWidth(2);
     pendule->Circle(1, 1, 1);
     pendule->setDrawWidth(1);
     for (int a = 0; a <= 350; a += 10) {
         const double angle = m_model.prendAngleGraduation(a);
-        pendule->Line(1, 1, float(1 + std::cos(angle)), float(1 + std::sin(angle)), noir);
+        pendule->Line(1, 1, float(1 + std::cos(angle)), float(1 + std::sin(angle)), Look::black());
     }
-    pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), blanc);
+    pendule->Circle(1, 1, float(ReflectionModel::rayonGraduation), Look::white());
     // Width of the hand from now on.
     pendule->setDrawWidth(2);
 }
@@ -328,7 +325,7 @@ void Reflexion::DessineAiguille()
     // As for the curves: after a clear, the hand at temps − dt, white on white.
     traceAiguille(m_angleAffiche ? *m_angleAffiche
                                  : m_model.prendAngleAiguille(m_model.tempsPrecedent()),
-                  blanc);
+                  Look::white());
     m_angleAffiche = m_model.prendAngleAiguille(m_model.temps());
     traceAiguille(*m_angleAffiche, couleurAiguille);
 }

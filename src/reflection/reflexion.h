@@ -40,6 +40,8 @@ public:
 
     // The window's client size, in twips.
     static constexpr QSize sizeTwips {12000, 9000};
+    // ms between two ticks of the animation timer Timer1.
+    static constexpr int intervalleTimer1 = 25;
 
 private:
     // Wave picture: x 0..100 mm left to right, y 0..50 downward, rest line y = 25.

@@ -19,7 +19,7 @@ ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesStat
     creePanneau();
     creeHarmoniques();
     creeAnimation();
-    Timer1 = new FormTimer(this, 25, false);
+    Timer1 = new FormTimer(this, intervalleTimer1, false);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connecte();
     m_suivi = new PointTracker(Picture1, m_model);
@@ -61,16 +61,14 @@ void ModesCorde::corde(const double &t)
 {
     const StringModesState::Ordonnees ancienne = m_model.nouvelleImage(t);
     const StringModesState::Ordonnees &nouvelle = m_model.ordonnee();
-    const QColor blanc = RGB(255, 255, 255);
-    const QColor rouge = Look::red();
     rendLaCordeAuxImages();
     Picture1->setDrawWidth(2);
     const int segments = m_model.NombreSegments();
     for (int i = 1; i <= segments; ++i) {
         const double x = StringModesModel::pasX * i;
         // The previous frame's segment painted out, then the new one drawn.
-        Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], blanc);
-        Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], rouge);
+        Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], Look::white());
+        Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], Look::red());
     }
     m_suivi->sample();
     m_suivi->refresh();
@@ -85,7 +83,7 @@ void ModesCorde::EffaceCorde()
 {
     m_suivi->cut(); // a string of another length
     rendLaCordeAuxImages();
-    Picture1->LineBoxFilled(0, -1, 1000, 1, RGB(255, 255, 255));
+    Picture1->LineBoxFilled(0, -1, 1000, 1, Look::white());
     // The string at rest beyond the bridge, with whatever pen width is set.
     Picture1->Line(1000, 0, 10 * Longueur->Value(), 0, Look::red());
 }

@@ -33,6 +33,8 @@ public:
 
     // The window's client size, in twips.
     static constexpr QSize sizeTwips {12000, 9000};
+    // ms between two ticks of the animation timer Timer1.
+    static constexpr int intervalleTimer1 = 25;
 
 private:
     // The scroll bar of harmonic k, k = 1 to 10, and the bridge's jaws

@@ -12,9 +12,6 @@
 
 namespace {
 
-const QColor rouge = Look::red();
-const QColor noir = RGB(0, 0, 0);
-
 LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
 {
     return Look::onPanel(Look::navy(), fontStyle);
@@ -25,18 +22,19 @@ LabelStyle stylePanneau(int fontStyle = Fonts::Plain)
 void ModesCorde::creeFond()
 {
     using Kind = ShapeControl::Kind;
-    new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, Look::leftBand(), noir);
+    new ShapeControl(this, Kind::Rectangle, 0, 0, 3015, 9015, Look::leftBand(), Look::black());
     new ShapeControl(this, Kind::RoundedRectangle, 120, 360, 2775, 2775, Look::panel(),
                      Look::panel());
     new ShapeControl(this, Kind::RoundedRectangle, 120, 3960, 2775, 4815, Look::panel(),
                      Look::panel());
-    new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(), noir);
+    new ShapeControl(this, Kind::Rectangle, 3000, 7320, 9015, 1695, Look::buttonBar(),
+                     Look::black());
 }
 
 void ModesCorde::creeDispositif()
 {
     using Kind = ShapeControl::Kind;
-    Picture1 = new DrawingSurface(this, 3240, 240, 8655, 6135, RGB(255, 255, 255),
+    Picture1 = new DrawingSurface(this, 3240, 240, 8655, 6135, Look::white(),
                                   DrawingSurface::Border::Sunken);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(
@@ -44,19 +42,20 @@ void ModesCorde::creeDispositif()
 
     // Positions in twips of Picture1's client area. The rest line, the
     // pulley, the hanging string and the solid never move.
-    Line2 = new LineControl(Picture1, 7680, 3044, 0, 3044, rouge, 2);
+    Line2 = new LineControl(Picture1, 7680, 3044, 0, 3044, Look::red(), 2);
     Line2->setObjectName(QStringLiteral("Line2"));
-    ShapeControl::inPicture(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128), noir);
-    new LineControl(Picture1, 7920, 3241, 7920, 4441, rouge, 2);
+    ShapeControl::inPicture(Picture1, Kind::Circle, 7440, 3038, 495, 495, RGB(128, 128, 128),
+                            Look::black());
+    new LineControl(Picture1, 7920, 3241, 7920, 4441, Look::red(), 2);
     ShapeControl::inPicture(Picture1, Kind::Rectangle, 7680, 4440, 495, 495, RGB(255, 255, 128),
-                            noir);
+                            Look::black());
     // The bridge's jaws, at x = L (1000 mm by design), above and below the
     // string; outlined in black, the window-frame colour.
     const QColor machoire = RGB(192, 192, 255);
     m_shape3[0] = ShapeControl::inPicture(Picture1, Kind::RoundedRectangle, xMilleTwips, 3068, 135,
-                                          495, machoire, noir);
+                                          495, machoire, Look::black());
     m_shape3[1] = ShapeControl::inPicture(Picture1, Kind::RoundedRectangle, xMilleTwips, 2520, 135,
-                                          495, machoire, noir);
+                                          495, machoire, Look::black());
     for (ShapeControl *machoire : m_shape3)
         machoire->setObjectName(QStringLiteral("Shape3"));
 }
@@ -120,8 +119,8 @@ void ModesCorde::creeAnimation()
     Command2->setCaptionLabel(new Label(this, 5400, 8520, 1335, 255,
                                         QStringLiteral("image suivante"), Look::buttonCaption()));
 
-    Command3 = new CommandButton(this, 9840, 7920, 735, 615, Icons::glyph(Glyph::Diamond, rouge),
-                                 Look::captionGrey());
+    Command3 = new CommandButton(this, 9840, 7920, 735, 615,
+                                 Icons::glyph(Glyph::Diamond, Look::red()), Look::captionGrey());
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setCaptionLabel(
         new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));

@@ -1,11 +1,13 @@
-// The home screen and the modules on one run's variables: shared time, ghosts, recorder, memory;
-// command line, zoom.
+// The home screen and the modules on one run's variables: shared time, ghosts, recorder, focus,
+// memory; the save dialog in French, the command line, the zoom.
 #include "app/commandline.h"
 #include "app/modulefactories.h"
 #include "app/modulevariables.h"
 #include "app/screenzoom.h"
+#include "app/translations.h"
 #include "driven_string/vibreur.h"
 #include "home/accueil.h"
+#include "pictures/pictureexport.h"
 #include "recorder/enregistreur.h"
 #include "reflection/reflexion.h"
 #include "string_modes/modescorde.h"
@@ -14,10 +16,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -224,6 +227,43 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->image().size(), picture.size());
     }
 
+    // The program's save dialog, with Qt's catalogue loaded as the program loads it, is French;
+    // a name longer than a folder takes gets a refused save's message, shown whole; the dialog
+    // stays.
+    void saveDialog()
+    {
+        QVERIFY2(installQtTranslations(*qApp, QLocale(QLocale::French)),
+                 "Qt's French catalogue (Debian: qt6-translations-l10n) is missing");
+        QTemporaryDir folder;
+        QWidget picture;
+        QString buttons;
+        QString message;
+        bool whole = false;
+        bool stays = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *box = dialog->findChild<QDialogButtonBox *>();
+            buttons = box->button(QDialogButtonBox::Save)->text() + '/'
+                + box->button(QDialogButtonBox::Cancel)->text();
+            dialog->setDirectory(folder.path());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, QString(300, 'x'));
+            Probe::acceptMessageBox(this, message, &whole);
+            box->button(QDialogButtonBox::Save)->click();
+            stays = dialog->isVisible();
+            dialog->reject();
+        });
+        QVERIFY(!PictureExport::save(&picture, QStringLiteral("corde.png")));
+        QCOMPARE(buttons.remove('&'), QStringLiteral("Enregistrer/Annuler"));
+        QVERIFY2(message.contains(folder.path()) && message.contains("trop long") && whole,
+                 qPrintable(message));
+        QVERIFY(stays);
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
     void recorderMeasuresWhileAnotherAnimates_data()
     {
         // The module, user x, the other module, the period of a point or B's delay (s), frames.
@@ -352,6 +392,34 @@ private slots:
             QTimer::singleShot(2000, &home, [] { QCoreApplication::exit(1); }); // too late
             QCOMPARE(QCoreApplication::exec(), 0);
             QVERIFY(!home.isVisible() && module && !module->isVisible());
+        }
+    }
+
+    // The focused control is marked in navy on a light face, else in its caption's colour: on the
+    // driven string's panel and button bar, and alone on the home screen's black.
+    void focusMark()
+    {
+        ModuleVariables v;
+        Vibreur vibreur(nullptr, v.shared, v.vibreur);
+        Accueil home(moduleFactories(v));
+        const QColor navy(0, 0, 128);
+        for (const auto &[window, name, mark] :
+             {std::tuple<QWidget *, QString, QColor>(&vibreur, "HScroll1", navy),
+              {&vibreur, "Command1", navy},
+              {&vibreur, "PasX", navy},
+              {&vibreur, "traces", QColor(224, 224, 224)},
+              {&vibreur, "Option2", QColor(0, 0, 192)},
+              {&home, "Option2", Qt::white}}) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QWidget &control = WindowDriver {window}.find(name);
+            control.clearFocus();
+            const QImage without = control.grab().toImage();
+            // Not by Tab, which selects a text box's text in the same navy.
+            control.setFocus(Qt::OtherFocusReason);
+            const int dots = Probe::extra(control.grab().toImage(), without, mark);
+            QVERIFY2(dots >= 12, qPrintable(name + ": " + QString::number(dots)));
         }
     }
 

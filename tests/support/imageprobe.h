@@ -22,8 +22,8 @@ struct Pixels
 Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
                 const QRect &area = QRect());
 
-// The pixels of `image` with exactly that colour.
-Pixels matching(const QImage &image, const QColor &color);
+// The pixels of `image` inside `area` (all of it if null) with exactly that colour.
+Pixels matching(const QImage &image, const QColor &color, const QRect &area = QRect());
 
 // Pixels of that colour on `surface` in the user box from (x1, y1) to (x2, y2).
 int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
@@ -55,9 +55,9 @@ bool near(const DrawingSurface &surface, float x, float y, const QColor &color, 
 // Where a part of the scroll bar stands (arrows, thumb, trough on either side).
 QRect part(ScrollBar &bar, QStyle::SubControl control);
 
-// The number, with a French decimal comma, that `text` shows after `before` (and before a space
-// and `unit`, if given); NaN if none.
-double readout(const QString &text, const QString &before, const QString &unit = {});
+// The number, with a French decimal comma, that `text` shows between `before` and a space and
+// `unit` (a whole unit: "m" is not "m/s"); NaN if none.
+double readout(const QString &text, const QString &before, const QString &unit);
 
 // Once the event loop runs (inside a modal box's own), accepts that box and keeps its text;
 // `whole` tells whether the box's label has the room its text needs, wrapped as it wraps it.

@@ -111,7 +111,7 @@ zoom too large for the screen kept @ screenzoom.cpp @ zoom.factor = std::min(com
 option given twice accepted @ commandline.cpp @ if (given[index]) @ s/given\[index\]/false/ @ modules_test
 control characters quoted raw @ commandline.cpp @ case QChar::Other_Control: @ s/Other_Control/Symbol_Other/ @ modules_test
 long argument quoted whole @ commandline.cpp @ if (text.size() >= longest) @ s/>= longest/>= argument.size() + longest/ @ modules_test
-recorder: driven string downward @ drivenstringmodel.h @ return -m_state.yNouveau[point]; @ s/return -m_state/return m_state/ @ modules_test recorder_test
+recorder: driven string downward @ drivenstringmodel.h @ return -m_state.yNouveau[point]; @ s/return -m_state/return m_state/ @ modules_test
 recorder: reflection downward @ reflectionmodel.h @ return -echelle * OndeResultante(x, t); @ s/return -echelle/return echelle/ @ modules_test
 recorder: eigenmodes downward @ stringmodesmodel.cpp @ return -mmParUnite * @ s/return -mmParUnite/return mmParUnite/ @ modules_test
 recorder: eigenmodes in display units @ stringmodesmodel.cpp @ constexpr double mmParUnite = @ s/twipsParUnite \/ twipsParMm/1.0/ @ modules_test

@@ -1,8 +1,7 @@
-// The point recorder: its measurements on the real simulation models and its CSV file; its window's
-// plot, readouts and export, and where it opens beside a simulation.
+// The point recorder: its measurements, on the reflection's model too, and its CSV file; its
+// window's plot, readouts and export, and where it opens beside a simulation.
 #include "controls/form.h"
 #include "drawing/drawingsurface.h"
-#include "driven_string/drivenstringmodel.h"
 #include "recorder/enregistreur.h"
 #include "recorder/placement.h"
 #include "recorder/pointtracker.h"
@@ -25,33 +24,6 @@
 #include <limits>
 
 namespace {
-
-// The driven string with an absorbing end (0.5 /s of damping), recording points a and b (mm,
-// upward) every step.
-struct CordeAbsorbante : DrivenStringView
-{
-    SharedVariables shared;
-    DrivenStringState state;
-    FakePanel panel {{{"Frequence", 13}, {"Amp", 10}, {"HScroll1", 5}, {"celerite", 10}}};
-    DrivenStringModel model {shared, state, panel, *this};
-    Recording record;
-    int a = 0;
-    int b = 0;
-
-    CordeAbsorbante() { panel.bout = ExtremiteDroite::Absente; }
-    void afficheDepassement() override { }
-    void effaceImage() override { }
-    void corde(double) override { }
-    void apresPas() override
-    {
-        record.add(model.tempsPropre(), model.hauteur(a), model.hauteur(b));
-    }
-    void avance(double secondes)
-    {
-        while (model.tempsPropre() < secondes)
-            model.avanceUnPas();
-    }
-};
 
 using Unites = Enregistreur::Unites;
 const Unites enMetres {{"m", 1}, {"m/s", 1}};
@@ -142,34 +114,6 @@ class TestRecorder : public QObject
     }
 
 private slots:
-    void vitesse_data()
-    {
-        QTest::addColumn<int>("celerite"); // tenths of m/s
-        QTest::addColumn<int>("b");
-        // λ = c / f = 0.38 m and 0.54 m: B lies more than a wavelength behind A.
-        QTest::newRow("0,5 m/s, 1,3 λ") << 5 << 70;
-        QTest::newRow("0,7 m/s, 1,5 λ") << 7 << 100;
-    }
-
-    // A sine from point 20, B points 0.01 m apart: the delay of B behind A gives the speed set,
-    // whichever crest of A's is B's. (A pulse's delay is measured with the modules' windows.)
-    void vitesse()
-    {
-        QFETCH(int, celerite);
-        QFETCH(int, b);
-        CordeAbsorbante c;
-        c.panel["celerite"] = celerite;
-        c.a = 20;
-        c.b = b;
-        const double distance = (c.b - c.a) * 0.01; // m
-        const double vitesse = celerite / 10.0; // m/s
-        c.model.demarreVibreur();
-        c.avance(3 * (0.2 + distance / vitesse));
-        const auto retard = c.record.delay(distance / (vitesse * 0.9)); // a set speed 10 % off
-        QVERIFY2(retard && std::abs(distance / *retard / vitesse - 1) < 0.03,
-                 qPrintable(QString::number(retard ? distance / *retard : 0)));
-    }
-
     // k = 2 on 100 mm: nodes at 0, 50, 100 mm; antinodes at 25, 75, twice the waves' 10 mm.
     void noeudEtVentre()
     {

@@ -173,10 +173,8 @@ private slots:
             QCoreApplication::processEvents();
         }
         QTest::qWait(50);
-        const QImage shown = window.screen()
-                                 ->grabWindow(window.winId())
-                                 .toImage()
-                                 .convertToFormat(QImage::Format_RGB32);
+        const QPixmap screen = window.screen()->grabWindow(window.winId());
+        const QImage shown = screen.toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.copy(QRect(surface.clientRect().topLeft(), image.size())), image);
         // A shape placed in twips of the client area (15 a pixel) moves in user units: 7.5 + 100
         // units of 31.725 twips.

@@ -41,11 +41,6 @@ struct CordeAuRepos : TrackedString
     double vitesseReglee() const override { return 1; }
 };
 
-qint64 aire(const QRect &r)
-{
-    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
-}
-
 // Units shown; A and B `distance` m apart, B `retard` s behind; the speed set, m/s.
 using Mesure = std::tuple<Unites, double, double, double>;
 
@@ -266,8 +261,11 @@ private slots:
         const QSize taille(644, 484);
         const QRect dessin(fenetre.topLeft() + image, QSize(545, 425));
         const QRect place(placeBeside(taille, fenetre, dessin, ecran), taille);
-        const auto cout
-            = [&](const QRect &r) { return std::pair(aire(r & dessin), aire(r & fenetre)); };
+        const auto cout = [&](const QRect &r) { // the areas of the picture and the window covered
+            const QRect a = r & dessin;
+            const QRect b = r & fenetre;
+            return std::pair(qint64(a.width()) * a.height(), qint64(b.width()) * b.height());
+        };
         auto meilleur = cout(place);
         for (int y = ecran.top(); y + taille.height() <= ecran.bottom() + 1; ++y) {
             for (int x = ecran.left(); x + taille.width() <= ecran.right() + 1; ++x)

@@ -59,12 +59,6 @@ class TestReflection : public QObject
 {
     Q_OBJECT
 
-    // The model on a panel of its own.
-    FakePanel m_panel {{{"Mode", 1}, {"celerite", 25}}}; // k, and c in mm/s
-    SharedVariables m_shared;
-    ReflectionState m_state;
-    ReflectionModel m_model {m_shared, m_state, m_panel};
-
     // An event from a state: the state it leads to, tFin and temps after it.
     using Transition = std::tuple<Etat, QString, Etat, double, double>;
     using Image = std::tuple<int, QList<double>, int>;
@@ -80,12 +74,15 @@ private slots:
     void standingWave()
     {
         QFETCH(int, mode);
-        m_panel["Mode"] = mode;
-        m_model.calculeConstantes();
+        const FakePanel panneau {{{"Mode", mode}, {"celerite", 25}}}; // k, and c in mm/s
+        SharedVariables shared;
+        ReflectionState state;
+        ReflectionModel modele {shared, state, panneau};
+        modele.calculeConstantes();
         // k half-wavelengths on the string, f = c / λ; the lesson's 6.2832 for 2π.
         const double lambda = 200.0 / mode;
         const double f = 25 / lambda;
-        QVERIFY(std::abs(m_shared.frequence / f - 1) < 1e-12);
+        QVERIFY(std::abs(shared.frequence / f - 1) < 1e-12);
         const auto incidente
             = [&](double x, double t) { return std::cos(6.2832 * (f * t - x / lambda)); };
         const auto reflechie
@@ -93,17 +90,17 @@ private slots:
         // Over a period either side of 0, and ten minutes into a lesson.
         for (int i = -40; i <= 41; ++i) {
             const double t = i <= 40 ? i / (40 * f) : 600;
-            const ReflectionModel::Ondes o = m_model.ondes(t);
+            const ReflectionModel::Ondes o = modele.ondes(t);
             for (int x = 0; x <= 100; ++x) {
                 QVERIFY(std::abs(o.incidente[x] - incidente(x, t)) < 1e-12
                         && std::abs(o.reflechie[x] - reflechie(x, t)) < 1e-12);
-                QVERIFY(std::abs(m_model.OndeResultante(x, t) - incidente(x, t) - reflechie(x, t))
+                QVERIFY(std::abs(modele.OndeResultante(x, t) - incidente(x, t) - reflechie(x, t))
                         < 1e-12);
             }
             // Both ends are nodes at every instant, and so is every λ/2 between them.
-            QVERIFY(m_model.OndeResultante(0, t) == 0.0);
+            QVERIFY(modele.OndeResultante(0, t) == 0.0);
             for (int k = 1; k <= mode; ++k)
-                QVERIFY(std::abs(m_model.OndeResultante(k * lambda / 2, t)) < 2e-4);
+                QVERIFY(std::abs(modele.OndeResultante(k * lambda / 2, t)) < 2e-4);
         }
     }
 

@@ -104,11 +104,9 @@ int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y
 int extra(const QImage &image, const QImage &reference, const QColor &color)
 {
     const QRgb wanted = color.rgb();
-    return matching(image,
-                    [&](QPoint at, QRgb pixel) {
-                        return pixel == wanted && reference.pixel(at) != wanted;
-                    })
-        .count;
+    const auto added
+        = [&](QPoint at, QRgb pixel) { return pixel == wanted && reference.pixel(at) != wanted; };
+    return matching(image, added).count;
 }
 
 int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QColor &color)
@@ -174,11 +172,10 @@ void acceptMessageBox(QObject *context, QString &text, bool *whole)
             text = box->text();
             const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             const QRect room(0, 0, label->width(), 10000);
+            const QRect needed
+                = label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text());
             if (whole)
-                *whole = label->fontMetrics()
-                             .boundingRect(room, Qt::TextWordWrap, label->text())
-                             .width()
-                    <= label->width();
+                *whole = needed.width() <= label->width();
             box->accept();
         }
     });
@@ -257,10 +254,8 @@ QStringList captionFaults(QWidget &window)
                   return qAlpha(pixel) == 0 && shown.valid(at) && shown.pixel(at) == fill;
               }).count;
         if (outside > 0)
-            faults << QStringLiteral("%1 pixels outside the shape at %2, %3")
-                          .arg(outside)
-                          .arg(shape->x())
-                          .arg(shape->y());
+            faults << QString::asprintf("%d pixels outside the shape at %d, %d", outside,
+                                        shape->x(), shape->y());
     }
     return faults;
 }

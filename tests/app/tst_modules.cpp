@@ -174,9 +174,8 @@ private slots:
         window.show();
         DrawingSurface &picture = w.vibreur.picture();
         const QPoint point30 = Probe::onScreen(picture, 30, 0);
-        const auto child
-            = [&window](const char *name) { return window.findChild<QWidget *>(name); };
-        const QRect captions = child("Label5")->geometry().united(child("Label18")->geometry());
+        const QRect captions
+            = w.vibreur.find("Label5").geometry() | w.vibreur.find("Label18").geometry();
         const auto write = [&] { // the captions, as a change writes them
             for (const char *name : {"Frequence", "Amp"}) {
                 ScrollBar &bar = w.vibreur.bar(name);
@@ -201,8 +200,9 @@ private slots:
         stepX->selectAll();
         QTest::keyClick(stepX, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
-        child("Command6")->setFocus();
-        QTest::keyClick(child("Command6"), Qt::Key_C, Qt::ControlModifier);
+        QWidget &button = w.vibreur.find("Command6");
+        button.setFocus();
+        QTest::keyClick(&button, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->image().size(), picture.size());
     }
 

@@ -336,10 +336,9 @@ private slots:
             Label label(&window, 360, 240, width, 255, caption, style);
             Label after(&window, 360 + width, 240, 615, 255, next, style);
             QCOMPARE(Probe::captionFaults(window).join("; "), QString());
+            const int flags = int(label.alignment()) | Qt::TextWordWrap;
             const QRect needed
-                = QFontMetrics(label.font())
-                      .boundingRect(label.rect(), int(label.alignment()) | Qt::TextWordWrap,
-                                    caption);
+                = QFontMetrics(label.font()).boundingRect(label.rect(), flags, caption);
             QVERIFY(label.rect().contains(needed));
             QCOMPARE(label.font().family(), label.styleFont().family()); // never a narrower font
             QCOMPARE(label.font().letterSpacing() < 0, closer);

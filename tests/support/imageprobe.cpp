@@ -19,12 +19,6 @@ namespace Probe {
 
 namespace {
 
-// Accepts the pixels of exactly that colour.
-auto is(const QColor &color)
-{
-    return [wanted = color.rgb()](QPoint, QRgb pixel) { return pixel == wanted; };
-}
-
 // The device pixels of `surface` around the user points (x1, y1) and (x2, y2).
 QRect deviceBox(const DrawingSurface &surface, float x1, float y1, float x2, float y2)
 {
@@ -95,25 +89,24 @@ Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wa
     return found;
 }
 
-Pixels matching(const QImage &image, const QColor &color)
+Pixels matching(const QImage &image, const QColor &color, const QRect &area)
 {
-    return matching(image, is(color));
+    return matching(
+        image, [rgb = color.rgb()](QPoint, QRgb pixel) { return pixel == rgb; }, area);
 }
 
 int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
             const QColor &color)
 {
-    return matching(surface.image(), is(color), deviceBox(surface, x1, y1, x2, y2)).count;
+    return matching(surface.image(), color, deviceBox(surface, x1, y1, x2, y2)).count;
 }
 
 int extra(const QImage &image, const QImage &reference, const QColor &color)
 {
     const QRgb wanted = color.rgb();
-    return matching(image,
-                    [&](QPoint at, QRgb pixel) {
-                        return pixel == wanted && reference.pixel(at) != wanted;
-                    })
-        .count;
+    const auto added
+        = [&](QPoint at, QRgb pixel) { return pixel == wanted && reference.pixel(at) != wanted; };
+    return matching(image, added).count;
 }
 
 int ghosts(const DrawingSurface &surface, const QList<QPointF> &points, const QColor &color)
@@ -148,8 +141,7 @@ QColor pixel(const DrawingSurface &surface, float x, float y)
 bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius)
 {
     const QRect centre = deviceBox(surface, x, y, x, y);
-    return matching(surface.image(), is(color), centre.adjusted(-radius, -radius, radius, radius))
-               .count
+    return matching(surface.image(), color, centre.adjusted(-radius, -radius, radius, radius)).count
         > 0;
 }
 
@@ -167,10 +159,9 @@ QRect part(ScrollBar &bar, QStyle::SubControl control)
 
 double readout(const QString &text, const QString &before, const QString &unit)
 {
-    const QString after = unit.isEmpty() ? "" : " " + QRegularExpression::escape(unit) + "\\b";
-    const auto found
-        = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(,[0-9]+)?)" + after)
-              .match(text);
+    const auto found = QRegularExpression(QRegularExpression::escape(before) + "([0-9]+(,[0-9]+)?) "
+                                          + QRegularExpression::escape(unit) + "(?![\\w/])")
+                           .match(text);
     return found.hasMatch() ? QLocale(QLocale::French).toDouble(found.captured(1)) : qQNaN();
 }
 
@@ -181,11 +172,10 @@ void acceptMessageBox(QObject *context, QString &text, bool *whole)
             text = box->text();
             const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             const QRect room(0, 0, label->width(), 10000);
+            const QRect needed
+                = label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text());
             if (whole)
-                *whole = label->fontMetrics()
-                             .boundingRect(room, Qt::TextWordWrap, label->text())
-                             .width()
-                    <= label->width();
+                *whole = needed.width() <= label->width();
             box->accept();
         }
     });
@@ -264,10 +254,8 @@ QStringList captionFaults(QWidget &window)
                   return qAlpha(pixel) == 0 && shown.valid(at) && shown.pixel(at) == fill;
               }).count;
         if (outside > 0)
-            faults << QStringLiteral("%1 pixels outside the shape at %2, %3")
-                          .arg(outside)
-                          .arg(shape->x())
-                          .arg(shape->y());
+            faults << QString::asprintf("%d pixels outside the shape at %d, %d", outside,
+                                        shape->x(), shape->y());
     }
     return faults;
 }

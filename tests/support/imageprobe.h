@@ -18,16 +18,20 @@ struct Pixels
     int count = 0;
     QRect bounds; // the smallest rectangle holding them (empty if none)
 };
-// The pixels of `image` inside `area` (all of it if null) that `wanted` accepts.
+// The pixels of `image` inside `area` (all of it if null) that `wanted` accepts, or of exactly
+// that colour.
 Pixels matching(const QImage &image, const std::function<bool(QPoint, QRgb)> &wanted,
                 const QRect &area = QRect());
+Pixels matching(const QImage &image, const QColor &color, const QRect &area = QRect());
 
-// The pixels of `image` with exactly that colour.
-Pixels matching(const QImage &image, const QColor &color);
-
-// Pixels of that colour on `surface` in the user box from (x1, y1) to (x2, y2).
+// On `surface`, at user points: the pixels of that colour in the box from (x1, y1) to (x2, y2);
+// the colour at (x, y); whether that colour lies within `radius` pixels of it; where it is on the
+// widget, as a click there gives it.
 int countIn(const DrawingSurface &surface, float x1, float y1, float x2, float y2,
             const QColor &color);
+QColor pixel(const DrawingSurface &surface, float x, float y);
+bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius = 1);
+QPoint onScreen(const DrawingSurface &surface, float x, float y);
 
 // Pixels of that colour on `image` that `reference` does not have there.
 int extra(const QImage &image, const QImage &reference, const QColor &color);
@@ -44,20 +48,12 @@ template<class Y> QList<QPointF> polyline(const Y &y, int last, double step = 1)
     return points;
 }
 
-// Where the user point (x, y) of `surface` is on the widget, as a click there gives it.
-QPoint onScreen(const DrawingSurface &surface, float x, float y);
-// The colour of `surface` at the user point (x, y).
-QColor pixel(const DrawingSurface &surface, float x, float y);
-
-// Whether a pixel of that colour lies within `radius` pixels of the user point (x, y).
-bool near(const DrawingSurface &surface, float x, float y, const QColor &color, int radius = 1);
-
 // Where a part of the scroll bar stands (arrows, thumb, trough on either side).
 QRect part(ScrollBar &bar, QStyle::SubControl control);
 
-// The number, with a French decimal comma, that `text` shows after `before` (and before a space
-// and `unit`, if given); NaN if none.
-double readout(const QString &text, const QString &before, const QString &unit = {});
+// The number, with a French decimal comma, that `text` shows between `before` and a space and
+// `unit` (a whole unit: "m" is not "m/s"); NaN if none.
+double readout(const QString &text, const QString &before, const QString &unit);
 
 // Once the event loop runs (inside a modal box's own), accepts that box and keeps its text;
 // `whole` tells whether the box's label has the room its text needs, wrapped as it wraps it.

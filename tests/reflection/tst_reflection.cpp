@@ -1,5 +1,7 @@
-// The incident and reflected waves' window: its two surfaces' pixels, run states, timed runs.
+// The incident and reflected waves: the model's against the standing wave they add up to on a
+// string 100 mm long fixed at both ends; the window's two surfaces' pixels, run states, timed runs.
 #include "reflection/reflexion.h"
+#include "support/fakepanel.h"
 #include "support/imageprobe.h"
 #include "support/windowdriver.h"
 
@@ -53,7 +55,7 @@ struct Fenetre : ModuleWindow<Reflexion, ReflectionState>
 
 } // namespace
 
-class TestReflexion : public QObject
+class TestReflection : public QObject
 {
     Q_OBJECT
 
@@ -62,6 +64,46 @@ class TestReflexion : public QObject
     using Image = std::tuple<int, QList<double>, int>;
 
 private slots:
+    void standingWave_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (int k = 1; k <= 10; ++k)
+            QTest::addRow("k=%d", k) << k;
+    }
+
+    void standingWave()
+    {
+        QFETCH(int, mode);
+        const FakePanel panneau {{{"Mode", mode}, {"celerite", 25}}}; // k, and c in mm/s
+        SharedVariables shared;
+        ReflectionState state;
+        ReflectionModel modele {shared, state, panneau};
+        modele.calculeConstantes();
+        // k half-wavelengths on the string, f = c / λ; the lesson's 6.2832 for 2π.
+        const double lambda = 200.0 / mode;
+        const double f = 25 / lambda;
+        QVERIFY(std::abs(shared.frequence / f - 1) < 1e-12);
+        const auto incidente
+            = [&](double x, double t) { return std::cos(6.2832 * (f * t - x / lambda)); };
+        const auto reflechie
+            = [&](double x, double t) { return -std::cos(6.2832 * (x / lambda + f * t)); };
+        // Over a period either side of 0, and ten minutes into a lesson.
+        for (int i = -40; i <= 41; ++i) {
+            const double t = i <= 40 ? i / (40 * f) : 600;
+            const ReflectionModel::Ondes o = modele.ondes(t);
+            for (int x = 0; x <= 100; ++x) {
+                QVERIFY(std::abs(o.incidente[x] - incidente(x, t)) < 1e-12
+                        && std::abs(o.reflechie[x] - reflechie(x, t)) < 1e-12);
+                QVERIFY(std::abs(modele.OndeResultante(x, t) - incidente(x, t) - reflechie(x, t))
+                        < 1e-12);
+            }
+            // Both ends are nodes at every instant, and so is every λ/2 between them.
+            QVERIFY(modele.OndeResultante(0, t) == 0.0);
+            for (int k = 1; k <= mode; ++k)
+                QVERIFY(std::abs(modele.OndeResultante(k * lambda / 2, t)) < 2e-4);
+        }
+    }
+
     void frames_data()
     {
         // Quarter-period runs, each to its end; each wave as a·cos(2πx/λ) + b·sin(2πx/λ)
@@ -191,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReflexion)
-#include "tst_reflexion.moc"
+QTEST_MAIN(TestReflection)
+#include "tst_reflection.moc"

@@ -1,5 +1,7 @@
-// The eigenmode window: run states and handlers seen in `temps`, pixels, what outlives it.
+// The eigenmodes' window: run states and handlers seen in `temps`, the standing waves of each
+// frame, whose periods follow from the length and the hanging mass, pixels, what outlives it.
 #include "string_modes/modescorde.h"
+#include "support/fakepanel.h"
 #include "support/imageprobe.h"
 #include "support/windowdriver.h"
 
@@ -28,11 +30,16 @@ struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
             == rouge;
     }
 
-    // Whether the frame shows harmonics 1 and 10 at 10 and 7 up to the bridge, at temps:
-    // 0.05 H_n sin(n pi c t / L) sin(n pi x / L), c = sqrt(m g) in mm/ms; on a shorter string
-    // point 100 keeps its last value.
+    // Whether the frame, and the displacement the recorder reads apart from it, show harmonics 1
+    // and 10 at 10 and 7 up to the bridge, at temps: 0.05 H_n sin(n pi c t / L) sin(n pi x / L),
+    // c = sqrt(m g) in mm/ms; on a shorter string point 100 keeps its last value.
     bool imageAttendue(double ordonnee100)
     {
+        FakePanel panneau({});
+        for (int n = 1; n <= 10; ++n)
+            panneau["Harmonique" + std::to_string(n)] = bar("Harmonique", n - 1).Value();
+        const StringModesModel modele(shared, state, panneau);
+        const auto facteurs = modele.FacteursDuTemps(shared.temps);
         const double l = 10.0 * bar("Longueur").Value();
         const double c = std::sqrt(bar("Masse").Value() / 1000.0 * 9.81);
         const auto terme = [&](int n, double h, double x) {
@@ -41,7 +48,8 @@ struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
         };
         for (int i = 1; 10 * i <= l; ++i) {
             const double y = terme(1, 10, 10.0 * i) + terme(10, 7, 10.0 * i);
-            if (std::abs(state.ordonnee[i] - y) > 1e-9)
+            if (std::abs(state.ordonnee[i] - y) > 1e-9
+                || std::abs(modele.Deplacement(facteurs, 10.0 * i) - y) > 1e-9)
                 return false;
         }
         return l == 1000 || state.ordonnee[100] == ordonnee100;
@@ -50,7 +58,7 @@ struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
 
 } // namespace
 
-class TestModesCorde : public QObject
+class TestStringModes : public QObject
 {
     Q_OBJECT
 
@@ -152,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestModesCorde)
-#include "tst_modescorde.moc"
+QTEST_MAIN(TestStringModes)
+#include "tst_stringmodes.moc"

@@ -1,9 +1,6 @@
 // The runtime every window goes through: numbers as text and back, twips and
 // user scales, the line rasteriser and the retained drawing surface, the
 // controls' own rules, and windows with their animation timers.
-#include "app/modulefactories.h"
-#include "app/modulevariables.h"
-#include "app/translations.h"
 #include "controls/application.h"
 #include "controls/controls.h"
 #include "controls/form.h"
@@ -15,21 +12,14 @@
 #include "drawing/linerasterizer.h"
 #include "drawing/twips.h"
 #include "drawing/userscale.h"
-#include "driven_string/vibreur.h"
-#include "home/accueil.h"
 #include "look/colors.h"
 #include "look/fonts.h"
 #include "pictures/pictureexport.h"
 #include "support/imageprobe.h"
 #include "support/smallfilesystem.h"
-#include "support/windowdriver.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QtTest>
@@ -183,10 +173,8 @@ private slots:
             QCoreApplication::processEvents();
         }
         QTest::qWait(50);
-        const QImage shown = window.screen()
-                                 ->grabWindow(window.winId())
-                                 .toImage()
-                                 .convertToFormat(QImage::Format_RGB32);
+        const QPixmap screen = window.screen()->grabWindow(window.winId());
+        const QImage shown = screen.toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.copy(QRect(surface.clientRect().topLeft(), image.size())), image);
         // A shape placed in twips of the client area (15 a pixel) moves in user units: 7.5 + 100
         // units of 31.725 twips.
@@ -321,34 +309,6 @@ private slots:
         QCOMPARE(named.accessibleName(), QStringLiteral("Reprise"));
     }
 
-    // The focused control is marked in navy on a light face, else in its caption's colour: on the
-    // driven string's panel and button bar, and alone on the home screen's black.
-    void focusMark()
-    {
-        ModuleVariables v;
-        Vibreur vibreur(nullptr, v.shared, v.vibreur);
-        Accueil home(moduleFactories(v));
-        const QColor navy = RGB(0, 0, 128);
-        for (const auto &[window, name, mark] :
-             {std::tuple<QWidget *, QString, QColor>(&vibreur, "HScroll1", navy),
-              {&vibreur, "Command1", navy},
-              {&vibreur, "PasX", navy},
-              {&vibreur, "traces", RGB(224, 224, 224)},
-              {&vibreur, "Option2", RGB(0, 0, 192)},
-              {&home, "Option2", Qt::white}}) {
-            window->show();
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
-            QWidget &control = WindowDriver {window}.find(name);
-            control.clearFocus();
-            const QImage without = control.grab().toImage();
-            // Not by Tab, which selects a text box's text in the same navy.
-            control.setFocus(Qt::OtherFocusReason);
-            const int dots = Probe::extra(control.grab().toImage(), without, mark);
-            QVERIFY2(dots >= 12, qPrintable(name + ": " + QString::number(dots)));
-        }
-    }
-
     // Each caption, the width of its box in twips, whether it is transparent and centred (as
     // under a button), the caption of a label right after it, and whether its letters are closer.
     void captionIsShownWholeAtItsSize()
@@ -376,10 +336,9 @@ private slots:
             Label label(&window, 360, 240, width, 255, caption, style);
             Label after(&window, 360 + width, 240, 615, 255, next, style);
             QCOMPARE(Probe::captionFaults(window).join("; "), QString());
+            const int flags = int(label.alignment()) | Qt::TextWordWrap;
             const QRect needed
-                = QFontMetrics(label.font())
-                      .boundingRect(label.rect(), int(label.alignment()) | Qt::TextWordWrap,
-                                    caption);
+                = QFontMetrics(label.font()).boundingRect(label.rect(), flags, caption);
             QVERIFY(label.rect().contains(needed));
             QCOMPARE(label.font().family(), label.styleFont().family()); // never a narrower font
             QCOMPARE(label.font().letterSpacing() < 0, closer);
@@ -516,43 +475,6 @@ private slots:
             QVERIFY(earlierFile.open(QIODevice::ReadOnly));
             QCOMPARE(earlierFile.readAll(), earlier);
         }
-    }
-
-    // The program's save dialog, with Qt's catalogue loaded as the program loads it, is French;
-    // a name longer than a folder takes gets a refused save's message, shown whole; the dialog
-    // stays.
-    void saveDialog()
-    {
-        QVERIFY2(installQtTranslations(*qApp, QLocale(QLocale::French)),
-                 "Qt's French catalogue (Debian: qt6-translations-l10n) is missing");
-        QTemporaryDir folder;
-        QWidget picture;
-        QString buttons;
-        QString message;
-        bool whole = false;
-        bool stays = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            auto *box = dialog->findChild<QDialogButtonBox *>();
-            buttons = box->button(QDialogButtonBox::Save)->text() + '/'
-                + box->button(QDialogButtonBox::Cancel)->text();
-            dialog->setDirectory(folder.path());
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            name->clear();
-            QTest::keyClicks(name, QString(300, 'x'));
-            Probe::acceptMessageBox(this, message, &whole);
-            box->button(QDialogButtonBox::Save)->click();
-            stays = dialog->isVisible();
-            dialog->reject();
-        });
-        QVERIFY(!PictureExport::save(&picture, QStringLiteral("corde.png")));
-        QCOMPARE(buttons.remove('&'), QStringLiteral("Enregistrer/Annuler"));
-        QVERIFY2(message.contains(folder.path()) && message.contains("trop long") && whole,
-                 qPrintable(message));
-        QVERIFY(stays);
-        QVERIFY(QDir(folder.path()).isEmpty());
     }
 };
 

@@ -1,11 +1,13 @@
-// The home screen and the modules on one run's variables: shared time, ghosts, recorder, memory;
-// command line, zoom.
+// The home screen and the modules on one run's variables: shared time, ghosts, recorder, focus,
+// memory; the save dialog in French, the command line, the zoom.
 #include "app/commandline.h"
 #include "app/modulefactories.h"
 #include "app/modulevariables.h"
 #include "app/screenzoom.h"
+#include "app/translations.h"
 #include "driven_string/vibreur.h"
 #include "home/accueil.h"
+#include "pictures/pictureexport.h"
 #include "recorder/enregistreur.h"
 #include "reflection/reflexion.h"
 #include "string_modes/modescorde.h"
@@ -14,10 +16,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -32,9 +35,7 @@ double curveRow(const DrawingSurface &picture, double x, const QColor &color)
 {
     const int column = int(picture.scale().xToPixels(float(x)));
     const QRect found
-        = Probe::matching(
-              picture.image(), [rgb = color.rgb()](QPoint, QRgb p) { return p == rgb; },
-              QRect(column, 0, 1, picture.image().height()))
+        = Probe::matching(picture.image(), color, QRect(column, 0, 1, picture.image().height()))
               .bounds;
     return (found.top() + found.bottom()) / 2.0;
 }
@@ -67,8 +68,7 @@ class TestModules : public QObject
     };
 
     using Readout = std::pair<double, QString>; // a number and its unit
-    using Shown
-        = std::tuple<int, std::array<double, 2>, QColor, int, std::array<Readout, 2>, QString>;
+    using Shown = std::tuple<int, std::array<double, 2>, int, Readout, Readout, QString>;
     using Measured = std::tuple<int, double, int, double, int>;
     using Read = std::tuple<int, double, QString>;
     using Zoomed = std::tuple<QString, QSize, bool>;
@@ -76,36 +76,21 @@ class TestModules : public QObject
 private slots:
     void recorderShowsWhatThePictureShows_data()
     {
-        // The module, the user x of A and B, the curve's colour, frames (of ten time steps in the
-        // driven string), the distance and the speed set that the readouts show, the picture's
-        // file name then.
+        // The module, the user x of A and B, frames (of ten time steps in the driven string), the
+        // distance and the speed set that the readouts show, the picture's file name then.
         QTest::addColumn<Shown>("row");
         // The 40 mm pulse, at its top at 0.2 s, reaches 0.3 m at 1 m/s 0.3 s later, and passed
         // 0.2 m 0.1 s before; 20 frames of ten 2.5 ms steps, a computed point every 1 cm.
         QTest::newRow("driven string, pulse at point 30")
-            << Shown {0,
-                      {30, 20},
-                      QColor(255, 0, 0),
-                      20,
-                      {Readout {0.1, "m"}, {1, "m/s"}},
-                      "corde-vibreur-t0,500s.png"};
+            << Shown {0, {30, 20}, 20, {0.1, "m"}, {1, "m/s"}, "corde-vibreur-t0,500s.png"};
         // k = 1 at 25 mm/s: T = 8 s, a quarter of which is forty 0.05 s frames; a quarter of the
         // string shows sin 45° of the antinode's.
-        QTest::newRow("reflection, antinode at T/4") << Shown {1,
-                                                               {50, 25},
-                                                               QColor(200, 50, 100),
-                                                               40,
-                                                               {Readout {25, "mm"}, {2.5, "cm/s"}},
-                                                               "reflexion-t2,000s.png"};
+        QTest::newRow("reflection, antinode at T/4")
+            << Shown {1, {50, 25}, 40, {25, "mm"}, {2.5, "cm/s"}, "reflexion-t2,000s.png"};
         // The fundamental: T = 2 L / c = 0.639 s with c = √(m g / μ) = 3.13 m/s for 1 kg on
         // 1 kg/m, 4 × 16 frames of 10 ms after the one at rest.
-        QTest::newRow("eigenmodes, mid-string at T/4")
-            << Shown {2,
-                      {500, 250},
-                      QColor(255, 0, 0),
-                      16,
-                      {Readout {25, "cm"}, {std::sqrt(9.81), "m/s"}},
-                      "modes-propres-t0,170s.png"};
+        QTest::newRow("eigenmodes, mid-string at T/4") << Shown {
+            2, {500, 250}, 16, {25, "cm"}, {std::sqrt(9.81), "m/s"}, "modes-propres-t0,170s.png"};
     }
 
     // The recorder takes the displacement the picture shows at each point, upward, in mm; the
@@ -113,7 +98,8 @@ private slots:
     void recorderShowsWhatThePictureShows()
     {
         QFETCH(Shown, row);
-        const auto &[module, x, color, steps, readouts, fileName] = row;
+        const auto &[module, x, steps, distance, speed, fileName] = row;
+        const QColor color = module == 1 ? QColor(200, 50, 100) : QColor(255, 0, 0); // the sum
         Windows w;
         w.vibreur.click("pause"); // it opens animating; paused, it moves no time while menus wait
         WindowDriver &window = w.module(module);
@@ -148,13 +134,9 @@ private slots:
         const QLabel *readout = w.recorder(module).findChildren<QLabel *>().constLast();
         QTRY_VERIFY(readout->text().contains("distance"));
         for (const auto &[before, expected] :
-             {std::pair {"distance ", readouts[0]}, {"réglée : ", readouts[1]}}) {
-            const auto found = QRegularExpression(before + QString("([0-9,]+) ([^ ,)]+)"))
-                                   .match(readout->text());
-            const double value = QLocale(QLocale::French).toDouble(found.captured(1));
-            QVERIFY2(std::abs(value / expected.first - 1) < 0.02
-                         && found.captured(2) == expected.second,
-                     qPrintable(readout->text()));
+             {std::pair {"distance ", distance}, {"réglée : ", speed}}) {
+            const double value = Probe::readout(readout->text(), before, expected.second);
+            QVERIFY2(std::abs(value / expected.first - 1) < 0.02, qPrintable(readout->text()));
         }
 
         QString proposed;
@@ -192,9 +174,8 @@ private slots:
         window.show();
         DrawingSurface &picture = w.vibreur.picture();
         const QPoint point30 = Probe::onScreen(picture, 30, 0);
-        const auto child
-            = [&window](const char *name) { return window.findChild<QWidget *>(name); };
-        const QRect captions = child("Label5")->geometry().united(child("Label18")->geometry());
+        const QRect captions
+            = w.vibreur.find("Label5").geometry() | w.vibreur.find("Label18").geometry();
         const auto write = [&] { // the captions, as a change writes them
             for (const char *name : {"Frequence", "Amp"}) {
                 ScrollBar &bar = w.vibreur.bar(name);
@@ -219,9 +200,47 @@ private slots:
         stepX->selectAll();
         QTest::keyClick(stepX, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), "0.01");
-        child("Command6")->setFocus();
-        QTest::keyClick(child("Command6"), Qt::Key_C, Qt::ControlModifier);
+        QWidget &button = w.vibreur.find("Command6");
+        button.setFocus();
+        QTest::keyClick(&button, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->image().size(), picture.size());
+    }
+
+    // The program's save dialog, with Qt's catalogue loaded as the program loads it, is French;
+    // a name longer than a folder takes gets a refused save's message, shown whole; the dialog
+    // stays.
+    void saveDialog()
+    {
+        QVERIFY2(installQtTranslations(*qApp, QLocale(QLocale::French)),
+                 "Qt's French catalogue (Debian: qt6-translations-l10n) is missing");
+        QTemporaryDir folder;
+        QWidget picture;
+        QString buttons;
+        QString message;
+        bool whole = false;
+        bool stays = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *box = dialog->findChild<QDialogButtonBox *>();
+            buttons = box->button(QDialogButtonBox::Save)->text() + '/'
+                + box->button(QDialogButtonBox::Cancel)->text();
+            dialog->setDirectory(folder.path());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, QString(300, 'x'));
+            Probe::acceptMessageBox(this, message, &whole);
+            box->button(QDialogButtonBox::Save)->click();
+            stays = dialog->isVisible();
+            dialog->reject();
+        });
+        QVERIFY(!PictureExport::save(&picture, QStringLiteral("corde.png")));
+        QCOMPARE(buttons.remove('&'), QStringLiteral("Enregistrer/Annuler"));
+        QVERIFY2(message.contains(folder.path()) && message.contains("trop long") && whole,
+                 qPrintable(message));
+        QVERIFY(stays);
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 
     void recorderMeasuresWhileAnotherAnimates_data()
@@ -352,6 +371,34 @@ private slots:
             QTimer::singleShot(2000, &home, [] { QCoreApplication::exit(1); }); // too late
             QCOMPARE(QCoreApplication::exec(), 0);
             QVERIFY(!home.isVisible() && module && !module->isVisible());
+        }
+    }
+
+    // The focused control is marked in navy on a light face, else in its caption's colour: on the
+    // driven string's panel and button bar, and alone on the home screen's black.
+    void focusMark()
+    {
+        ModuleVariables v;
+        Vibreur vibreur(nullptr, v.shared, v.vibreur);
+        Accueil home(moduleFactories(v));
+        const QColor navy(0, 0, 128);
+        for (const auto &[window, name, mark] :
+             {std::tuple<QWidget *, QString, QColor>(&vibreur, "HScroll1", navy),
+              {&vibreur, "Command1", navy},
+              {&vibreur, "PasX", navy},
+              {&vibreur, "traces", QColor(224, 224, 224)},
+              {&vibreur, "Option2", QColor(0, 0, 192)},
+              {&home, "Option2", Qt::white}}) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QWidget &control = WindowDriver {window}.find(name);
+            control.clearFocus();
+            const QImage without = control.grab().toImage();
+            // Not by Tab, which selects a text box's text in the same navy.
+            control.setFocus(Qt::OtherFocusReason);
+            const int dots = Probe::extra(control.grab().toImage(), without, mark);
+            QVERIFY2(dots >= 12, qPrintable(name + ": " + QString::number(dots)));
         }
     }
 

@@ -1,9 +1,12 @@
-// The recorder's window: its plot, readouts and export, and where it opens beside a simulation.
+// The point recorder: its measurements, on the reflection's model too, and its CSV file; its
+// window's plot, readouts and export, and where it opens beside a simulation.
 #include "controls/form.h"
 #include "drawing/drawingsurface.h"
 #include "recorder/enregistreur.h"
 #include "recorder/placement.h"
 #include "recorder/pointtracker.h"
+#include "reflection/reflectionmodel.h"
+#include "support/fakepanel.h"
 #include "support/imageprobe.h"
 
 #include <QApplication>
@@ -26,7 +29,7 @@ using Unites = Enregistreur::Unites;
 const Unites enMetres {{"m", 1}, {"m/s", 1}};
 
 // A string at rest along the user x, in metres.
-struct Corde : TrackedString
+struct CordeAuRepos : TrackedString
 {
     const char *simulation() const override { return "essai"; }
     Unites unites() const override { return enMetres; }
@@ -37,11 +40,6 @@ struct Corde : TrackedString
     double tempsAffiche() const override { return 0; }
     double vitesseReglee() const override { return 1; }
 };
-
-qint64 aire(const QRect &r)
-{
-    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
-}
 
 // Units shown; A and B `distance` m apart, B `retard` s behind; the speed set, m/s.
 using Mesure = std::tuple<Unites, double, double, double>;
@@ -70,7 +68,7 @@ struct Vue
 
 } // namespace
 
-class TestEnregistreur : public QObject
+class TestRecorder : public QObject
 {
     Q_OBJECT
 
@@ -111,6 +109,46 @@ class TestEnregistreur : public QObject
     }
 
 private slots:
+    // k = 2 on 100 mm: nodes at 0, 50, 100 mm; antinodes at 25, 75, twice the waves' 10 mm.
+    void noeudEtVentre()
+    {
+        SharedVariables shared;
+        ReflectionState state;
+        const FakePanel panneau {{{"Mode", 2}, {"celerite", 25}}}; // mm/s: T = 4 s
+        ReflectionModel model(shared, state, panneau);
+        model.calculeConstantes();
+        Recording record;
+        Recording lobe; // two points between the same nodes
+        for (double t = 0; t < 10; t += 0.05) {
+            record.add(t, model.hauteur(50, t), model.hauteur(25, t));
+            lobe.add(t, model.hauteur(20, t), model.hauteur(40, t));
+        }
+        QVERIFY(*record.amplitude(Recording::A) < 0.01);
+        QVERIFY(std::abs(*record.amplitude(Recording::B) - 2 * 10) < 0.1);
+        QVERIFY(std::abs(*record.period(Recording::B) - 4) < 0.05);
+        // They move together: no wave goes from one to the other, at the speed set or any.
+        QVERIFY(lobe.delay(0.011 / 0.025) == 0.0 && lobe.delay(NAN) == 0.0);
+    }
+
+    // A reset starts a new trace: no measurement joins the two.
+    void tracesEtCsv()
+    {
+        Recording record;
+        for (int i = 0; i < 100; ++i)
+            record.add(i * 0.01, std::sin(i * 0.3), std::nan(""));
+        record.add(0.5, 1, 2); // back in time
+        QCOMPARE(record.lastTrace(), 100u);
+        QVERIFY(!record.period(Recording::A));
+        record.cut(); // a reset
+        record.add(0.52, 1, 2);
+        QCOMPARE(record.lastTrace(), 101u);
+
+        // French decimals, and an empty field for a point not followed.
+        QVERIFY(record.toCsv().rfind(
+                    "t (s);yA (mm, vers le haut);yB (mm, vers le haut)\n0;0;\n0,01;0,29552020", 0)
+                == 0);
+    }
+
     void traceEtMesures_data()
     {
         QTest::addColumn<Mesure>("mesure");
@@ -164,17 +202,13 @@ private slots:
         enregistre(e, 2.0, 0.0, 0.9);
         QTRY_VERIFY(v.courbes[Recording::A]->count() > 0); // redrawn
         QVERIFY(ligne->text().contains("retard —") && ligne->text().contains("mesurée —"));
-    }
 
-    // A simulation gone unstable: the plot keeps up with the largest doubles, in finite ranges.
-    void instable()
-    {
-        QWidget proprietaire;
-        Vue v(proprietaire);
-        v.e.setPoint(Recording::A, true, Qt::red, 0.25);
-        for (int i = 0; i < 50; ++i)
-            v.e.recording().add(i * dt, (i % 2 ? 1 : -1) * std::numeric_limits<double>::max(), NAN);
-        v.e.actualise();
+        // A simulation gone unstable: the plot keeps up with the largest doubles, in finite ranges.
+        for (int i = 0; i < 50; ++i) {
+            const double y = (i % 2 ? 1 : -1) * std::numeric_limits<double>::max();
+            e.recording().add(2.5 + i * dt, y, y);
+        }
+        e.actualise();
         QTRY_VERIFY(v.axeY->min() < -1e100 && v.axeY->max() > 1e100);
         QVERIFY(std::isfinite(v.axeY->min()) && std::isfinite(v.axeY->max()));
     }
@@ -227,8 +261,11 @@ private slots:
         const QSize taille(644, 484);
         const QRect dessin(fenetre.topLeft() + image, QSize(545, 425));
         const QRect place(placeBeside(taille, fenetre, dessin, ecran), taille);
-        const auto cout
-            = [&](const QRect &r) { return std::pair(aire(r & dessin), aire(r & fenetre)); };
+        const auto cout = [&](const QRect &r) { // the areas of the picture and the window covered
+            const QRect a = r & dessin;
+            const QRect b = r & fenetre;
+            return std::pair(qint64(a.width()) * a.height(), qint64(b.width()) * b.height());
+        };
         auto meilleur = cout(place);
         for (int y = ecran.top(); y + taille.height() <= ecran.bottom() + 1; ++y) {
             for (int x = ecran.left(); x + taille.width() <= ecran.right() + 1; ++x)
@@ -243,7 +280,7 @@ private slots:
     // The recorder opens beside the window, narrower if it must; closed, it ends the following.
     void suivi()
     {
-        const Corde corde;
+        const CordeAuRepos corde;
         // 1900 pixels from x = 100: 560 left on the right, 100 on the left.
         auto *fenetre = new Form(nullptr, QStringLiteral("Corde"), 28500, 8520, Qt::gray);
         auto *image = new DrawingSurface(fenetre, 3720, 120, 8175, 6375, Qt::white,
@@ -272,5 +309,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEnregistreur)
-#include "tst_enregistreur.moc"
+QTEST_MAIN(TestRecorder)
+#include "tst_recorder.moc"

@@ -99,9 +99,11 @@ public:
     int Value() const { return value(); }
     // What the bar sets: `stepsPerUnit` steps of its value make one `unit`.
     // The window's caption and the value text a screen reader speaks ("1,3
-    // Hz", the accessible description) both read it through quantity().
+    // Hz", the accessible description) both read it through quantity() and
+    // unit().
     void setQuantity(int stepsPerUnit, const QString &unit);
     double quantity() const { return Value() / static_cast<double>(m_stepsPerUnit); }
+    const QString &unit() const { return m_unit; }
 
 signals:
     void Change();

@@ -146,19 +146,19 @@ void Vibreur::connectePanneau()
 void Vibreur::Amp_Change()
 {
     m_model.signaleModification();
-    Label18->setCaption(QStringLiteral("A =") + Str(Amp->quantity()) + QStringLiteral("mm"));
+    Label18->setCaption(QStringLiteral("A =") + Str(Amp->quantity()) + Amp->unit());
 }
 
 void Vibreur::Frequence_Change()
 {
     m_model.signaleModification();
-    Label5->setCaption(QStringLiteral("f=") + Str(Frequence->quantity()) + QStringLiteral("Hz"));
+    Label5->setCaption(QStringLiteral("f=") + Str(Frequence->quantity()) + Frequence->unit());
 }
 
 void Vibreur::HScroll1_Change()
 {
     m_model.signaleModification();
-    Label24->setCaption(Str(HScroll1->quantity()) + QStringLiteral("/s"));
+    Label24->setCaption(Str(HScroll1->quantity()) + HScroll1->unit());
 }
 
 void Vibreur::célérité_Change()
@@ -167,7 +167,7 @@ void Vibreur::célérité_Change()
     // f1 = c / 2: the fundamental of a 1 m string held at both ends.
     Label2->setCaption(QStringLiteral("f1=") + Str(célérité->quantity() / 2)
                        + QStringLiteral("Hz"));
-    Label4->setCaption(QStringLiteral("c=") + Str(célérité->quantity()) + QStringLiteral("m/s"));
+    Label4->setCaption(QStringLiteral("c=") + Str(célérité->quantity()) + célérité->unit());
     afficheCourant();
 }
 

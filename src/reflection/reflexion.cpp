@@ -188,7 +188,7 @@ void Reflexion::Mode_Change()
 void Reflexion::celerite_Change()
 {
     m_model.changeCelerite();
-    Label6->setCaption(Str(celerite->quantity()) + QStringLiteral(" cm/s"));
+    Label6->setCaption(Str(celerite->quantity()) + u' ' + celerite->unit());
     EffaceDessins();
     DessineImage();
 }

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "controls/application.h"
+#include "controls/windowaccessible.h"
 #include "home/accueil.h"
 #include "look/icons.h"
 #include "modulefactories.h"
@@ -77,6 +78,8 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Drawn once for every window of the run.
     QApplication::setWindowIcon(Icons::programIcon());
+    // Screen readers announce each window as a window with its title.
+    installWindowAccessibility();
 
     // Declared before the home screen, which owns the module windows that
     // refer to these variables.

@@ -3,6 +3,7 @@
 #include "drawing/twips.h"
 #include "focusmark.h"
 #include "look/fonts.h"
+#include "numberformat.h"
 #include "shapecontrol.h"
 
 #include <QFontMetrics>
@@ -422,6 +423,22 @@ ScrollBar::ScrollBar(QWidget *parent, int left, int top, int width, int height, 
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::Change);
+    connect(this, &QScrollBar::valueChanged, this, &ScrollBar::describeValue);
+    describeValue();
+}
+
+void ScrollBar::setQuantity(int stepsPerUnit, const QString &unit)
+{
+    m_stepsPerUnit = stepsPerUnit;
+    m_unit = unit;
+    describeValue();
+}
+
+void ScrollBar::describeValue()
+{
+    // Setting the description tells the accessibility bus it changed.
+    const QString number = frenchNumber(quantity());
+    setAccessibleDescription(m_unit.isEmpty() ? number : number + u' ' + m_unit);
 }
 
 void ScrollBar::keyPressEvent(QKeyEvent *event)
@@ -483,6 +500,20 @@ TextBox::TextBox(QWidget *parent, int left, int top, int width, int height, cons
     fitText();
     connect(this, &QLineEdit::textChanged, this, &TextBox::fitText);
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::describeValue);
+}
+
+void TextBox::setUnit(const QString &unit)
+{
+    m_unit = unit;
+    describeValue();
+}
+
+void TextBox::describeValue()
+{
+    // Spoken as French writes it, whichever separator was typed.
+    setAccessibleDescription(m_refused ? toolTip()
+                                       : QString(text()).replace(u'.', u',') + u' ' + m_unit);
 }
 
 QRect TextBox::lineRect() const
@@ -540,7 +571,20 @@ void TextBox::setRefused(bool refused, const QString &hint)
                                  " background: rgb(255,230,230); }")
                 : QString());
     setToolTip(refused ? hint : QString());
+    describeValue();
     fitText(); // within the frame it now has
+}
+
+void nameAfter(QWidget *control, std::initializer_list<const Label *> captions)
+{
+    QStringList words;
+    for (const Label *caption : captions) {
+        QString word = caption->Caption().trimmed();
+        while (word.endsWith(u':') || word.endsWith(u'='))
+            word = word.chopped(1).trimmed();
+        words << word;
+    }
+    control->setAccessibleName(words.join(u' '));
 }
 
 OptionButton::OptionButton(QWidget *parent, int left, int top, int width, int height,

@@ -97,6 +97,13 @@ public:
               int value, int smallChange, int largeChange);
 
     int Value() const { return value(); }
+    // What the bar sets: `stepsPerUnit` steps of its value make one `unit`.
+    // The window's caption and the value text a screen reader speaks ("1,3
+    // Hz", the accessible description) both read it through quantity() and
+    // unit().
+    void setQuantity(int stepsPerUnit, const QString &unit);
+    double quantity() const { return Value() / static_cast<double>(m_stepsPerUnit); }
+    const QString &unit() const { return m_unit; }
 
 signals:
     void Change();
@@ -105,6 +112,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     // With the focus, the thumb carries the focus mark.
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    void describeValue();
+
+    int m_stepsPerUnit = 1;
+    QString m_unit;
 };
 
 // A single-line text box with centred text, a word space clear of its frame
@@ -124,6 +137,9 @@ public:
     // expected) or accepted again.
     void setRefused(bool refused, const QString &hint = QString());
     bool isRefused() const { return m_refused; }
+    // The unit of the number typed, spoken after it ("0,01 m", the accessible
+    // description); a refused text is described by its hint instead.
+    void setUnit(const QString &unit);
 
 signals:
     void Change();
@@ -136,8 +152,11 @@ private:
     QRect lineRect() const;
     void fitText();
 
+    void describeValue();
+
     QFont m_font;
     bool m_refused = false;
+    QString m_unit;
 };
 
 // An option button; those with the same parent form one group with exactly one
@@ -181,6 +200,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+// Gives `control` the accessible name its captions make, read in order, each
+// without its closing ':' or '=' ("pas du calcul spatial :" and "dx =" name
+// the box "pas du calcul spatial dx"), for controls whose captions are labels
+// of their own.
+void nameAfter(QWidget *control, std::initializer_list<const Label *> captions);
 
 // A frame with a title; controls inside it are placed in twips from its corner.
 class Frame : public QGroupBox

@@ -1,5 +1,7 @@
 #include "numberformat.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 QString Str(double value)
@@ -13,4 +15,11 @@ QString Str(double value)
     if (text.startsWith(QLatin1String("0.")))
         text.remove(0, 1);
     return (value < 0 ? QLatin1Char('-') : QLatin1Char(' ')) + text;
+}
+
+QString frenchNumber(double value)
+{
+    QLocale french(QLocale::French);
+    french.setNumberOptions(QLocale::OmitGroupSeparator);
+    return french.toString(value, 'f', QLocale::FloatingPointShortest);
 }

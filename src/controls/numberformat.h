@@ -7,3 +7,7 @@
 // the decimal point (" .5", "-.25"), "." whatever the locale, up to 15
 // significant digits, trailing zeros dropped.
 QString Str(double value);
+
+// Number to text as a French reader says it: a decimal comma, no group
+// separator, the fewest digits that give the number back ("1,3", "1000").
+QString frenchNumber(double value);

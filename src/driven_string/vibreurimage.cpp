@@ -46,6 +46,7 @@ void Vibreur::creeImage()
         this, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"),
         {texte, fond, Fonts::sans(8.25, Fonts::Underline), Qt::AlignLeft | Qt::AlignTop, true});
     Label14->setObjectName(QStringLiteral("Label14"));
+    nameAfter(traces, {Label14});
     connect(Label14, &Label::clicked, this, &Vibreur::Label14_Click);
 }
 

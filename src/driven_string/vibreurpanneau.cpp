@@ -48,16 +48,22 @@ void Vibreur::creePanneau()
     // The vibrator.
     new Label(this, 240, 480, 2895, 255, QStringLiteral("Réglage du vibreur (bord gauche)"),
               Look::heading(Look::navy()));
-    new Label(this, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "), texte());
+    const Label *legendeFrequence = new Label(
+        this, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "), texte());
     Label5 = new Label(this, 2160, 840, 855, 255, QStringLiteral("f = 1.3 Hz"), texte());
     Label5->setObjectName(QStringLiteral("Label5"));
     Frequence = new ScrollBar(this, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
     Frequence->setObjectName(QStringLiteral("Frequence"));
-    new Label(this, 360, 1440, 1935, 255, QStringLiteral("Amplitude de l'excitation :"), texte());
+    Frequence->setQuantity(10, QStringLiteral("Hz"));
+    nameAfter(Frequence, {legendeFrequence});
+    const Label *legendeAmp = new Label(this, 360, 1440, 1935, 255,
+                                        QStringLiteral("Amplitude de l'excitation :"), texte());
     Label18 = new Label(this, 2160, 1440, 855, 255, QStringLiteral("A = 10 mm"), texte());
     Label18->setObjectName(QStringLiteral("Label18"));
     Amp = new ScrollBar(this, 360, 1680, 2415, 255, 1, 20, 10, 1, 2);
     Amp->setObjectName(QStringLiteral("Amp"));
+    Amp->setQuantity(1, QStringLiteral("mm"));
+    nameAfter(Amp, {legendeAmp});
 
     // The right end.
     new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"),
@@ -76,19 +82,25 @@ void Vibreur::creePanneau()
     // The wave and the medium.
     new Label(this, 240, 3840, 3015, 255, QStringLiteral("Onde et milieu de propagation"),
               Look::heading(Look::navy()));
-    new Label(this, 360, 4200, 1695, 255, QStringLiteral("Coeff. d'amortissement :"), texte());
-    new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "),
-              texte(Fonts::sans(9, Fonts::Italic)));
+    const Label *legendeAmortissement = new Label(
+        this, 360, 4200, 1695, 255, QStringLiteral("Coeff. d'amortissement :"), texte());
+    const Label *alpha = new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "),
+                                   texte(Fonts::sans(9, Fonts::Italic)));
     Label24 = new Label(this, 2400, 4200, 735, 255, QStringLiteral("0.5 /s"), texte());
     Label24->setObjectName(QStringLiteral("Label24"));
     HScroll1 = new ScrollBar(this, 360, 4440, 2415, 255, 0, 50, 5, 1, 1);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    new Label(this, 360, 4800, 615, 255, QStringLiteral("célérité :"),
-              texte(Fonts::sans(), Qt::AlignRight));
+    HScroll1->setQuantity(10, QStringLiteral("/s"));
+    nameAfter(HScroll1, {legendeAmortissement, alpha});
+    const Label *legendeCelerite
+        = new Label(this, 360, 4800, 615, 255, QStringLiteral("célérité :"),
+                    texte(Fonts::sans(), Qt::AlignRight));
     Label4 = new Label(this, 1080, 4800, 1935, 255, QStringLiteral("1 m/s"), texte());
     Label4->setObjectName(QStringLiteral("Label4"));
     célérité = new ScrollBar(this, 360, 5040, 2415, 255, 0, 20, 10, 1, 1);
     célérité->setObjectName(QStringLiteral("célérité"));
+    célérité->setQuantity(10, QStringLiteral("m/s"));
+    nameAfter(célérité, {legendeCelerite});
     new Label(this, 360, 5400, 2775, 255, QStringLiteral("fréquence propre fondamentale :"),
               texte());
     Label2 = new Label(this, 840, 5640, 1575, 255, QStringLiteral("f1 = 0.5 Hz"), texte());
@@ -98,16 +110,22 @@ void Vibreur::creePanneau()
     const QFont formule = Fonts::serif(9, Fonts::Bold | Fonts::Italic);
     new Label(this, 360, 6480, 2055, 255, QStringLiteral("Options de simulation"),
               Look::heading(Look::navy()));
-    new Label(this, 360, 6840, 1695, 255, QStringLiteral("pas du calcul spatial :"), texte());
-    new Label(this, 360, 7080, 495, 255, QStringLiteral("dx ="), texte(formule));
+    const Label *legendePasX
+        = new Label(this, 360, 6840, 1695, 255, QStringLiteral("pas du calcul spatial :"), texte());
+    const Label *dx = new Label(this, 360, 7080, 495, 255, QStringLiteral("dx ="), texte(formule));
     PasX = new TextBox(this, 720, 7080, 615, 285, QStringLiteral("0.01"));
     PasX->setObjectName(QStringLiteral("PasX"));
-    new Label(this, 1440, 7080, 375, 255, QStringLiteral("m"), texte());
-    new Label(this, 360, 7560, 1695, 255, QStringLiteral("pas du calcul temporel :"), texte());
-    new Label(this, 360, 7800, 375, 255, QStringLiteral("dt = "), texte(formule));
+    nameAfter(PasX, {legendePasX, dx});
+    const Label *metres = new Label(this, 1440, 7080, 375, 255, QStringLiteral("m"), texte());
+    PasX->setUnit(metres->Caption());
+    const Label *legendePasT = new Label(this, 360, 7560, 1695, 255,
+                                         QStringLiteral("pas du calcul temporel :"), texte());
+    const Label *dt = new Label(this, 360, 7800, 375, 255, QStringLiteral("dt = "), texte(formule));
     PasT = new TextBox(this, 720, 7800, 615, 285, QStringLiteral("0.0025"));
     PasT->setObjectName(QStringLiteral("PasT"));
-    new Label(this, 1440, 7800, 255, 255, QStringLiteral("s"), texte());
+    nameAfter(PasT, {legendePasT, dt});
+    const Label *secondes = new Label(this, 1440, 7800, 255, 255, QStringLiteral("s"), texte());
+    PasT->setUnit(secondes->Caption());
 }
 
 void Vibreur::connectePanneau()
@@ -128,30 +146,28 @@ void Vibreur::connectePanneau()
 void Vibreur::Amp_Change()
 {
     m_model.signaleModification();
-    Label18->setCaption(QStringLiteral("A =") + Str(Amp->Value()) + QStringLiteral("mm"));
+    Label18->setCaption(QStringLiteral("A =") + Str(Amp->quantity()) + Amp->unit());
 }
 
 void Vibreur::Frequence_Change()
 {
     m_model.signaleModification();
-    Label5->setCaption(QStringLiteral("f=") + Str(Frequence->Value() / 10.0)
-                       + QStringLiteral("Hz"));
+    Label5->setCaption(QStringLiteral("f=") + Str(Frequence->quantity()) + Frequence->unit());
 }
 
 void Vibreur::HScroll1_Change()
 {
     m_model.signaleModification();
-    Label24->setCaption(Str(HScroll1->Value() / 10.0) + QStringLiteral("/s"));
+    Label24->setCaption(Str(HScroll1->quantity()) + HScroll1->unit());
 }
 
 void Vibreur::célérité_Change()
 {
     m_model.signaleModification();
     // f1 = c / 2: the fundamental of a 1 m string held at both ends.
-    Label2->setCaption(QStringLiteral("f1=") + Str(célérité->Value() / 20.0)
+    Label2->setCaption(QStringLiteral("f1=") + Str(célérité->quantity() / 2)
                        + QStringLiteral("Hz"));
-    Label4->setCaption(QStringLiteral("c=") + Str(célérité->Value() / 10.0)
-                       + QStringLiteral("m/s"));
+    Label4->setCaption(QStringLiteral("c=") + Str(célérité->quantity()) + célérité->unit());
     afficheCourant();
 }
 

@@ -63,11 +63,11 @@ void Reflexion::construitDecor()
     new ShapeControl(this, Kind::RoundedRectangle, 120, 4680, 2775, 3495, Look::panel(), QColor());
 
     const int titre = Fonts::Bold | Fonts::Underline;
-    new Label(this, 240, 600, 2655, 255, QStringLiteral("Rang du mode de vibration"),
-              stylePanneau(titre));
+    m_titreMode = new Label(this, 240, 600, 2655, 255, QStringLiteral("Rang du mode de vibration"),
+                            stylePanneau(titre));
     new Label(this, 240, 1440, 255, 255, QStringLiteral("k="), stylePanneau());
-    new Label(this, 240, 2400, 2655, 255, QStringLiteral("Célérité de l'onde"),
-              stylePanneau(titre));
+    m_titreCelerite = new Label(this, 240, 2400, 2655, 255, QStringLiteral("Célérité de l'onde"),
+                                stylePanneau(titre));
     new Label(this, 240, 3120, 255, 255, QStringLiteral("c="), stylePanneau());
     new Label(this, 240, 4920, 1215, 255, QStringLiteral("temps écoulé"), stylePanneau(titre));
     new Label(this, 240, 5160, 2415, 375,
@@ -92,8 +92,11 @@ void Reflexion::construitControles()
 
     Mode = new ScrollBar(this, 240, 960, 2415, 255, 1, 10, 1, 1, 1);
     Mode->setObjectName(QStringLiteral("Mode"));
+    nameAfter(Mode, {m_titreMode});
     celerite = new ScrollBar(this, 240, 2760, 2415, 255, 1, 100, 25, 1, 10);
     celerite->setObjectName(QStringLiteral("celerite"));
+    celerite->setQuantity(10, QStringLiteral("cm/s"));
+    nameAfter(celerite, {m_titreCelerite});
     Label3 = new Label(this, 480, 1440, 255, 255, QStringLiteral("1"), stylePanneau());
     Label3->setObjectName(QStringLiteral("Label3"));
     Label6 = new Label(this, 480, 3120, 855, 255, QStringLiteral("2,5 cm/s"), stylePanneau());
@@ -185,7 +188,7 @@ void Reflexion::Mode_Change()
 void Reflexion::celerite_Change()
 {
     m_model.changeCelerite();
-    Label6->setCaption(Str(celerite->Value() / 10.0) + QStringLiteral(" cm/s"));
+    Label6->setCaption(Str(celerite->quantity()) + u' ' + celerite->unit());
     EffaceDessins();
     DessineImage();
 }

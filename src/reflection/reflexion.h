@@ -53,6 +53,9 @@ private:
     Label *Label3;
     Label *Label6;
     Label *Label7;
+    // The panel's headings, which name the bars under them.
+    const Label *m_titreMode = nullptr;
+    const Label *m_titreCelerite = nullptr;
     CommandButton *go;
     CommandButton *pause;
     CommandButton *pas;

@@ -120,7 +120,7 @@ void ModesCorde::Command3_Click()
 
 void ModesCorde::Longueur_Change()
 {
-    Label5->setCaption(Str(Longueur->Value()) + QStringLiteral("cm"));
+    Label5->setCaption(Str(Longueur->quantity()) + Longueur->unit());
     EffaceCorde();
     Shape3(0)->setLeft(10 * Longueur->Value());
     Shape3(1)->setLeft(10 * Longueur->Value());
@@ -136,7 +136,7 @@ void ModesCorde::Longueur_Change()
 
 void ModesCorde::Masse_Change()
 {
-    Label3->setCaption(Str(Masse->Value()) + QStringLiteral("g"));
+    Label3->setCaption(Str(Masse->quantity()) + Masse->unit());
     m_suivi->cut(); // the next frame has other periods
     m_suivi->refresh(); // and the recorder shows the speed set
     if (Timer1->Enabled())

@@ -64,17 +64,22 @@ void ModesCorde::creePanneau()
 {
     new Label(this, 240, 600, 2535, 255, QStringLiteral("Propriétés du dispositif : "),
               stylePanneau(Fonts::Bold | Fonts::Underline));
-    new Label(this, 240, 1080, 2055, 255, QStringLiteral("Masse du solide suspendu :"),
-              stylePanneau());
+    const Label *legendeMasse = new Label(
+        this, 240, 1080, 2055, 255, QStringLiteral("Masse du solide suspendu :"), stylePanneau());
     Label3 = new Label(this, 2280, 1080, 615, 255, QStringLiteral("1000 g"), stylePanneau());
     Label3->setObjectName(QStringLiteral("Label3"));
     Masse = new ScrollBar(this, 240, 1320, 2535, 255, 100, 10000, 1000, 100, 1);
     Masse->setObjectName(QStringLiteral("Masse"));
-    new Label(this, 240, 1920, 1695, 255, QStringLiteral("Longueur de la corde :"), stylePanneau());
+    Masse->setQuantity(1, QStringLiteral("g"));
+    nameAfter(Masse, {legendeMasse});
+    const Label *legendeLongueur = new Label(
+        this, 240, 1920, 1695, 255, QStringLiteral("Longueur de la corde :"), stylePanneau());
     Label5 = new Label(this, 1920, 1920, 735, 255, QStringLiteral("100 cm"), stylePanneau());
     Label5->setObjectName(QStringLiteral("Label5"));
     Longueur = new ScrollBar(this, 240, 2160, 2535, 255, 10, 100, 100, 1, 10);
     Longueur->setObjectName(QStringLiteral("Longueur"));
+    Longueur->setQuantity(1, QStringLiteral("cm"));
+    nameAfter(Longueur, {legendeLongueur});
 }
 
 void ModesCorde::creeHarmoniques()
@@ -88,7 +93,9 @@ void ModesCorde::creeHarmoniques()
             = new ScrollBar(Frame1, 480, top, 1695, 255, 0, 10, k == 1 ? 10 : 0, 1, 1);
         m_harmonique[k - 1]->setObjectName(QStringLiteral("Harmonique"));
         // The harmonic's number, never changed.
-        new Label(Frame1, 240, top, 255, 255, QString::number(k), stylePanneau(Fonts::Bold));
+        const Label *rang
+            = new Label(Frame1, 240, top, 255, 255, QString::number(k), stylePanneau(Fonts::Bold));
+        m_harmonique[k - 1]->setAccessibleName(QStringLiteral("Harmonique ") + rang->Caption());
     }
 }
 

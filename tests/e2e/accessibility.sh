@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# What a screen reader reads: on a private session bus with its own
+# accessibility bus, the program (home screen, the three simulations and the
+# recorder open together) is read over AT-SPI by accessibility.py, which
+# prints the tree and checks the windows' roles and titles, the names of the
+# controls and the values the bars speak.
+if [[ -z ${VELLANE_PRIVATE_BUS:-} ]]; then
+    VELLANE_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+BUS_PID=$!
+trap 'kill "$BUS_PID" 2>/dev/null || true; cleanup' EXIT
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+open_home
+# Each simulation by its title, then "Démarrer".
+for top in 1080 3000 4200; do
+    xdotool windowraise "$HOME_ID"
+    click_twips "$HOME_ID" 4000 $((top + 100))
+    click_twips "$HOME_ID" 8640 5640
+done
+vibreur=$(wait_window 800 568)
+wait_window 800 600 >/dev/null
+# "Suivre ce point" on the driven string opens the recorder.
+xdotool windowraise "$vibreur"
+sleep 0.3
+xdotool mousemove --window "$vibreur" 437 220 click 3
+sleep 0.5
+xdotool key Down Down Down Return
+wait_window 640 480 >/dev/null
+
+titles=()
+for id in $(xdotool search --onlyvisible --name '.'); do
+    titles+=("$(xdotool getwindowname "$id")")
+done
+((${#titles[@]} == 5)) || fail "${#titles[@]} windows open, expected 5: ${titles[*]}"
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" "${titles[@]}" || fail "as read over AT-SPI"
+echo "accessibility: ok"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# One-line mutations of the models and the runtime that the tests must catch.
+# One-line mutations of the models, the services under the windows and their
+# wiring that the tests must catch.
 # Run by hand (it is not part of the test command): bash tests/mutations.sh
 # (ONLY=text runs only the mutations whose name holds it)
 #
@@ -43,27 +44,27 @@ reflection without inversion @ reflectionmodel.cpp @ o.reflechie[x] = -cr; @ s/=
 sum without the inversion @ reflectionmodel.cpp @ - std::cos(deuxPi * (x / lambda + f * t)) @ s/- std::cos/+ std::cos/ @ reflection_test
 speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_test
 hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_test
-pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ runtime_test
-ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ runtime_test
-clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ runtime_test
-last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, keptRight) @ s/keptRight)/keptRight - 1)/ @ runtime_test
-holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ runtime_test
-pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ runtime_test
-filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ runtime_test
-circle filled in the pen colour @ drawingsurface.cpp @ QBrush(m_fillColor) @ s/m_fillColor/m_foreColor/ @ runtime_test
-14 significant digits @ numberformat.cpp @ 'g', 15 @ s/15/14/ @ runtime_test
-extent width from the height @ userscale.cpp @ clientWidthTwips / width @ s/clientWidthTwips \/ width/clientWidthTwips \/ height/ @ runtime_test
-user y from the x unit @ userscale.cpp @ Twips::perPixel / m_unitY); @ s/m_unitY/m_unitX/ @ runtime_test
-ticks inside a message box @ formtimer.cpp @ if (HandlerGuard::active()) @ s/if (/if (false \&\& / @ runtime_test
-timer runs on after unload @ formtimer.cpp @ setEnabled(false); }); @ s/false/true/ @ runtime_test
-window at the top-left corner @ form.cpp @ frame.moveCenter( @ s/moveCenter(available.center())/moveTopLeft(available.topLeft())/ @ runtime_test
-large window centred above the screen @ form.cpp @ move(std::max(frame.left() @ s/move(.*/move(frame.topLeft());/ @ runtime_test
-re-centred at every show @ form.cpp @ if (!m_centred) { @ s/!m_centred/true/ @ runtime_test
-scroll bar changes while dragged @ controls.cpp @ setTracking(false); @ s/false/true/ @ runtime_test
-check box clicks without a change @ controls.cpp @ if (checked == isChecked()) @ s/checked == isChecked()/false/ @ runtime_test
-button name not following its label @ controls.cpp @ &Label::captionChanged, this, takeCaption @ s/connect(/if (false) connect(/ @ runtime_test
-captions under buttons one space apart @ controls.cpp @ return captions ? 2 * space : space; @ s/2 \* space/space/ @ runtime_test
-letters hardly tightened @ fonts.cpp @ maximumTightening = 1.0 / 20; @ s/20/200/ @ runtime_test
+pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ controls_test
+ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ controls_test
+clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ controls_test
+last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, keptRight) @ s/keptRight)/keptRight - 1)/ @ controls_test
+holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ controls_test
+pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ controls_test
+filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ controls_test
+circle filled in the pen colour @ drawingsurface.cpp @ QBrush(m_fillColor) @ s/m_fillColor/m_foreColor/ @ controls_test
+14 significant digits @ numberformat.cpp @ 'g', 15 @ s/15/14/ @ controls_test
+extent width from the height @ userscale.cpp @ clientWidthTwips / width @ s/clientWidthTwips \/ width/clientWidthTwips \/ height/ @ controls_test
+user y from the x unit @ userscale.cpp @ Twips::perPixel / m_unitY); @ s/m_unitY/m_unitX/ @ controls_test
+ticks inside a message box @ formtimer.cpp @ if (HandlerGuard::active()) @ s/if (/if (false \&\& / @ controls_test
+timer runs on after unload @ formtimer.cpp @ setEnabled(false); }); @ s/false/true/ @ controls_test
+window at the top-left corner @ form.cpp @ frame.moveCenter( @ s/moveCenter(available.center())/moveTopLeft(available.topLeft())/ @ controls_test
+large window centred above the screen @ form.cpp @ move(std::max(frame.left() @ s/move(.*/move(frame.topLeft());/ @ controls_test
+re-centred at every show @ form.cpp @ if (!m_centred) { @ s/!m_centred/true/ @ controls_test
+scroll bar changes while dragged @ controls.cpp @ setTracking(false); @ s/false/true/ @ controls_test
+check box clicks without a change @ controls.cpp @ if (checked == isChecked()) @ s/checked == isChecked()/false/ @ controls_test
+button name not following its label @ controls.cpp @ &Label::captionChanged, this, takeCaption @ s/connect(/if (false) connect(/ @ controls_test
+captions under buttons one space apart @ controls.cpp @ return captions ? 2 * space : space; @ s/2 \* space/space/ @ controls_test
+letters hardly tightened @ fonts.cpp @ maximumTightening = 1.0 / 20; @ s/20/200/ @ controls_test
 last segment of the eigenmodes not computed @ stringmodesmodel.cpp @ i <= segments; ++i) @ s/<=/</ @ string_modes_test
 free end leaves a ghost @ vibreurimage.cpp @ y.yAffiche[bout] = y.yNouveau[bout]; @ s/y.yAffiche\[bout\] = y.yNouveau\[bout\];/(void)0;/ @ driven_string_test
 clamp hidden at a fixed end @ vibreurpanneau.cpp @ Shape4->setVisible(true); @ s/true/false/ @ driven_string_test
@@ -77,35 +78,35 @@ option click ignoring a pending stop @ vibreurpanneau.cpp @ &Vibreur::Option3_Cl
 reset keeps the traces @ vibreurcommandes.cpp @ traces->setValue(0); @ s/0/1/ @ driven_string_test
 timed run never disarmed @ reflectionmodel.cpp @ m_state.tFin = 0; @ s/= 0;/= m_state.tFin;/ @ reflection_test
 home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ modules_test
-repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ runtime_test
+repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ controls_test
 incident wave stepped the wrong way @ reflectionmodel.cpp @ si = si * cb - ci * sb; @ s/- ci/+ ci/ @ reflection_test
 frame without the tenth harmonic @ stringmodesmodel.cpp @ y = y + facteurs[n] * m_state.forme[n][i]; @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_test
 grid never drawn again @ drawingsurface.cpp @ m_changedSinceTaken |= changed; @ s/|= changed/|= QRect()/ @ driven_string_test
-axis line beside the clip reported @ linerasterizer.cpp @ // nothing changed, or nothing of the line is kept @ s/return {};/{}/ @ runtime_test
-clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() + 1; @ s/+ 1/+ 0/ @ runtime_test
-changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ runtime_test
-drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ runtime_test
+axis line beside the clip reported @ linerasterizer.cpp @ // nothing changed, or nothing of the line is kept @ s/return {};/{}/ @ controls_test
+clip one row short @ linerasterizer.cpp @ const int keptBottom = kept.bottom() + 1; @ s/+ 1/+ 0/ @ controls_test
+changes joined across the picture @ drawntiles.h @ static constexpr int tileWidth = 32; @ s/32/4096/ @ controls_test
+drawn tiles never marked @ drawingsurface.cpp @ m_drawn.add(changed); @ s/.*// @ controls_test
 recorder window counted as a sibling @ controls.cpp @ !widget->isWindow() && @ s/!widget->isWindow() && // @ modules_test
-scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ runtime_test
-page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ runtime_test
+scroll bar keys inverted @ controls.cpp @ action = SliderSingleStepAdd; @ s/Add/Sub/ @ controls_test
+page keys inverted @ controls.cpp @ action = SliderPageStepAdd; @ s/Add/Sub/ @ controls_test
 focused scroll bar unmarked @ controls.cpp @ if (!hasFocus()) @ s/!hasFocus()/true/ @ modules_test
 focused button unmarked @ controls.cpp @ QToolButton::paintEvent(event); @ s/;$/; return;/ @ modules_test
 focused text box unmarked @ controls.cpp @ QLineEdit::paintEvent(event); @ s/;$/; return;/ @ modules_test
 indicator marked in grey @ indicators.cpp @ FocusMark::paint(p, focusRect, color); @ s/color)/QColor(Qt::gray))/ @ modules_test
-one-line caption wrapped first @ controls.cpp @ if (!holdsSeveralLines()) { @ s/!holdsSeveralLines()/false/ @ runtime_test reflection_test
+one-line caption wrapped first @ controls.cpp @ if (!holdsSeveralLines()) { @ s/!holdsSeveralLines()/false/ @ controls_test reflection_test
 caption one pixel from a control after it @ controls.cpp @ return captions ? 2 * space : space; @ s/: space;/: (label ? space : 1.0);/ @ driven_string_test
 unit above the baseline of the number @ controls.cpp @ drop = control->y() + box->textBaseline() @ s/box->textBaseline()/0/ @ driven_string_test
 harmonic numbers above their bars @ controls.cpp @ - (top + metrics.ascent() - metrics.capHeight() / 2); @ s/ - metrics.capHeight() \/ 2// @ string_modes_test
 text box text edge to edge @ controls.cpp @ = lineRect().width() - 2 * @ s/- 2 \*/- 0 */ @ driven_string_test
 picture over the frame of its button @ controls.cpp @ shown.scale(room, Qt::KeepAspectRatio); @ s/shown.scale(room, Qt::KeepAspectRatio)/(void)0/ @ driven_string_test
-last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ runtime_test
-sunken border one pixel short @ drawingsurface.cpp @ const QRect r = rect(); @ s/rect();/rect().adjusted(0, 0, -1, -1);/ @ runtime_test
-seams left at a fractional scale @ drawingsurface.cpp @ if (fractional) @ s/(fractional)/(fractional \&\& false)/ @ runtime_test
-save buffered, flushed only by commit @ filewrite.cpp @ if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) @ s/ | QIODevice::Unbuffered// @ runtime_test recorder_test
-save committed after a short write @ filewrite.cpp @ && file.write(bytes) == bytes.size() @ s/== bytes.size()/>= 0/ @ runtime_test recorder_test
-save message without the folder @ filewrite.cpp @ .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason)); @ s/QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())/QFileInfo(path).fileName()/ @ runtime_test recorder_test
-full disk told as an unknown error @ filewrite.cpp @ case ENOSPC: @ s/ENOSPC/EIO/ @ runtime_test recorder_test
-long word cut off in a message box @ messagebox.cpp @ if (metrics.horizontalAdvance(word) <= widest) { @ s/<= widest/<= 100 * widest/ @ runtime_test
+last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ controls_test
+sunken border one pixel short @ drawingsurface.cpp @ const QRect r = rect(); @ s/rect();/rect().adjusted(0, 0, -1, -1);/ @ controls_test
+seams left at a fractional scale @ drawingsurface.cpp @ if (fractional) @ s/(fractional)/(fractional \&\& false)/ @ controls_test
+save buffered, flushed only by commit @ filewrite.cpp @ if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) @ s/ | QIODevice::Unbuffered// @ controls_test recorder_test
+save committed after a short write @ filewrite.cpp @ && file.write(bytes) == bytes.size() @ s/== bytes.size()/>= 0/ @ controls_test recorder_test
+save message without the folder @ filewrite.cpp @ .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason)); @ s/QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())/QFileInfo(path).fileName()/ @ controls_test recorder_test
+full disk told as an unknown error @ filewrite.cpp @ case ENOSPC: @ s/ENOSPC/EIO/ @ controls_test recorder_test
+long word cut off in a message box @ messagebox.cpp @ if (metrics.horizontalAdvance(word) <= widest) { @ s/<= widest/<= 100 * widest/ @ controls_test
 name too long refused without a word @ savedialog.cpp @ ->setEnabled(true); @ s/true/false/ @ modules_test
 zoom too large for the screen kept @ screenzoom.cpp @ zoom.factor = std::min(commandLine.zoom, largest); @ s/std::min(commandLine.zoom, largest)/commandLine.zoomToScreen ? largest : commandLine.zoom/ @ modules_test
 option given twice accepted @ commandline.cpp @ if (given[index]) @ s/given\[index\]/false/ @ modules_test

@@ -1,4 +1,4 @@
-// The runtime every window goes through: numbers as text and back, twips and
+// What every window goes through: numbers as text and back, twips and
 // user scales, the line rasteriser and the retained drawing surface, the
 // controls' own rules, and windows with their animation timers.
 #include "controls/application.h"
@@ -27,7 +27,7 @@
 #include <cmath>
 #include <optional>
 
-class TestRuntime : public QObject
+class TestControls : public QObject
 {
     Q_OBJECT
 
@@ -478,5 +478,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRuntime)
-#include "tst_runtime.moc"
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

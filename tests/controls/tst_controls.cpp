@@ -1,4 +1,4 @@
-// What every window goes through: numbers as text and back, twips and
+// What every window goes through: numbers as text, twips and
 // user scales, the line rasteriser and the retained drawing surface, the
 // controls' own rules, and windows with their animation timers.
 #include "controls/application.h"

@@ -49,7 +49,7 @@ one-pixel pen a column off @ linerasterizer.cpp @ bits[py * stride + px] = color
 clipped short of the right edge @ linerasterizer.cpp @ const double hiX = imageWidth + w; @ s/imageWidth + w/imageWidth - w/ @ tst_runtime
 last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, keptRight) @ s/keptRight)/keptRight - 1)/ @ tst_runtime
 holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ tst_runtime
-pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ tst_runtime
+pen width ignored @ drawingsurface.cpp @ m_lineWidth = int(std::lround(pixels * @ s/pixels \* // @ tst_runtime
 filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ tst_runtime
 circle filled in the pen colour @ drawingsurface.cpp @ QBrush(m_fillColor) @ s/m_fillColor/m_foreColor/ @ tst_runtime
 14 significant digits @ numberformat.cpp @ 'g', 15 @ s/15/14/ @ tst_runtime

@@ -45,11 +45,13 @@ sum without the inversion @ reflectionmodel.cpp @ - std::cos(deuxPi * (x / lambd
 speed change keeps temps @ reflectionmodel.cpp @ ancienneFrequence / m_shared.frequence; @ s/ \* ancienneFrequence \/ m_shared.frequence// @ reflection_test
 hand at six o'clock at time 0 @ reflectionmodel.h @ m_state.periode - pi / 2; @ s/- pi \/ 2/+ pi \/ 2/ @ reflection_test
 pen not centred @ linerasterizer.cpp @ const double offset = 0.5 - w / 2.0; @ s/w \/ 2.0/w \/ 4.0/ @ controls_test
-ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : v @ s/1e-3/1e-6/ @ controls_test
-clipped short of the right edge @ linerasterizer.cpp @ imageWidth + w, imageHeight + w) @ s/imageWidth + w/imageWidth - w/ @ controls_test
+ends near a pixel edge rounded apart @ linerasterizer.cpp @ < 1e-3 ? nearest : floorToInt(v) @ s/1e-3/1e-6/ @ controls_test
+negative ends truncated toward zero @ linerasterizer.cpp @ return v < truncated ? truncated - 1 : truncated; @ s/truncated - 1/truncated/ @ controls_test
+one-pixel pen a column off @ linerasterizer.cpp @ bits[py * stride + px] = color; @ s/+ px\]/+ px + 1]/ @ controls_test
+clipped short of the right edge @ linerasterizer.cpp @ const double hiX = imageWidth + w; @ s/imageWidth + w/imageWidth - w/ @ controls_test
 last column of a wide pen dropped @ linerasterizer.cpp @ std::min(px + w, keptRight) @ s/keptRight)/keptRight - 1)/ @ controls_test
 holes in a two-pixel pen @ linerasterizer.cpp @ row[stride] = row[stride + 1] = color; @ s/row\[stride\] = row\[stride + 1\]/row[stride]/ @ controls_test
-pen width ignored @ drawingsurface.cpp @ int(std::lround(m_drawWidth * ratio)) @ s/m_drawWidth \* ratio/ratio/ @ controls_test
+pen width ignored @ drawingsurface.cpp @ m_lineWidth = int(std::lround(pixels * @ s/pixels \* // @ controls_test
 filled box one pixel short @ drawingsurface.cpp @ floor(std::max(a.x(), b.x())) + 1.0 @ s/ + 1.0// @ controls_test
 circle filled in the pen colour @ drawingsurface.cpp @ QBrush(m_fillColor) @ s/m_fillColor/m_foreColor/ @ controls_test
 14 significant digits @ numberformat.cpp @ 'g', 15 @ s/15/14/ @ controls_test
@@ -99,7 +101,7 @@ unit above the baseline of the number @ controls.cpp @ drop = control->y() + box
 harmonic numbers above their bars @ controls.cpp @ - (top + metrics.ascent() - metrics.capHeight() / 2); @ s/ - metrics.capHeight() \/ 2// @ string_modes_test
 text box text edge to edge @ controls.cpp @ = lineRect().width() - 2 * @ s/- 2 \*/- 0 */ @ driven_string_test
 picture over the frame of its button @ controls.cpp @ shown.scale(room, Qt::KeepAspectRatio); @ s/shown.scale(room, Qt::KeepAspectRatio)/(void)0/ @ driven_string_test
-last changed column not repainted @ drawntiles.cpp @ |= r & tile; @ s/|= r \& tile;/|= (r \& tile).adjusted(0, 0, -1, 0);/ @ controls_test
+last changed column not repainted @ drawntiles.cpp @ std::min(right, (column + 1) * tileWidth), bandBottom}); @ s/std::min(right,/std::min(right - 1,/ @ controls_test
 sunken border one pixel short @ drawingsurface.cpp @ const QRect r = rect(); @ s/rect();/rect().adjusted(0, 0, -1, -1);/ @ controls_test
 seams left at a fractional scale @ drawingsurface.cpp @ if (fractional) @ s/(fractional)/(fractional \&\& false)/ @ controls_test
 save buffered, flushed only by commit @ filewrite.cpp @ if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) @ s/ | QIODevice::Unbuffered// @ controls_test recorder_test

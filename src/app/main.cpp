@@ -58,13 +58,6 @@ int main(int argc, char *argv[])
         qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom.factor));
     }
 
-    // On X11, a frame changes at most some tens of thousands of pixels: sent
-    // with the request they cost less than a shared-memory image, which Qt may paint into
-    // again only after a round trip to the server at every frame (two
-    // threads woken each time). A value set by the user is kept.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-
     QApplication app(argc, argv);
     releaseStartupMessages();
     QApplication::setApplicationName(QStringLiteral("vellane"));

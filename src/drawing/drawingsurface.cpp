@@ -53,7 +53,14 @@ DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, in
     m_image.fill(m_background);
     m_drawn = DrawnTiles(m_image.size());
     m_changedSinceTaken = m_image.rect();
+    setDrawWidth(m_drawWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingSurface::setDrawWidth(int pixels)
+{
+    m_drawWidth = pixels;
+    m_lineWidth = int(std::lround(pixels * m_image.devicePixelRatio()));
 }
 
 DrawingSurface::~DrawingSurface() = default;
@@ -100,9 +107,9 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, const QColor &
     // enough for the hundreds of segments of every frame.
     endPainting();
     const qreal ratio = m_image.devicePixelRatio();
-    scheduleRepaint(
-        drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio, m_scale.toPixels(x2, y2) * ratio,
-                        int(std::lround(m_drawWidth * ratio)), color.rgb(), m_lineClip));
+    scheduleRepaint(drawAliasedLine(m_image, m_scale.toPixels(x1, y1) * ratio,
+                                    m_scale.toPixels(x2, y2) * ratio, m_lineWidth, color.rgb(),
+                                    m_lineClip));
 }
 
 void DrawingSurface::LineBoxFilled(float x1, float y1, float x2, float y2, const QColor &color)

@@ -42,7 +42,7 @@ public:
     // Circles are filled with the fill colour when true (solid fill style).
     void setFillSolid(bool solid) { m_fillSolid = solid; }
     // Pen width in logical pixels.
-    void setDrawWidth(int pixels) { m_drawWidth = pixels; }
+    void setDrawWidth(int pixels);
 
     // The client area's origin inside the widget and its size, in logical pixels.
     QRect clientRect() const { return m_client; }
@@ -93,6 +93,7 @@ private:
     QColor m_fillColor = Qt::black;
     bool m_fillSolid = false;
     int m_drawWidth = 1;
+    int m_lineWidth = 1; // the pen of lines, in device pixels
     Border m_border;
     QRect m_client;
     bool m_repaintPending = false;

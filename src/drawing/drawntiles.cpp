@@ -11,15 +11,20 @@ DrawnTiles::DrawnTiles(QSize imageSize)
 
 void DrawnTiles::add(const QRect &pixels)
 {
-    const QRect r = pixels & QRect(QPoint(0, 0), m_size);
-    if (r.isEmpty())
+    const int left = std::max(pixels.left(), 0);
+    const int top = std::max(pixels.top(), 0);
+    const int right = std::min(pixels.right() + 1, m_size.width());
+    const int bottom = std::min(pixels.bottom() + 1, m_size.height());
+    if (left >= right || top >= bottom)
         return;
     m_empty = false;
-    for (int band = r.top() / tileHeight; band <= r.bottom() / tileHeight; ++band) {
-        for (int column = r.left() / tileWidth; column <= r.right() / tileWidth; ++column) {
-            const QRect tile(column * tileWidth, band * tileHeight, tileWidth, tileHeight);
-            m_boxes[std::size_t(band) * std::size_t(m_columns) + std::size_t(column)] |= r & tile;
-        }
+    for (int band = top / tileHeight; band <= (bottom - 1) / tileHeight; ++band) {
+        Box *boxes = m_boxes.data() + std::size_t(band) * std::size_t(m_columns);
+        const int bandTop = std::max(top, band * tileHeight);
+        const int bandBottom = std::min(bottom, (band + 1) * tileHeight);
+        for (int column = left / tileWidth; column <= (right - 1) / tileWidth; ++column)
+            boxes[column].join({std::max(left, column * tileWidth), bandTop,
+                                std::min(right, (column + 1) * tileWidth), bandBottom});
     }
 }
 
@@ -27,7 +32,7 @@ void DrawnTiles::clear()
 {
     if (m_empty)
         return;
-    std::fill(m_boxes.begin(), m_boxes.end(), QRect());
+    std::fill(m_boxes.begin(), m_boxes.end(), Box());
     m_empty = true;
 }
 
@@ -35,14 +40,14 @@ QRegion DrawnTiles::region() const
 {
     QRegion region;
     for (int band = 0; band < m_bands && !m_empty; ++band) {
-        const QRect *boxes = m_boxes.data() + std::size_t(band) * std::size_t(m_columns);
+        const Box *boxes = m_boxes.data() + std::size_t(band) * std::size_t(m_columns);
         for (int column = 0; column < m_columns; ++column) {
-            QRect run = boxes[column];
+            Box run = boxes[column];
             if (run.isEmpty())
                 continue;
             while (column + 1 < m_columns && !boxes[column + 1].isEmpty())
-                run |= boxes[++column];
-            region += run;
+                run.join(boxes[++column]);
+            region += QRect(run.left, run.top, run.right - run.left, run.bottom - run.top);
         }
     }
     return region;

@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <QSize>
 
+#include <algorithm>
 #include <vector>
 
 // What an image's drawings changed since the last repaint, kept per tile of
@@ -28,9 +29,32 @@ public:
     QRegion region() const;
 
 private:
+    // A box of pixels, its right and bottom ends excluded; empty when
+    // left >= right. Plain integers: a frame adds hundreds of boxes.
+    struct Box
+    {
+        int left = 0;
+        int top = 0;
+        int right = 0;
+        int bottom = 0;
+
+        bool isEmpty() const { return left >= right; }
+        void join(const Box &other)
+        {
+            if (isEmpty()) {
+                *this = other;
+                return;
+            }
+            left = std::min(left, other.left);
+            top = std::min(top, other.top);
+            right = std::max(right, other.right);
+            bottom = std::max(bottom, other.bottom);
+        }
+    };
+
     QSize m_size;
     int m_columns;
     int m_bands;
-    std::vector<QRect> m_boxes; // a box a tile, band after band
+    std::vector<Box> m_boxes; // a box a tile, band after band
     bool m_empty = true;
 };

@@ -45,6 +45,15 @@ bool clipSegment(double &ax, double &ay, double &bx, double &by, double loX, dou
     return true;
 }
 
+// floor(v) for the ends of a clipped segment, well within the range of an
+// int: a conversion and a compare instead of the library's general floor
+// (several a line, every frame).
+int floorToInt(double v)
+{
+    const int truncated = int(v);
+    return v < truncated ? truncated - 1 : truncated;
+}
+
 // The pixel holding a pen corner at v. A value within 10⁻³ pixel of a pixel
 // boundary counts as on it: the two ends of a line meant to be vertical or
 // horizontal may straddle a boundary by a few 10⁻⁴ pixel (single precision,
@@ -52,8 +61,10 @@ bool clipSegment(double &ax, double &ay, double &bx, double &by, double loX, dou
 // line sideways halfway along.
 int firstPixel(double v)
 {
-    const double nearest = std::round(v);
-    return int(std::floor(std::abs(v - nearest) < 1e-3 ? nearest : v));
+    // The nearest integer as floor(v + 0.5): it differs from round(v) only
+    // at ties, half a pixel from any boundary, where v is taken down anyway.
+    const int nearest = floorToInt(v + 0.5);
+    return std::abs(v - nearest) < 1e-3 ? nearest : floorToInt(v);
 }
 
 } // namespace
@@ -72,8 +83,20 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
     const int imageHeight = image.height();
     // The walk is clipped to the image, never to `clip`, so that it steps
     // through the same pixels whatever part of the line is kept.
-    if (!clipSegment(ax, ay, bx, by, -w, -w, imageWidth + w, imageHeight + w))
+    const double loX = -w;
+    const double loY = -w;
+    const double hiX = imageWidth + w;
+    const double hiY = imageHeight + w;
+    const auto inside = [](double v, double lo, double hi) { return v > lo && v < hi; };
+    if (inside(ax, loX, hiX) && inside(bx, loX, hiX) && inside(ay, loY, hiY)
+        && inside(by, loY, hiY)) {
+        // Nothing to cut (most segments): the far end as the clipping
+        // computes it, without its divisions.
+        bx = ax + (bx - ax);
+        by = ay + (by - ay);
+    } else if (!clipSegment(ax, ay, bx, by, loX, loY, hiX, hiY)) {
         return {};
+    }
     const QRect kept = clip ? *clip & image.rect() : image.rect();
     if (kept.isEmpty())
         return {};
@@ -127,20 +150,61 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
         return QRect(QPoint(left, changedTop), QPoint(right - 1, changedBottom));
     }
 
-    const auto plot = [&](int px, int py) {
-        if (px >= keptLeft && py >= keptTop && px + w <= keptRight && py + w <= keptBottom) {
-            // The whole pen square is kept: no clamping, and the usual
-            // pens of one and two pixels written out directly.
-            QRgb *row = bits + py * stride + px;
-            if (w == 1) {
-                row[0] = color;
-            } else if (w == 2) {
+    // Bresenham's walk from one end to the other, `plot` putting the pen
+    // square at each step; what it may have changed is the box of its pen
+    // squares.
+    const auto walk = [&](auto plot) {
+        for (;;) {
+            plot(x0, y0);
+            if (x0 == x1 && y0 == y1)
+                break;
+            const int twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                x0 += stepX;
+            }
+            if (twice <= dx) {
+                error += dx;
+                y0 += stepY;
+            }
+        }
+    };
+    const int boxLeft = std::min(x0, x1);
+    const int boxTop = std::min(y0, y1);
+    const int boxRight = std::max(x0, x1) + w;
+    const int boxBottom = std::max(y0, y1) + w;
+    const int walkedLeft = std::max(boxLeft, keptLeft);
+    const int walkedTop = std::max(boxTop, keptTop);
+    const int walkedRight = std::min(boxRight, keptRight);
+    const int walkedBottom = std::min(boxBottom, keptBottom);
+    const QRect walked = walkedLeft < walkedRight && walkedTop < walkedBottom
+        ? QRect(walkedLeft, walkedTop, walkedRight - walkedLeft, walkedBottom - walkedTop)
+        : QRect();
+    const auto square = [&](int px, int py) {
+        QRgb *row = bits + py * stride + px;
+        for (int y = 0; y < w; ++y, row += stride)
+            std::fill(row, row + w, color);
+    };
+    if (boxLeft >= keptLeft && boxTop >= keptTop && boxRight <= keptRight
+        && boxBottom <= keptBottom) {
+        // Every pen square is kept (most segments): no clamping, and the
+        // pens of one and two pixels written out directly.
+        if (w == 1) {
+            walk([&](int px, int py) { bits[py * stride + px] = color; });
+        } else if (w == 2) {
+            walk([&](int px, int py) {
+                QRgb *row = bits + py * stride + px;
                 row[0] = row[1] = color;
                 row[stride] = row[stride + 1] = color;
-            } else {
-                for (int y = 0; y < w; ++y, row += stride)
-                    std::fill(row, row + w, color);
-            }
+            });
+        } else {
+            walk(square);
+        }
+        return walked;
+    }
+    walk([&](int px, int py) {
+        if (px >= keptLeft && py >= keptTop && px + w <= keptRight && py + w <= keptBottom) {
+            square(px, py);
             return;
         }
         const int left = std::max(px, keptLeft);
@@ -150,26 +214,6 @@ QRect drawAliasedLine(QImage &image, QPointF from, QPointF to, int width, QRgb c
         const int bottom = std::min(py + w, keptBottom);
         for (int y = std::max(py, keptTop); y < bottom; ++y)
             std::fill(bits + y * stride + left, bits + y * stride + right, color);
-    };
-
-    // Bresenham's walk from one end to the other; what it may have changed is
-    // the box of its pen squares.
-    const QRect walked = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)),
-                               QPoint(std::max(x0, x1) + w - 1, std::max(y0, y1) + w - 1))
-        & kept;
-    for (;;) {
-        plot(x0, y0);
-        if (x0 == x1 && y0 == y1)
-            break;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += stepY;
-        }
-    }
+    });
     return walked;
 }

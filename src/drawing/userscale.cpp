@@ -1,26 +1,9 @@
 #include "userscale.h"
 
-#include "twips.h"
-
 UserScale UserScale::fromExtent(double left, double top, double width, double height,
                                 double clientWidthTwips, double clientHeightTwips)
 {
     return UserScale(left, top, clientWidthTwips / width, clientHeightTwips / height);
-}
-
-float UserScale::xToPixels(float x) const
-{
-    return float(Twips::toPixelsExact((double(x) - m_left) * m_unitX));
-}
-
-float UserScale::yToPixels(float y) const
-{
-    return float(Twips::toPixelsExact((double(y) - m_top) * m_unitY));
-}
-
-QPointF UserScale::toPixels(float x, float y) const
-{
-    return QPointF(xToPixels(x), yToPixels(y));
 }
 
 float UserScale::widthToPixels(float width) const

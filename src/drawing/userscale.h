@@ -1,5 +1,7 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QPointF>
 
 // User coordinates of a drawing surface: the top-left corner of the client
@@ -23,9 +25,16 @@ public:
     static UserScale fromExtent(double left, double top, double width, double height,
                                 double clientWidthTwips, double clientHeightTwips);
 
-    QPointF toPixels(float x, float y) const;
-    float xToPixels(float x) const;
-    float yToPixels(float y) const;
+    // Inline: every segment of every frame converts its two ends.
+    float xToPixels(float x) const
+    {
+        return float(Twips::toPixelsExact((double(x) - m_left) * m_unitX));
+    }
+    float yToPixels(float y) const
+    {
+        return float(Twips::toPixelsExact((double(y) - m_top) * m_unitY));
+    }
+    QPointF toPixels(float x, float y) const { return QPointF(xToPixels(x), yToPixels(y)); }
     // A length along x in user units, in pixels (used for circle radii).
     float widthToPixels(float width) const;
     QPointF toUser(QPointF pixels) const;

@@ -80,6 +80,8 @@ private slots:
             {QLineF(3.5, 3.5, 10.5, 10.5), 2, QRect(3, 3, 9, 9), 8 * 4 - 7},
             // Three whole squares, then the half of one inside the right edge.
             {QLineF(36.5, 3.5, 44.5, 11.5), 2, QRect(36, 3, 4, 5), 3 * 4 - 2 + 1},
+            // Starting in column −1, left of the picture: one step down before column 0.
+            {QLineF(-0.7, 0.5, 5.3, 6.5), 1, QRect(0, 1, 6, 6), 6},
             // Far outside (a blown-up value: clipped, not walked), just beside, or no number.
             {QLineF(5.5, 0, 5.5, 3e37), 1, QRect(5, 0, 1, 32), -1},
             {QLineF(-1.5, 0, -1, 31), 1, QRect(), -1},

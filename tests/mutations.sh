@@ -108,7 +108,7 @@ save buffered, flushed only by commit @ filewrite.cpp @ if (file.open(QIODevice:
 save committed after a short write @ filewrite.cpp @ && file.write(bytes) == bytes.size() @ s/== bytes.size()/>= 0/ @ controls_test recorder_test
 save message without the folder @ filewrite.cpp @ .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason)); @ s/QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())/QFileInfo(path).fileName()/ @ controls_test recorder_test
 full disk told as an unknown error @ filewrite.cpp @ case ENOSPC: @ s/ENOSPC/EIO/ @ controls_test recorder_test
-long word cut off in a message box @ messagebox.cpp @ if (metrics.horizontalAdvance(word) <= widest) { @ s/<= widest/<= 100 * widest/ @ controls_test
+long word cut off in a message box @ messagebox.cpp @ if (metrics.horizontalAdvance(word) <= widest) { @ s/<= widest/<= 100 * widest/ @ modules_test
 name too long refused without a word @ savedialog.cpp @ ->setEnabled(true); @ s/true/false/ @ modules_test
 zoom too large for the screen kept @ screenzoom.cpp @ zoom.factor = std::min(commandLine.zoom, largest); @ s/std::min(commandLine.zoom, largest)/commandLine.zoomToScreen ? largest : commandLine.zoom/ @ modules_test
 option given twice accepted @ commandline.cpp @ if (given[index]) @ s/given\[index\]/false/ @ modules_test

@@ -17,9 +17,14 @@ QString Str(double value)
     return (value < 0 ? QLatin1Char('-') : QLatin1Char(' ')) + text;
 }
 
-QString frenchNumber(double value)
+QLocale frenchLocale()
 {
     QLocale french(QLocale::French);
     french.setNumberOptions(QLocale::OmitGroupSeparator);
-    return french.toString(value, 'f', QLocale::FloatingPointShortest);
+    return french;
+}
+
+QString frenchNumber(double value)
+{
+    return frenchLocale().toString(value, 'f', QLocale::FloatingPointShortest);
 }

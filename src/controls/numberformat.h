@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // Number to text as every caption built at run time writes it: a leading
@@ -7,6 +8,10 @@
 // the decimal point (" .5", "-.25"), "." whatever the locale, up to 15
 // significant digits, trailing zeros dropped.
 QString Str(double value);
+
+// The French locale without group separator: "1000,5", not "1 000,5" (a blank
+// only adds noise to a measurement and has no place in a file name).
+QLocale frenchLocale();
 
 // Number to text as a French reader says it: a decimal comma, no group
 // separator, the fewest digits that give the number back ("1,3", "1000").

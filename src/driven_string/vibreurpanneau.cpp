@@ -9,8 +9,6 @@
 #include "recorder/pointtracker.h"
 #include "stepreader.h"
 
-#include <QLocale>
-
 // The parameter column: every setting of the string and of the scheme, at
 // positions in twips. Its handlers only rewrite the value captions and mark
 // the parameters as changed; the model reads the controls when it derives
@@ -207,7 +205,7 @@ void Vibreur::afficheCourant()
     QString texte;
     if (dx && dt)
         texte = QStringLiteral("r = c·dt/dx = %1 : le calcul est stable pour r ≤ 1")
-                    .arg(QLocale(QLocale::French).toString(c * *dt / *dx, 'g', 3));
+                    .arg(frenchLocale().toString(c * *dt / *dx, 'g', 3));
     célérité->setToolTip(texte);
     for (TextBox *pas : {PasX, PasT}) {
         if (!pas->isRefused())

@@ -1,12 +1,12 @@
 #include "pictureexport.h"
 
 #include "controls/filewrite.h"
+#include "controls/numberformat.h"
 #include "controls/savedialog.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -43,9 +43,7 @@ bool writePng(QWidget *parent, const QImage &image, const QString &path)
 
 QString proposedName(const QString &simulation, double seconds)
 {
-    QLocale french(QLocale::French);
-    french.setNumberOptions(QLocale::OmitGroupSeparator); // no blank inside a file name
-    return QStringLiteral("%1-t%2s.png").arg(simulation, french.toString(seconds, 'f', 3));
+    return QStringLiteral("%1-t%2s.png").arg(simulation, frenchLocale().toString(seconds, 'f', 3));
 }
 
 } // namespace PictureExport

@@ -1,6 +1,7 @@
 #include "enregistreur.h"
 
 #include "controls/filewrite.h"
+#include "controls/numberformat.h"
 #include "controls/savedialog.h"
 
 #include <QChartView>
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineSeries>
-#include <QLocale>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -25,14 +25,6 @@ constexpr double fenetreS = 10.0; // the time shown, s: a few periods of the slo
 constexpr double yExtreme = 1e300; // mm, see traceCourbes()
 constexpr int intervalleMs = 100; // ten redraws a second are as many as an eye follows
 
-QLocale francais()
-{
-    QLocale locale(QLocale::French);
-    // "1000,0", not "1 000,0": a group separator only adds noise to a measurement.
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 // "0,769 s", "11,0 mm", "2,50 cm/s": three significant digits at least, so that rounding hides
 // less than 0.5 %, and no more than six decimals, below which a displacement is rounding noise;
 // "—" for a value that does not exist yet.
@@ -43,10 +35,10 @@ QString mesure(std::optional<double> valeur, const QString &unite)
     const double taille = std::fabs(*valeur);
     // Only an unstable simulation reaches a million: its order of magnitude is all there is.
     if (taille >= 1e6)
-        return francais().toString(*valeur, 'g', 3) + QLatin1Char(' ') + unite;
+        return frenchLocale().toString(*valeur, 'g', 3) + QLatin1Char(' ') + unite;
     const int decimales
         = taille > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(taille))), 0, 6) : 0;
-    return francais().toString(*valeur, 'f', decimales) + QLatin1Char(' ') + unite;
+    return frenchLocale().toString(*valeur, 'f', decimales) + QLatin1Char(' ') + unite;
 }
 
 // A round step between ticks (1, 2 or 5 times a power of ten) giving about five of them over
@@ -102,7 +94,7 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     m_vue->setRenderHint(QPainter::Antialiasing);
     QChart *chart = m_vue->chart();
     chart->setLocalizeNumbers(true);
-    chart->setLocale(francais());
+    chart->setLocale(frenchLocale());
     chart->legend()->setAlignment(Qt::AlignTop);
 
     m_axeT = new QValueAxis(chart);

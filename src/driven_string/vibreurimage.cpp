@@ -68,7 +68,10 @@ void Vibreur::Label14_Click()
 // `temps` is what the model passes; the drawing does not depend on it.
 void Vibreur::corde([[maybe_unused]] double temps)
 {
-    const QColor effacement = traces->Value() == 0 ? Look::white() : orangeTrace;
+    // Colours taken once a frame: the loops below draw hundreds of segments.
+    const QColor blanc = Look::white();
+    const QColor rouge = Look::red();
+    const QColor effacement = traces->Value() == 0 ? blanc : orangeTrace;
     // The grid is whole wherever nothing was drawn since it was last drawn:
     // drawing it only over what changed since sets the same pixels as drawing
     // all of it, at a tenth of the cost and without asking the screen to
@@ -85,7 +88,7 @@ void Vibreur::corde([[maybe_unused]] double temps)
             Picture1->Line(float(i - 1), float(y.yAffiche[i - 1]), float(i), float(y.yAffiche[i]),
                            couleurEffacement);
             Picture1->Line(float(i - 1), float(y.yNouveau[i - 1]), float(i), float(y.yNouveau[i]),
-                           Look::red());
+                           rouge);
             y.yAffiche[i - 1] = y.yNouveau[i - 1];
         }
     };
@@ -96,7 +99,7 @@ void Vibreur::corde([[maybe_unused]] double temps)
     } else {
         // The extension runs on past the right edge; traces are never left
         // there, whatever the switch says.
-        redessine(bout + 1, DrivenStringState::dernierPoint, Look::white());
+        redessine(bout + 1, DrivenStringState::dernierPoint, blanc);
     }
     // The 4-unit marker spans from 2.5 units above point 0 to 1.5 below.
     Excitateur->setTop(float(y.yNouveau[0] - 2.5));

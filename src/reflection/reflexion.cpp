@@ -275,8 +275,9 @@ void Reflexion::DessineImage()
     const Courbes anciennes
         = m_courbesAffichees ? *m_courbesAffichees : m_model.courbes(m_model.tempsPrecedent());
     const Courbes nouvelles = m_model.courbes(m_model.temps());
+    const QColor blanc = Look::white();
     for (int i = 1; i <= ReflectionModel::longueurCorde; ++i) {
-        traceSegments(anciennes, i, Look::white(), Look::white(), Look::white());
+        traceSegments(anciennes, i, blanc, blanc, blanc);
         traceSegments(nouvelles, i, couleurIncidente, couleurReflechie, couleurResultante);
     }
     m_courbesAffichees = nouvelles;

@@ -64,11 +64,13 @@ void ModesCorde::corde(const double &t)
     rendLaCordeAuxImages();
     Picture1->setDrawWidth(2);
     const int segments = m_model.NombreSegments();
+    const QColor blanc = Look::white();
+    const QColor rouge = Look::red();
     for (int i = 1; i <= segments; ++i) {
         const double x = StringModesModel::pasX * i;
         // The previous frame's segment painted out, then the new one drawn.
-        Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], Look::white());
-        Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], Look::red());
+        Picture1->Line(x - StringModesModel::pasX, ancienne[i - 1], x, ancienne[i], blanc);
+        Picture1->Line(x - StringModesModel::pasX, nouvelle[i - 1], x, nouvelle[i], rouge);
     }
     m_suivi->sample();
     m_suivi->refresh();

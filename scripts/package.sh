@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh cmake g++ make qt6-base-dev qt6-charts-dev fonts-liberation dpkg-dev file
+bash scripts/deps.sh cmake g++ make qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools fonts-liberation dpkg-dev file
 # Debian's build flags, hardening included (fortified functions, read-only
 # relocations bound at start).
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

@@ -146,9 +146,15 @@ picture named to the hundredth of a second @ pictureexport.cpp @ toString(second
 eigenmodes picture named in ms @ stringmodesmodel.h @ temps() / msParSeconde; @ s/ \/ msParSeconde// @ modules_test
 windows announced as panes @ windowaccessible.cpp @ QAccessible::Window); @ s/Window/Client/ @ e2e_accessibility
 traces check box unnamed @ vibreurimage.cpp @ nameAfter(traces, {Label14}); @ s/{Label14}/{}/ @ e2e_accessibility
-harmonic bars share one name @ modescordelayout.cpp @ QStringLiteral("Harmonique ") + rang->Caption() @ s/ + rang->Caption()// @ e2e_accessibility
+harmonic bars share one name @ modescordelayout.cpp @ tr("Harmonique %1").arg(rang->Caption()) @ s/.arg(rang->Caption())// @ e2e_accessibility
 bars speak their raw steps @ controls.cpp @ const QString number = frenchNumber(quantity()); @ s/quantity()/Value()/ @ e2e_accessibility
 values spoken with a decimal point @ numberformat.cpp @ QLocale french(QLocale::French); @ s/French/C/ @ e2e_accessibility
+English: a caption left French @ vellane_en.ts @ <translation>Step</translation> @ s/Step/Pas à pas/ @ modules_test
+English: a caption too long for its place @ vellane_en.ts @ <translation>Right end of the string</translation> @ s/Right end of the string/Physical properties of the right end of the string/ @ modules_test
+English: a menu left French @ pointtracker.cpp @ tr("Suivre ce point") @ s/tr(\("[^"]*"\))/QStringLiteral(\1)/ @ modules_test
+--langue forgotten @ commandline.cpp @ read.language = language; @ s/= language;/= std::nullopt;/ @ modules_test
+LANG read before LC_ALL @ language.cpp @ {"LC_ALL", "LC_MESSAGES", "LANG"} @ s/"LC_ALL", "LC_MESSAGES", "LANG"/"LANG", "LC_ALL", "LC_MESSAGES"/ @ modules_test
+LANGUAGE's order ignored @ language.cpp @ if (namesFrench(entry)) @ s/namesFrench(entry)/false/ @ modules_test
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

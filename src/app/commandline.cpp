@@ -2,6 +2,8 @@
 
 #include "controls/application.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <iterator>
 
@@ -11,23 +13,29 @@ struct Option
 {
     const char *name; // after "--"
     char letter; // after "-", or 0 when the option has no short form
-    const char *valueName; // null for an option that takes no value
-    const char *description; // UTF-8; a line break continues under the first line
+    const char *valueName; // null for an option that takes no value; translated
+    const char *description; // UTF-8, translated; a line break continues under the first line
 };
 // In the order of the help; `Index` names them.
 constexpr Option options[] = {
-    {"help", 'h', nullptr, "Affiche cette aide et s'arrête."},
-    {"version", 'v', nullptr, "Affiche la version et s'arrête."},
-    {"simulation", 0, "NOM",
-     "Ouvre aussi la simulation NOM : vibreur, reflexion\n"
-     "ou modes."},
-    {"zoom", 0, "FACTEUR",
-     "Agrandit fenêtres et dessins du FACTEUR, de 1 à 3\n"
-     "(2 ou 1,5 par exemple), ou du plus grand qui tient\n"
-     "sur l'écran avec « auto ». Un facteur trop grand\n"
-     "pour l'écran est ramené au plus grand qui tient."},
+    {"help", 'h', nullptr, QT_TRANSLATE_NOOP("CommandLine", "Affiche cette aide et s'arrête.")},
+    {"version", 'v', nullptr, QT_TRANSLATE_NOOP("CommandLine", "Affiche la version et s'arrête.")},
+    {"simulation", 0, QT_TRANSLATE_NOOP("CommandLine", "NOM"),
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Ouvre aussi la simulation NOM : vibreur, reflexion\n"
+                       "ou modes.")},
+    {"zoom", 0, QT_TRANSLATE_NOOP("CommandLine", "FACTEUR"),
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Agrandit fenêtres et dessins du FACTEUR, de 1 à 3\n"
+                       "(2 ou 1,5 par exemple), ou du plus grand qui tient\n"
+                       "sur l'écran avec « auto ». Un facteur trop grand\n"
+                       "pour l'écran est ramené au plus grand qui tient.")},
+    {"langue", 0, QT_TRANSLATE_NOOP("CommandLine", "LANGUE"),
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Parle la LANGUE : fr (français) ou en (anglais),\n"
+                       "au lieu de celle de l'environnement.")},
 };
-enum Index { Help, Version, SimulationOption, Zoom };
+enum Index { Help, Version, SimulationOption, Zoom, LanguageOption };
 constexpr int helpColumn = 28; // where the descriptions start in the help
 
 struct Simulation
@@ -73,7 +81,9 @@ CommandLine refuse(const QString &why)
 {
     CommandLine refusal;
     refusal.action = CommandLine::Action::Refuse;
-    refusal.text = QStringLiteral("vellane : %1 (vellane --help pour l'aide)").arg(why);
+    refusal.text
+        = QCoreApplication::translate("CommandLine", "vellane : %1 (vellane --help pour l'aide)")
+              .arg(why);
     return refusal;
 }
 
@@ -85,21 +95,23 @@ CommandLine print(const QString &text)
     return printing;
 }
 
-// The help, in French, one option after another.
+// The help, one option after another.
 QString help()
 {
-    QString text = QStringLiteral("Utilisation : vellane [options]\n"
-                                  "%1 : ondes mécaniques sur une corde, trois simulations.\n\n"
-                                  "Options :\n")
-                       .arg(applicationTitle());
+    QString text
+        = QCoreApplication::translate("CommandLine",
+                                      "Utilisation : vellane [options]\n"
+                                      "%1 : ondes mécaniques sur une corde, trois simulations.\n\n"
+                                      "Options :\n")
+              .arg(applicationTitle());
     for (const Option &option : options) {
         QString left = QStringLiteral("--") + QLatin1String(option.name);
         if (option.letter)
             left = QStringLiteral("-%1, %2").arg(QString(QLatin1Char(option.letter)), left);
         if (option.valueName)
-            left += QLatin1Char(' ') + QLatin1String(option.valueName);
+            left += QLatin1Char(' ') + QCoreApplication::translate("CommandLine", option.valueName);
         const QString description
-            = QString::fromUtf8(option.description)
+            = QCoreApplication::translate("CommandLine", option.description)
                   .replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(helpColumn, ' '));
         // Two spaces before the names and two after their column.
         text += QStringLiteral("  %1  %2\n").arg(left, 4 - helpColumn).arg(description);
@@ -119,50 +131,28 @@ int optionNamed(const QString &name)
     return -1;
 }
 
-} // namespace
+// The value of each option given; empty for an option that takes none.
+using Given = std::array<std::optional<QString>, std::size(options)>;
 
-CommandLine readCommandLine(const QStringList &arguments)
+// What the options given ask, each value checked.
+CommandLine interpret(const Given &given)
 {
-    // The value of each option given; empty for an option that takes none.
-    std::array<std::optional<QString>, std::size(options)> given;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (!argument.startsWith(QLatin1Char('-')) || argument.size() == 1)
-            return refuse(QStringLiteral("argument inattendu « %1 »").arg(quote(argument)));
-        // "--zoom=2" as well as "--zoom 2".
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = argument.left(equals);
-        const int index = optionNamed(name);
-        if (index < 0)
-            return refuse(QStringLiteral("option inconnue « %1 »").arg(quote(name)));
-        if (given[index])
-            return refuse(QStringLiteral("l'option %1 est donnée deux fois").arg(name));
-        if (!options[index].valueName) {
-            if (equals >= 0)
-                return refuse(QStringLiteral("l'option %1 ne prend pas de valeur").arg(name));
-            given[index] = QString();
-        } else if (equals >= 0) {
-            given[index] = argument.mid(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            given[index] = arguments[++i];
-        } else {
-            return refuse(QStringLiteral("il manque une valeur après %1").arg(name));
-        }
-    }
+    CommandLine run;
     if (given[Help])
         return print(help());
     if (given[Version])
         return print(QStringLiteral("vellane %1\n").arg(applicationVersion()));
 
-    CommandLine run;
     if (const std::optional<QString> &nom = given[SimulationOption]) {
         for (const Simulation &s : simulations) {
             if (*nom == QLatin1String(s.name))
                 run.simulation = s.module;
         }
         if (!run.simulation)
-            return refuse(QStringLiteral("simulation inconnue « %1 » : vibreur, reflexion ou modes")
-                              .arg(quote(*nom)));
+            return refuse(
+                QCoreApplication::translate(
+                    "CommandLine", "simulation inconnue « %1 » : vibreur, reflexion ou modes")
+                    .arg(quote(*nom)));
     }
     if (const std::optional<QString> &facteur = given[Zoom]) {
         // The whole text must be the number, with a decimal point or comma.
@@ -175,10 +165,64 @@ CommandLine readCommandLine(const QStringList &arguments)
             bool ok = false;
             run.zoom = texte.replace(QLatin1Char(','), '.').toDouble(&ok);
             if (!ok || !(run.zoom >= zoomMinimal && run.zoom <= zoomMaximal))
-                return refuse(QStringLiteral("le facteur de --zoom doit être un nombre de 1 à 3 "
-                                             "ou auto, pas « %1 »")
-                                  .arg(quote(*facteur)));
+                return refuse(
+                    QCoreApplication::translate("CommandLine",
+                                                "le facteur de --zoom doit être un nombre de 1 à 3 "
+                                                "ou auto, pas « %1 »")
+                        .arg(quote(*facteur)));
         }
     }
     return run;
+}
+
+} // namespace
+
+CommandLine readCommandLine(const QStringList &arguments)
+{
+    Given given;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!argument.startsWith(QLatin1Char('-')) || argument.size() == 1)
+            return refuse(QCoreApplication::translate("CommandLine", "argument inattendu « %1 »")
+                              .arg(quote(argument)));
+        // "--zoom=2" as well as "--zoom 2".
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = argument.left(equals);
+        const int index = optionNamed(name);
+        if (index < 0)
+            return refuse(QCoreApplication::translate("CommandLine", "option inconnue « %1 »")
+                              .arg(quote(name)));
+        if (given[index])
+            return refuse(
+                QCoreApplication::translate("CommandLine", "l'option %1 est donnée deux fois")
+                    .arg(name));
+        if (!options[index].valueName) {
+            if (equals >= 0)
+                return refuse(
+                    QCoreApplication::translate("CommandLine", "l'option %1 ne prend pas de valeur")
+                        .arg(name));
+            given[index] = QString();
+        } else if (equals >= 0) {
+            given[index] = argument.mid(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            given[index] = arguments[++i];
+        } else {
+            return refuse(
+                QCoreApplication::translate("CommandLine", "il manque une valeur après %1")
+                    .arg(name));
+        }
+    }
+    // The language travels with every answer, help and refusals included:
+    // they are said again in it.
+    std::optional<Language> language;
+    if (const std::optional<QString> &langue = given[LanguageOption]) {
+        language = languageNamed(*langue);
+        if (!language)
+            return refuse(
+                QCoreApplication::translate("CommandLine", "langue inconnue « %1 » : fr ou en")
+                    .arg(quote(*langue)));
+    }
+    CommandLine read = interpret(given);
+    read.language = language;
+    return read;
 }

@@ -2,6 +2,7 @@
 #include "controls/application.h"
 #include "controls/windowaccessible.h"
 #include "home/accueil.h"
+#include "language.h"
 #include "look/icons.h"
 #include "modulefactories.h"
 #include "modulevariables.h"
@@ -20,13 +21,19 @@ namespace {
 // started application knows the screen: a first, short-lived one measures the
 // available area at factor 1 before the program's own starts at the factor
 // that fits.
-QSize availableScreen(int argc, char *argv[])
+ScreenZoom measureZoom(const CommandLine &commandLine, Language language, int argc, char *argv[])
 {
     // The factor asked replaces any the environment gives.
     qunsetenv("QT_SCALE_FACTOR");
-    const QGuiApplication measure(argc, argv);
+    QGuiApplication measure(argc, argv);
+    installTranslations(measure, language);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().size() : QSize();
+    return fitZoom(commandLine, screen ? screen->availableGeometry().size() : QSize());
+}
+
+QString environmentVariable(const char *name)
+{
+    return qEnvironmentVariable(name);
 }
 
 } // namespace
@@ -38,21 +45,30 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = readCommandLine(arguments);
-    if (commandLine.action == CommandLine::Action::Print) {
-        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
-        return 0;
+    // --langue first, over the environment; then the whole command line again,
+    // its texts in the language chosen (translators need an application).
+    const Language language
+        = readCommandLine(arguments).language.value_or(languageOfEnvironment(environmentVariable));
+    CommandLine commandLine;
+    {
+        QCoreApplication reading(argc, argv);
+        installTranslations(reading, language);
+        commandLine = readCommandLine(arguments);
+        if (commandLine.action == CommandLine::Action::Print) {
+            std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+        if (commandLine.action == CommandLine::Action::Refuse) {
+            std::fprintf(stderr, "%s\n", commandLine.text.toLocal8Bit().constData());
+            return 2;
+        }
+        // Without a display, one line and status 1 rather than Qt's abort.
+        holdStartupMessages();
     }
-    if (commandLine.action == CommandLine::Action::Refuse) {
-        std::fprintf(stderr, "%s\n", commandLine.text.toLocal8Bit().constData());
-        return 2;
-    }
-    // Without a display, one French line and status 1 rather than Qt's abort.
-    holdStartupMessages();
     // Qt's high-DPI scaling enlarges every window, position and drawing alike;
     // the drawing surfaces paint at the device pixels, so lines stay sharp.
     if (commandLine.zoom != 1.0) {
-        const ScreenZoom zoom = fitZoom(commandLine, availableScreen(argc, argv));
+        const ScreenZoom zoom = measureZoom(commandLine, language, argc, argv);
         if (!zoom.warning.isEmpty())
             std::fprintf(stderr, "%s\n", zoom.warning.toLocal8Bit().constData());
         qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom.factor));
@@ -62,9 +78,8 @@ int main(int argc, char *argv[])
     releaseStartupMessages();
     QApplication::setApplicationName(QStringLiteral("vellane"));
     QApplication::setApplicationVersion(applicationVersion());
-    // The program speaks French whatever the user's locale: Qt's file dialogs
-    // and buttons too.
-    installQtTranslations(app, QLocale(QLocale::French));
+    // Qt's file dialogs and buttons speak the program's language.
+    installTranslations(app, language);
     // Desktops match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(applicationId());
     // One look on every desktop: the windows are laid out to the pixel.

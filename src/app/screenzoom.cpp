@@ -6,6 +6,8 @@
 #include "reflection/reflexion.h"
 #include "string_modes/modescorde.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -46,9 +48,11 @@ ScreenZoom fitZoom(const CommandLine &commandLine, const QSize &available)
     ScreenZoom zoom;
     zoom.factor = std::min(commandLine.zoom, largest);
     if (zoom.factor < commandLine.zoom && !commandLine.zoomToScreen)
-        zoom.warning = QStringLiteral("vellane : --zoom %1 ferait sortir les fenêtres de l'écran "
-                                      "(%2 × %3 pixels) ; facteur ramené à %4")
-                           .arg(decimal(commandLine.zoom), QString::number(available.width()),
-                                QString::number(available.height()), decimal(zoom.factor));
+        zoom.warning
+            = QCoreApplication::translate("ScreenZoom",
+                                          "vellane : --zoom %1 ferait sortir les fenêtres de "
+                                          "l'écran (%2 × %3 pixels) ; facteur ramené à %4")
+                  .arg(decimal(commandLine.zoom), QString::number(available.width()),
+                       QString::number(available.height()), decimal(zoom.factor));
     return zoom;
 }

@@ -1,6 +1,7 @@
 #include "startupmessages.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -25,15 +26,15 @@ struct Held
 // The platform plugin may report from its own threads.
 std::mutex heldMutex;
 std::vector<Held> held;
+// What the run says when no display opens, in its language.
+QByteArray noDisplayLine;
 
 void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
         // Qt aborts after a fatal message; while it starts, one says that
         // no platform could be opened: there is no display to connect to.
-        std::fputs("vellane : aucun affichage graphique n'est accessible, les fenêtres ne peuvent "
-                   "pas s'ouvrir\n",
-                   stderr);
+        std::fputs(noDisplayLine.constData(), stderr);
         std::_Exit(1);
     }
     const std::lock_guard lock(heldMutex);
@@ -49,6 +50,11 @@ void hold(QtMsgType type, const QMessageLogContext &context, const QString &text
 
 void holdStartupMessages()
 {
+    noDisplayLine = QCoreApplication::translate("StartupMessages",
+                                                "vellane : aucun affichage graphique n'est "
+                                                "accessible, les fenêtres ne peuvent pas s'ouvrir")
+                        .toLocal8Bit()
+        + '\n';
     qInstallMessageHandler(hold);
 }
 

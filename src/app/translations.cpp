@@ -2,16 +2,21 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
-bool installQtTranslations(QCoreApplication &application, const QLocale &language)
+bool installTranslations(QCoreApplication &application, Language language)
 {
-    auto *qt = new QTranslator(&application);
-    // "qtbase_fr.qm" for French: the catalogue of Qt's widgets and dialogs.
-    if (!qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete qt;
+    auto *catalogue = new QTranslator(&application);
+    const bool found = language == Language::French
+        // "qtbase_fr.qm": the catalogue of Qt's widgets and dialogs.
+        ? catalogue->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        // Built into the program from translations/vellane_en.ts.
+        : catalogue->load(QStringLiteral(":/i18n/vellane_en.qm"));
+    if (!found) {
+        delete catalogue;
         return false;
     }
-    return QCoreApplication::installTranslator(qt);
+    return QCoreApplication::installTranslator(catalogue);
 }

@@ -1,8 +1,10 @@
 #include "application.h"
 
+#include <QCoreApplication>
+
 QString applicationTitle()
 {
-    return QStringLiteral("Vellane à une dimension");
+    return QCoreApplication::translate("Application", "Vellane à une dimension");
 }
 
 QString applicationVersion()

@@ -2,6 +2,7 @@
 
 #include "messagebox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,18 +17,19 @@ QString reason(int error)
     switch (error) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("vous n'avez pas le droit d'écrire à cet endroit");
+        return QCoreApplication::translate("FileWrite",
+                                           "vous n'avez pas le droit d'écrire à cet endroit");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("le dossier n'existe pas");
+        return QCoreApplication::translate("FileWrite", "le dossier n'existe pas");
     case ENOSPC:
-        return QStringLiteral("le disque est plein");
+        return QCoreApplication::translate("FileWrite", "le disque est plein");
     case EDQUOT:
-        return QStringLiteral("votre quota d'espace disque est atteint");
+        return QCoreApplication::translate("FileWrite", "votre quota d'espace disque est atteint");
     case EROFS:
-        return QStringLiteral("le disque est en lecture seule");
+        return QCoreApplication::translate("FileWrite", "le disque est en lecture seule");
     case ENAMETOOLONG:
-        return QStringLiteral("le nom du fichier est trop long");
+        return QCoreApplication::translate("FileWrite", "le nom du fichier est trop long");
     default:
         return {};
     }
@@ -55,7 +57,8 @@ bool write(QWidget *parent, const QString &path, const QByteArray &bytes)
 void tellFailure(QWidget *parent, const QString &path, const QString &reason)
 {
     MsgBox(parent,
-           QStringLiteral("Impossible d'enregistrer le fichier %1\u00a0: %2.")
+           QCoreApplication::translate("FileWrite",
+                                       "Impossible d'enregistrer le fichier %1\u00a0: %2.")
                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
 }
 

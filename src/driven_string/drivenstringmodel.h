@@ -2,6 +2,7 @@
 
 #include "core/sharedvariables.h"
 #include "core/trackedstring.h"
+#include "core/translatable.h"
 #include "drivenstringinterfaces.h"
 #include "drivenstringstate.h"
 
@@ -72,8 +73,9 @@ public:
     // back; only a real blow-up there (mm, or a value that is not finite)
     // runs the overflow handling.
     static constexpr double limiteZone = 1e6;
-    static constexpr const char *messageDepassement
-        = "Dépassement de capacité ! Veuillez modifier les paramètres de la simulation.";
+    static constexpr const char *messageDepassement = TRANSLATABLE(
+        "DrivenStringModel",
+        "Dépassement de capacité ! Veuillez modifier les paramètres de la simulation.");
 
 private:
     void zoneAbsorbante();

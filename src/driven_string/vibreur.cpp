@@ -9,6 +9,8 @@
 #include "recorder/pointtracker.h"
 #include "stepreader.h"
 
+#include <QCoreApplication>
+
 Vibreur::Vibreur(QWidget *parent, SharedVariables &shared, DrivenStringState &state)
     : Form(parent, applicationTitle(), sizeTwips.width(), sizeTwips.height(),
            Look::formBackground())
@@ -35,7 +37,7 @@ void Vibreur::Form_Load()
 void Vibreur::marquePas(TextBox *box)
 {
     static const QString attendu
-        = QStringLiteral("Entrez un nombre positif, entre %1 et %2, par exemple 0.01")
+        = tr("Entrez un nombre positif, entre %1 et %2, par exemple 0.01")
               .arg(QString::number(pasMinimal), QString::number(pasMaximal))
               .remove(QLatin1Char('+')); // 1e60 as a user types it
     box->setRefused(!lirePas(box->Text().toStdString()), attendu);
@@ -83,7 +85,8 @@ ExtremiteDroite Vibreur::extremite() const
 
 void Vibreur::afficheDepassement()
 {
-    MsgBox(this, QString::fromUtf8(DrivenStringModel::messageDepassement));
+    MsgBox(this,
+           QCoreApplication::translate("DrivenStringModel", DrivenStringModel::messageDepassement));
 }
 
 void Vibreur::effaceImage()

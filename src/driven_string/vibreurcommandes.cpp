@@ -24,10 +24,8 @@ void Vibreur::creeCommandes()
     using Icons::Glyph;
     new ShapeControl(this, ShapeControl::Kind::Rectangle, 3360, 6960, 8655, 1575, Look::buttonBar(),
                      QColor());
-    new Label(this, 3960, 7080, 2655, 255, QStringLiteral("Commande du vibreur"),
-              Look::heading(Qt::white));
-    new Label(this, 8040, 7080, 1815, 255, QStringLiteral("Animation : "),
-              Look::heading(Qt::white));
+    new Label(this, 3960, 7080, 2655, 255, tr("Commande du vibreur"), Look::heading(Qt::white));
+    new Label(this, 8040, 7080, 1815, 255, tr("Animation : "), Look::heading(Qt::white));
 
     constexpr int haut = 7440;
     constexpr int hauteur = 615;
@@ -63,22 +61,20 @@ void Vibreur::creeCommandes()
     constexpr int legendeHaut = 8070;
     constexpr int legendeHauteur = 420;
     const LabelStyle l = Look::buttonCaption();
-    auto *Label19 = new Label(this, 3862, legendeHaut, 1170, legendeHauteur,
-                              QStringLiteral("Impulsion solitaire"), l);
+    auto *Label19
+        = new Label(this, 3862, legendeHaut, 1170, legendeHauteur, tr("Impulsion solitaire"), l);
     Label19->setObjectName(QStringLiteral("Label19"));
-    Label13 = new Label(this, 5062, legendeHaut, 1170, legendeHauteur,
-                        QStringLiteral("Excitation sinusoïdale"), l);
+    Label13
+        = new Label(this, 5062, legendeHaut, 1170, legendeHauteur, tr("Excitation sinusoïdale"), l);
     Label13->setObjectName(QStringLiteral("Label13"));
-    auto *Label15 = new Label(this, 6262, legendeHaut, 1050, legendeHauteur,
-                              QStringLiteral("Réinitialiser"), l);
+    auto *Label15
+        = new Label(this, 6262, legendeHaut, 1050, legendeHauteur, tr("Réinitialiser"), l);
     Label15->setObjectName(QStringLiteral("Label15"));
-    Label21 = new Label(this, 7980, legendeHaut, 975, legendeHauteur, QStringLiteral("Pause"), l);
+    Label21 = new Label(this, 7980, legendeHaut, 975, legendeHauteur, tr("Pause"), l);
     Label21->setObjectName(QStringLiteral("Label21"));
-    auto *Label22
-        = new Label(this, 9060, legendeHaut, 975, legendeHauteur, QStringLiteral("Pas à pas"), l);
+    auto *Label22 = new Label(this, 9060, legendeHaut, 975, legendeHauteur, tr("Pas à pas"), l);
     Label22->setObjectName(QStringLiteral("Label22"));
-    auto *Label11
-        = new Label(this, 11100, legendeHaut, 855, legendeHauteur, QStringLiteral("Quitter"), l);
+    auto *Label11 = new Label(this, 11100, legendeHaut, 855, legendeHauteur, tr("Quitter"), l);
     Label11->setObjectName(QStringLiteral("Label11"));
     Command5->setCaptionLabel(Label19);
     Command1->setCaptionLabel(Label13);
@@ -116,7 +112,7 @@ void Vibreur::pause_Click()
     Timer1->setEnabled(false);
     Reprise->setVisible(true);
     pause->setVisible(false);
-    Label21->setCaption(QStringLiteral("Reprise"));
+    Label21->setCaption(tr("Reprise"));
 }
 
 void Vibreur::Reprise_Click()
@@ -124,7 +120,7 @@ void Vibreur::Reprise_Click()
     Reprise->setVisible(false);
     pause->setVisible(true);
     Timer1->setEnabled(true);
-    Label21->setCaption(QStringLiteral("Pause"));
+    Label21->setCaption(tr("Pause"));
 }
 
 void Vibreur::Command6_Click()

@@ -43,7 +43,7 @@ void Vibreur::creeImage()
     traces = new CheckBox(this, 3720, 6600, 255, 255, texte, fond);
     traces->setObjectName(QStringLiteral("traces"));
     Label14 = new Label(
-        this, 3960, 6600, 3135, 255, QStringLiteral("la corde laisse des traces"),
+        this, 3960, 6600, 3135, 255, tr("la corde laisse des traces"),
         {texte, fond, Fonts::sans(8.25, Fonts::Underline), Qt::AlignLeft | Qt::AlignTop, true});
     Label14->setObjectName(QStringLiteral("Label14"));
     nameAfter(traces, {Label14});

@@ -44,18 +44,18 @@ void Vibreur::creePanneau()
     new ShapeControl(this, Kind::RoundedRectangle, 120, 6360, 3135, 1935, fondGroupe, fondGroupe);
 
     // The vibrator.
-    new Label(this, 240, 480, 2895, 255, QStringLiteral("Réglage du vibreur (bord gauche)"),
+    new Label(this, 240, 480, 2895, 255, tr("Réglage du vibreur (bord gauche)"),
               Look::heading(Look::navy()));
-    const Label *legendeFrequence = new Label(
-        this, 360, 840, 1935, 255, QStringLiteral("fréquence de l'excitation : "), texte());
+    const Label *legendeFrequence
+        = new Label(this, 360, 840, 1935, 255, tr("fréquence de l'excitation : "), texte());
     Label5 = new Label(this, 2160, 840, 855, 255, QStringLiteral("f = 1.3 Hz"), texte());
     Label5->setObjectName(QStringLiteral("Label5"));
     Frequence = new ScrollBar(this, 360, 1080, 2415, 255, 0, 100, 13, 1, 10);
     Frequence->setObjectName(QStringLiteral("Frequence"));
     Frequence->setQuantity(10, QStringLiteral("Hz"));
     nameAfter(Frequence, {legendeFrequence});
-    const Label *legendeAmp = new Label(this, 360, 1440, 1935, 255,
-                                        QStringLiteral("Amplitude de l'excitation :"), texte());
+    const Label *legendeAmp
+        = new Label(this, 360, 1440, 1935, 255, tr("Amplitude de l'excitation :"), texte());
     Label18 = new Label(this, 2160, 1440, 855, 255, QStringLiteral("A = 10 mm"), texte());
     Label18->setObjectName(QStringLiteral("Label18"));
     Amp = new ScrollBar(this, 360, 1680, 2415, 255, 1, 20, 10, 1, 2);
@@ -64,24 +64,21 @@ void Vibreur::creePanneau()
     nameAfter(Amp, {legendeAmp});
 
     // The right end.
-    new Label(this, 240, 2160, 2775, 255, QStringLiteral("Propriété du bord droit"),
+    new Label(this, 240, 2160, 2775, 255, tr("Propriété du bord droit"),
               Look::heading(Look::navy()));
-    Option1
-        = new OptionButton(this, 360, 2520, 2295, 255, QStringLiteral("extrémité fixe"), option());
+    Option1 = new OptionButton(this, 360, 2520, 2295, 255, tr("extrémité fixe"), option());
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option2
-        = new OptionButton(this, 360, 2760, 2295, 255, QStringLiteral("extrémité libre"), option());
+    Option2 = new OptionButton(this, 360, 2760, 2295, 255, tr("extrémité libre"), option());
     Option2->setObjectName(QStringLiteral("Option2"));
-    Option3
-        = new OptionButton(this, 360, 3000, 2775, 255, QStringLiteral("pas d'extrémité"), option());
+    Option3 = new OptionButton(this, 360, 3000, 2775, 255, tr("pas d'extrémité"), option());
     Option3->setObjectName(QStringLiteral("Option3"));
     Option1->setChecked(true);
 
     // The wave and the medium.
-    new Label(this, 240, 3840, 3015, 255, QStringLiteral("Onde et milieu de propagation"),
+    new Label(this, 240, 3840, 3015, 255, tr("Onde et milieu de propagation"),
               Look::heading(Look::navy()));
-    const Label *legendeAmortissement = new Label(
-        this, 360, 4200, 1695, 255, QStringLiteral("Coeff. d'amortissement :"), texte());
+    const Label *legendeAmortissement
+        = new Label(this, 360, 4200, 1695, 255, tr("Coeff. d'amortissement :"), texte());
     const Label *alpha = new Label(this, 2040, 4200, 375, 255, QStringLiteral("α = "),
                                    texte(Fonts::sans(9, Fonts::Italic)));
     Label24 = new Label(this, 2400, 4200, 735, 255, QStringLiteral("0.5 /s"), texte());
@@ -90,34 +87,31 @@ void Vibreur::creePanneau()
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setQuantity(10, QStringLiteral("/s"));
     nameAfter(HScroll1, {legendeAmortissement, alpha});
-    const Label *legendeCelerite
-        = new Label(this, 360, 4800, 615, 255, QStringLiteral("célérité :"),
-                    texte(Fonts::sans(), Qt::AlignRight));
+    const Label *legendeCelerite = new Label(this, 360, 4800, 615, 255, tr("célérité :"),
+                                             texte(Fonts::sans(), Qt::AlignRight));
     Label4 = new Label(this, 1080, 4800, 1935, 255, QStringLiteral("1 m/s"), texte());
     Label4->setObjectName(QStringLiteral("Label4"));
     célérité = new ScrollBar(this, 360, 5040, 2415, 255, 0, 20, 10, 1, 1);
     célérité->setObjectName(QStringLiteral("célérité"));
     célérité->setQuantity(10, QStringLiteral("m/s"));
     nameAfter(célérité, {legendeCelerite});
-    new Label(this, 360, 5400, 2775, 255, QStringLiteral("fréquence propre fondamentale :"),
-              texte());
+    new Label(this, 360, 5400, 2775, 255, tr("fréquence propre fondamentale :"), texte());
     Label2 = new Label(this, 840, 5640, 1575, 255, QStringLiteral("f1 = 0.5 Hz"), texte());
     Label2->setObjectName(QStringLiteral("Label2"));
 
     // The steps of the scheme.
     const QFont formule = Fonts::serif(9, Fonts::Bold | Fonts::Italic);
-    new Label(this, 360, 6480, 2055, 255, QStringLiteral("Options de simulation"),
-              Look::heading(Look::navy()));
+    new Label(this, 360, 6480, 2055, 255, tr("Options de simulation"), Look::heading(Look::navy()));
     const Label *legendePasX
-        = new Label(this, 360, 6840, 1695, 255, QStringLiteral("pas du calcul spatial :"), texte());
+        = new Label(this, 360, 6840, 1695, 255, tr("pas du calcul spatial :"), texte());
     const Label *dx = new Label(this, 360, 7080, 495, 255, QStringLiteral("dx ="), texte(formule));
     PasX = new TextBox(this, 720, 7080, 615, 285, QStringLiteral("0.01"));
     PasX->setObjectName(QStringLiteral("PasX"));
     nameAfter(PasX, {legendePasX, dx});
     const Label *metres = new Label(this, 1440, 7080, 375, 255, QStringLiteral("m"), texte());
     PasX->setUnit(metres->Caption());
-    const Label *legendePasT = new Label(this, 360, 7560, 1695, 255,
-                                         QStringLiteral("pas du calcul temporel :"), texte());
+    const Label *legendePasT
+        = new Label(this, 360, 7560, 1695, 255, tr("pas du calcul temporel :"), texte());
     const Label *dt = new Label(this, 360, 7800, 375, 255, QStringLiteral("dt = "), texte(formule));
     PasT = new TextBox(this, 720, 7800, 615, 285, QStringLiteral("0.0025"));
     PasT->setObjectName(QStringLiteral("PasT"));
@@ -204,7 +198,7 @@ void Vibreur::afficheCourant()
     const auto dt = lirePas(PasT->Text().toStdString());
     QString texte;
     if (dx && dt)
-        texte = QStringLiteral("r = c·dt/dx = %1 : le calcul est stable pour r ≤ 1")
+        texte = tr("r = c·dt/dx = %1 : le calcul est stable pour r ≤ 1")
                     .arg(frenchLocale().toString(c * *dt / *dx, 'g', 3));
     célérité->setToolTip(texte);
     for (TextBox *pas : {PasX, PasT}) {

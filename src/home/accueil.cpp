@@ -57,11 +57,9 @@ void Accueil::creeBandeau()
     image->setScaledContents(true);
     new ShapeControl(this, ShapeControl::Kind::RoundedRectangle, 120, 4680, 2415, 1215,
                      Look::panel(), Look::panel());
-    new Label(this, 240, 4920, 2175, 255, QStringLiteral("Simulation d'ondes"),
-              creditStyle(Qt::AlignLeft));
-    new Label(this, 240, 5160, 2175, 255, QStringLiteral("sur une corde"),
-              creditStyle(Qt::AlignLeft));
-    new Label(this, 1200, 5520, 1080, 255, QStringLiteral("version ") + applicationVersion(),
+    new Label(this, 240, 4920, 2175, 255, tr("Simulation d'ondes"), creditStyle(Qt::AlignLeft));
+    new Label(this, 240, 5160, 2175, 255, tr("sur une corde"), creditStyle(Qt::AlignLeft));
+    new Label(this, 1200, 5520, 1080, 255, tr("version ") + applicationVersion(),
               creditStyle(Qt::AlignRight));
     // The rule above the version, drawn over the top of its label.
     new LineControl(this, 1200, 5520, 2280, 5520, Look::navy(), 1);
@@ -82,11 +80,10 @@ void Accueil::creeChoix()
     Option3->setObjectName(QStringLiteral("Option3"));
     // The designer selects the eigenmodes; the load selects the driven string.
     Option3->setChecked(true);
-    Option1->setAccessibleName(QStringLiteral("Evolution d'une corde excitée par un vibreur"));
-    Option2->setAccessibleName(
-        QStringLiteral("Superposition d'une onde incidente et d'une onde réflchie"));
+    Option1->setAccessibleName(tr("Evolution d'une corde excitée par un vibreur"));
+    Option2->setAccessibleName(tr("Superposition d'une onde incidente et d'une onde réflchie"));
     Option3->setAccessibleName(
-        QStringLiteral("Modes propres de vibration d'une corde  tendue entre 2 points fixes"));
+        tr("Modes propres de vibration d'une corde  tendue entre 2 points fixes"));
 
     Label10 = new Label(this, 3120, 1080, 7260, 315, Option1->accessibleName(), link);
     Label10->setObjectName(QStringLiteral("Label10"));
@@ -103,30 +100,28 @@ void Accueil::creeDescriptions()
 {
     const LabelStyle plain = descriptionStyle();
     new Label(this, 3120, 1440, 7095, 495,
-              QStringLiteral("Ce programme simule l'évolution d'une corde horizontale dont une "
-                             "extrémité est agitée verticalement par un vibreur. L'algorithme "
-                             "utilise la méthode d'Euler."),
+              tr("Ce programme simule l'évolution d'une corde horizontale dont une "
+                 "extrémité est agitée verticalement par un vibreur. L'algorithme "
+                 "utilise la méthode d'Euler."),
               plain);
-    new Label(
-        this, 3120, 1920, 7095, 495,
-        QStringLiteral("Le type d'excitation est réglable : solitaire ou sinusoïdale. Dans ce "
-                       "dernier cas la valeur de la fréquence est réglable. L'autre extrémité "
-                       "est fixe ou libre, au choix de l'utilisateur. "),
-        plain);
+    new Label(this, 3120, 1920, 7095, 495,
+              tr("Le type d'excitation est réglable : solitaire ou sinusoïdale. Dans ce "
+                 "dernier cas la valeur de la fréquence est réglable. L'autre extrémité "
+                 "est fixe ou libre, au choix de l'utilisateur. "),
+              plain);
     new Label(this, 3120, 2400, 7095, 495,
-              QStringLiteral("Ce module permet de voir la réflexion des ondes à l'extrémité de la "
-                             "corde et d'assister à la naissance des modes propres."),
+              tr("Ce module permet de voir la réflexion des ondes à l'extrémité de la "
+                 "corde et d'assister à la naissance des modes propres."),
               plain);
     new Label(this, 3120, 3480, 7095, 495,
-              QStringLiteral("Ce programme permet d'interpréter l'existence des modes propres de "
-                             "vibration comme le résultat de la superposition d'une onde incidente "
-                             "et d'une onde réfléchie."),
+              tr("Ce programme permet d'interpréter l'existence des modes propres de "
+                 "vibration comme le résultat de la superposition d'une onde incidente "
+                 "et d'une onde réfléchie."),
               plain);
-    new Label(
-        this, 3120, 4560, 7095, 495,
-        QStringLiteral("Ce programme permet de voir une corde osciller selon ses différents "
-                       "modes propres, et de superposer plusieurs modes de rangs différents."),
-        plain);
+    new Label(this, 3120, 4560, 7095, 495,
+              tr("Ce programme permet de voir une corde osciller selon ses différents "
+                 "modes propres, et de superposer plusieurs modes de rangs différents."),
+              plain);
 }
 
 void Accueil::creeBoutons()
@@ -135,11 +130,11 @@ void Accueil::creeBoutons()
     Reprise = new CommandButton(this, 8160, 5280, 975, 735,
                                 Icons::glyph(Icons::Glyph::TriangleRight, Look::slate()), grey);
     Reprise->setObjectName(QStringLiteral("Reprise"));
-    Reprise->setCaption(QStringLiteral("Démarrer"));
+    Reprise->setCaption(tr("Démarrer"));
     Command1 = new CommandButton(this, 9360, 5280, 975, 735,
                                  Icons::glyph(Icons::Glyph::TriangleLeftBar, Look::red()), grey);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setCaption(QStringLiteral("Quitter"));
+    Command1->setCaption(tr("Quitter"));
     connect(Reprise, &QAbstractButton::clicked, this, &Accueil::Reprise_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Accueil::Command1_Click);
 }

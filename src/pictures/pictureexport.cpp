@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QWidget>
@@ -25,9 +26,10 @@ void copy(QWidget *picture)
 bool save(QWidget *picture, const QString &proposedName)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString path
-        = askSaveFileName(picture->window(), QStringLiteral("Enregistrer l'image"),
-                          folder + '/' + proposedName, QStringLiteral("Images PNG (*.png)"));
+    const QString path = askSaveFileName(
+        picture->window(), QCoreApplication::translate("PictureExport", "Enregistrer l'image"),
+        folder + '/' + proposedName,
+        QCoreApplication::translate("PictureExport", "Images PNG (*.png)"));
     return !path.isEmpty() && writePng(picture->window(), shown(picture), path);
 }
 
@@ -37,7 +39,8 @@ bool writePng(QWidget *parent, const QImage &image, const QString &path)
     QBuffer buffer(&png);
     if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"))
         return FileWrite::write(parent, path, png);
-    FileWrite::tellFailure(parent, path, QStringLiteral("l'image est vide"));
+    FileWrite::tellFailure(parent, path,
+                           QCoreApplication::translate("PictureExport", "l'image est vide"));
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "pictureexport.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QShortcut>
 #include <QWidget>
@@ -10,20 +11,20 @@ void installPictureMenu(QWidget *picture, const std::function<QString()> &fileNa
                         const MoreMenuEntries &more)
 {
     picture->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(picture, &QWidget::customContextMenuRequested, picture,
-                     [picture, fileName, more](QPoint at) {
-                         QMenu menu(picture);
-                         menu.addAction(QStringLiteral("Copier l'image"),
-                                        [picture] { PictureExport::copy(picture); });
-                         menu.addAction(
-                             QStringLiteral("Enregistrer l'image…"),
-                             [picture, fileName] { PictureExport::save(picture, fileName()); });
-                         if (more) {
-                             menu.addSeparator();
-                             more(menu, at);
-                         }
-                         menu.exec(picture->mapToGlobal(at));
-                     });
+    QObject::connect(
+        picture, &QWidget::customContextMenuRequested, picture,
+        [picture, fileName, more](QPoint at) {
+            QMenu menu(picture);
+            menu.addAction(QCoreApplication::translate("PictureMenu", "Copier l'image"),
+                           [picture] { PictureExport::copy(picture); });
+            menu.addAction(QCoreApplication::translate("PictureMenu", "Enregistrer l'image…"),
+                           [picture, fileName] { PictureExport::save(picture, fileName()); });
+            if (more) {
+                menu.addSeparator();
+                more(menu, at);
+            }
+            menu.exec(picture->mapToGlobal(at));
+        });
 }
 
 void installPictureShortcuts(QWidget *window, QWidget *picture,

@@ -82,7 +82,7 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     , m_unites(unites)
     , m_vitesseReglee(std::numeric_limits<double>::quiet_NaN())
 {
-    setWindowTitle(QStringLiteral("Enregistreur"));
+    setWindowTitle(tr("Enregistreur"));
     // Closed from its frame, it goes.
     setAttribute(Qt::WA_DeleteOnClose);
     // Its plot may narrow to the room beside its simulation window; below this width the
@@ -102,7 +102,7 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     m_axeT->setTickType(QValueAxis::TicksDynamic);
     chart->addAxis(m_axeT, Qt::AlignBottom);
     m_axeY = new QValueAxis(chart);
-    m_axeY->setTitleText(QStringLiteral("y (mm, vers le haut)"));
+    m_axeY->setTitleText(tr("y (mm, vers le haut)"));
     m_axeY->setTickType(QValueAxis::TicksDynamic);
     chart->addAxis(m_axeY, Qt::AlignLeft);
     for (int p = 0; p < Recording::nbPoints; ++p) {
@@ -127,8 +127,8 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     fenetre->addWidget(m_retard);
 
     auto *boutons = new QDialogButtonBox(this);
-    m_exporter = boutons->addButton(QStringLiteral("Exporter…"), QDialogButtonBox::ActionRole);
-    m_effacer = boutons->addButton(QStringLiteral("Effacer"), QDialogButtonBox::ActionRole);
+    m_exporter = boutons->addButton(tr("Exporter…"), QDialogButtonBox::ActionRole);
+    m_effacer = boutons->addButton(tr("Effacer"), QDialogButtonBox::ActionRole);
     connect(m_exporter, &QPushButton::clicked, this, &Enregistreur::exporter);
     connect(m_effacer, &QPushButton::clicked, this, &Enregistreur::efface);
     fenetre->addWidget(boutons);
@@ -249,14 +249,14 @@ void Enregistreur::ecritMesures()
         const auto point = static_cast<Recording::Point>(p);
         m_mesures[p]->setText(
             !m_suivi[p] ? QString()
-                        : QStringLiteral("%1 : période %2, amplitude %3")
+                        : tr("%1 : période %2, amplitude %3")
                               .arg(m_courbes[p]->name(), mesure(m_recording.period(point), s),
                                    mesure(m_recording.amplitude(point), QStringLiteral("mm"))));
     }
     if (!m_suivi[Recording::A] && !m_suivi[Recording::B]) {
         m_mesures[Recording::A]->setText(
-            QStringLiteral("Clic droit sur la corde, puis « Suivre ce point » : son mouvement "
-                           "s'enregistre ici."));
+            tr("Clic droit sur la corde, puis « Suivre ce point » : son mouvement "
+               "s'enregistre ici."));
     }
 
     if (!m_suivi[Recording::A] || !m_suivi[Recording::B]) {
@@ -278,10 +278,10 @@ void Enregistreur::ecritMesures()
     };
     const TrackedString::Unite &enVitesse = m_unites.vitesse;
     QString texte
-        = QStringLiteral("B après A : retard %1, distance %2, vitesse mesurée %3")
+        = tr("B après A : retard %1, distance %2, vitesse mesurée %3")
               .arg(mesure(retard, s), dans(distance, m_unites.distance), dans(vitesse, enVitesse));
     if (std::isfinite(m_vitesseReglee))
-        texte += QStringLiteral(" (réglée : %1)").arg(dans(m_vitesseReglee, enVitesse));
+        texte += tr(" (réglée : %1)").arg(dans(m_vitesseReglee, enVitesse));
     m_retard->setText(texte);
 }
 
@@ -289,9 +289,9 @@ void Enregistreur::exporter()
 {
     const QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString chemin = askSaveFileName(
-        this, QStringLiteral("Exporter l'enregistrement"),
+        this, tr("Exporter l'enregistrement"),
         QDir(dossier).filePath(m_simulation + QStringLiteral("-enregistrement.csv")),
-        QStringLiteral("Fichiers CSV (*.csv)"));
+        tr("Fichiers CSV (*.csv)"));
     if (!chemin.isEmpty())
         exporte(chemin);
 }

@@ -43,10 +43,9 @@ void PointTracker::addMenuEntries(QMenu &menu, QPoint at)
 {
     const double x
         = m_string.snap(m_picture->scale().toUser(at - m_picture->clientRect().topLeft()).x());
-    QAction *suivre
-        = menu.addAction(QStringLiteral("Suivre ce point"), this, [this, x] { follow(x); });
+    QAction *suivre = menu.addAction(tr("Suivre ce point"), this, [this, x] { follow(x); });
     suivre->setEnabled(!m_tracked[Recording::B]);
-    QAction *oublier = menu.addAction(QStringLiteral("Ne plus suivre"), this, [this] { forget(); });
+    QAction *oublier = menu.addAction(tr("Ne plus suivre"), this, [this] { forget(); });
     oublier->setEnabled(m_tracked[Recording::A]);
 }
 

@@ -40,7 +40,7 @@ UserScale echelle(const DrawingSurface *surface, double largeur, double hauteur)
 } // namespace
 
 Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &state)
-    : Form(parent, QStringLiteral("Superposition d'une onde incidente et d'une onde rfléchie"),
+    : Form(parent, tr("Superposition d'une onde incidente et d'une onde rfléchie"),
            sizeTwips.width(), sizeTwips.height(), Look::formBackground())
     , m_model(shared, state, *this)
 {
@@ -63,19 +63,17 @@ void Reflexion::construitDecor()
     new ShapeControl(this, Kind::RoundedRectangle, 120, 4680, 2775, 3495, Look::panel(), QColor());
 
     const int titre = Fonts::Bold | Fonts::Underline;
-    m_titreMode = new Label(this, 240, 600, 2655, 255, QStringLiteral("Rang du mode de vibration"),
+    m_titreMode = new Label(this, 240, 600, 2655, 255, tr("Rang du mode de vibration"),
                             stylePanneau(titre));
     new Label(this, 240, 1440, 255, 255, QStringLiteral("k="), stylePanneau());
-    m_titreCelerite = new Label(this, 240, 2400, 2655, 255, QStringLiteral("Célérité de l'onde"),
-                                stylePanneau(titre));
+    m_titreCelerite
+        = new Label(this, 240, 2400, 2655, 255, tr("Célérité de l'onde"), stylePanneau(titre));
     new Label(this, 240, 3120, 255, 255, QStringLiteral("c="), stylePanneau());
-    new Label(this, 240, 4920, 1215, 255, QStringLiteral("temps écoulé"), stylePanneau(titre));
+    new Label(this, 240, 4920, 1215, 255, tr("temps écoulé"), stylePanneau(titre));
     new Label(this, 240, 5160, 2415, 375,
-              QStringLiteral("Un tour de cadran  représente une période temporelle de l'onde"),
-              stylePanneau());
+              tr("Un tour de cadran  représente une période temporelle de l'onde"), stylePanneau());
 
-    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "),
-              Look::heading(Qt::white));
+    new Label(this, 3360, 7440, 1575, 255, tr("Animation : "), Look::heading(Qt::white));
 }
 
 void Reflexion::construitControles()
@@ -127,21 +125,21 @@ void Reflexion::construitControles()
                                  Icons::glyph(Glyph::Diamond, Look::red()), Look::captionGrey());
     Command3->setObjectName(QStringLiteral("Command3"));
 
-    Label7 = new Label(this, 3720, 8520, 975, 255, QStringLiteral("animer"), Look::buttonCaption());
+    Label7 = new Label(this, 3720, 8520, 975, 255, tr("animer"), Look::buttonCaption());
     Label7->setObjectName(QStringLiteral("Label7"));
     go->setCaptionLabel(Label7);
     pause->setCaptionLabel(Label7);
-    pas->setCaptionLabel(new Label(this, 4920, 8520, 1215, 255, QStringLiteral("image suivante"),
-                                   Look::buttonCaption()));
-    Command2->setCaptionLabel(new Label(this, 6120, 8520, 1335, 255,
-                                        QStringLiteral("image précédente"), Look::buttonCaption()));
+    pas->setCaptionLabel(
+        new Label(this, 4920, 8520, 1215, 255, tr("image suivante"), Look::buttonCaption()));
+    Command2->setCaptionLabel(
+        new Label(this, 6120, 8520, 1335, 255, tr("image précédente"), Look::buttonCaption()));
     Command1->setCaptionLabel(new Label(this, 7560, 8520, 1455, 375,
-                                        QStringLiteral("animer pendant un quart de période"),
+                                        tr("animer pendant un quart de période"),
                                         Look::buttonCaption()));
-    Command4->setCaptionLabel(new Label(this, 9000, 8520, 1335, 255,
-                                        QStringLiteral("réinitialiser"), Look::buttonCaption()));
+    Command4->setCaptionLabel(
+        new Label(this, 9000, 8520, 1335, 255, tr("réinitialiser"), Look::buttonCaption()));
     Command3->setCaptionLabel(
-        new Label(this, 10920, 8400, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
+        new Label(this, 10920, 8400, 735, 255, tr("Quitter"), Look::buttonCaption()));
 
     Timer1 = new FormTimer(this, intervalleTimer1, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -198,7 +196,7 @@ void Reflexion::go_Click()
     Timer1->setEnabled(true);
     pause->setVisible(true);
     go->setVisible(false);
-    Label7->setCaption(QStringLiteral("pause"));
+    Label7->setCaption(tr("pause"));
 }
 
 void Reflexion::pause_Click()
@@ -206,7 +204,7 @@ void Reflexion::pause_Click()
     Timer1->setEnabled(false);
     pause->setVisible(false);
     go->setVisible(true);
-    Label7->setCaption(QStringLiteral("animer"));
+    Label7->setCaption(tr("animer"));
 }
 
 void Reflexion::pas_Click()

@@ -10,8 +10,8 @@
 #include "recorder/pointtracker.h"
 
 ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesState &state)
-    : Form(parent, QStringLiteral("Simulation d'une corde vibrante"), sizeTwips.width(),
-           sizeTwips.height(), Look::formBackground())
+    : Form(parent, tr("Simulation d'une corde vibrante"), sizeTwips.width(), sizeTwips.height(),
+           Look::formBackground())
     , m_model(shared, state, *this)
 {
     creeFond();
@@ -95,7 +95,7 @@ void ModesCorde::Command1_Click()
     Command1->setVisible(false);
     Arret->setVisible(true);
     LanceSimulation();
-    Label18->setCaption(QStringLiteral("pause"));
+    Label18->setCaption(tr("pause"));
 }
 
 void ModesCorde::Arret_Click()
@@ -103,7 +103,7 @@ void ModesCorde::Arret_Click()
     Arret->setVisible(false);
     Command1->setVisible(true);
     Timer1->setEnabled(false);
-    Label18->setCaption(QStringLiteral("animer"));
+    Label18->setCaption(tr("animer"));
 }
 
 void ModesCorde::Command2_Click()

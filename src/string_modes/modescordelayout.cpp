@@ -62,18 +62,18 @@ void ModesCorde::creeDispositif()
 
 void ModesCorde::creePanneau()
 {
-    new Label(this, 240, 600, 2535, 255, QStringLiteral("Propriétés du dispositif : "),
+    new Label(this, 240, 600, 2535, 255, tr("Propriétés du dispositif : "),
               stylePanneau(Fonts::Bold | Fonts::Underline));
-    const Label *legendeMasse = new Label(
-        this, 240, 1080, 2055, 255, QStringLiteral("Masse du solide suspendu :"), stylePanneau());
+    const Label *legendeMasse
+        = new Label(this, 240, 1080, 2055, 255, tr("Masse du solide suspendu :"), stylePanneau());
     Label3 = new Label(this, 2280, 1080, 615, 255, QStringLiteral("1000 g"), stylePanneau());
     Label3->setObjectName(QStringLiteral("Label3"));
     Masse = new ScrollBar(this, 240, 1320, 2535, 255, 100, 10000, 1000, 100, 1);
     Masse->setObjectName(QStringLiteral("Masse"));
     Masse->setQuantity(1, QStringLiteral("g"));
     nameAfter(Masse, {legendeMasse});
-    const Label *legendeLongueur = new Label(
-        this, 240, 1920, 1695, 255, QStringLiteral("Longueur de la corde :"), stylePanneau());
+    const Label *legendeLongueur
+        = new Label(this, 240, 1920, 1695, 255, tr("Longueur de la corde :"), stylePanneau());
     Label5 = new Label(this, 1920, 1920, 735, 255, QStringLiteral("100 cm"), stylePanneau());
     Label5->setObjectName(QStringLiteral("Label5"));
     Longueur = new ScrollBar(this, 240, 2160, 2535, 255, 10, 100, 100, 1, 10);
@@ -84,7 +84,7 @@ void ModesCorde::creePanneau()
 
 void ModesCorde::creeHarmoniques()
 {
-    auto *Frame1 = new Frame(this, 240, 4200, 2535, 4335, QStringLiteral("Harmoniques"),
+    auto *Frame1 = new Frame(this, 240, 4200, 2535, 4335, tr("Harmoniques"),
                              stylePanneau(Fonts::Bold | Fonts::Underline));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     for (int k = 1; k <= StringModesModel::nombreHarmoniques; ++k) {
@@ -95,14 +95,13 @@ void ModesCorde::creeHarmoniques()
         // The harmonic's number, never changed.
         const Label *rang
             = new Label(Frame1, 240, top, 255, 255, QString::number(k), stylePanneau(Fonts::Bold));
-        m_harmonique[k - 1]->setAccessibleName(QStringLiteral("Harmonique ") + rang->Caption());
+        m_harmonique[k - 1]->setAccessibleName(tr("Harmonique %1").arg(rang->Caption()));
     }
 }
 
 void ModesCorde::creeAnimation()
 {
-    new Label(this, 3360, 7440, 1575, 255, QStringLiteral("Animation : "),
-              Look::heading(Qt::white));
+    new Label(this, 3360, 7440, 1575, 255, tr("Animation : "), Look::heading(Qt::white));
 
     using Icons::Glyph;
     Command1
@@ -113,8 +112,7 @@ void ModesCorde::creeAnimation()
                               Icons::glyph(Glyph::TwoBars, Look::slate()), Look::captionGrey());
     Arret->setObjectName(QStringLiteral("Arret"));
     Arret->setVisible(false);
-    Label18
-        = new Label(this, 4080, 8520, 1095, 255, QStringLiteral("animer"), Look::buttonCaption());
+    Label18 = new Label(this, 4080, 8520, 1095, 255, tr("animer"), Look::buttonCaption());
     Label18->setObjectName(QStringLiteral("Label18"));
     Command1->setCaptionLabel(Label18);
     Arret->setCaptionLabel(Label18);
@@ -123,12 +121,12 @@ void ModesCorde::creeAnimation()
                                  Icons::glyph(Glyph::BarTriangleRight, Look::slate()),
                                  Look::captionGrey());
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setCaptionLabel(new Label(this, 5400, 8520, 1335, 255,
-                                        QStringLiteral("image suivante"), Look::buttonCaption()));
+    Command2->setCaptionLabel(
+        new Label(this, 5400, 8520, 1335, 255, tr("image suivante"), Look::buttonCaption()));
 
     Command3 = new CommandButton(this, 9840, 7920, 735, 615,
                                  Icons::glyph(Glyph::Diamond, Look::red()), Look::captionGrey());
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setCaptionLabel(
-        new Label(this, 9840, 8520, 735, 255, QStringLiteral("Quitter"), Look::buttonCaption()));
+        new Label(this, 9840, 8520, 735, 255, tr("Quitter"), Look::buttonCaption()));
 }

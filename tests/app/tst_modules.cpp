@@ -1,6 +1,7 @@
 // The home screen and the modules on one run's variables: shared time, ghosts, recorder, focus,
 // memory; the save dialog in French, the command line, the zoom.
 #include "app/commandline.h"
+#include "app/language.h"
 #include "app/modulefactories.h"
 #include "app/modulevariables.h"
 #include "app/screenzoom.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -72,6 +74,31 @@ class TestModules : public QObject
     using Measured = std::tuple<int, double, int, double, int>;
     using Read = std::tuple<int, double, QString>;
     using Zoomed = std::tuple<QString, QSize, bool>;
+    using Environment = QMap<QString, QString>;
+
+    // Every text a user meets on the home screen, the three windows, their picture menus and a
+    // recorder, in the language whose catalogues are installed; the windows are left open.
+    static QStringList textsOfAllWindows(Accueil &home)
+    {
+        for (const Module m : {Module::DrivenString, Module::Reflection, Module::StringModes})
+            home.demarre(m);
+        WindowDriver vibreur {home.findChild<Vibreur *>()};
+        vibreur.menu({30, 0}, QCoreApplication::translate("PointTracker", "Suivre ce point"));
+        QList<QWidget *> windows {&home, vibreur.window->findChild<Enregistreur *>()};
+        for (Form *module : home.findChildren<Form *>(QString(), Qt::FindDirectChildrenOnly))
+            windows << module;
+        QStringList texts;
+        for (QWidget *window : windows) {
+            texts << window->windowTitle();
+            for (const QWidget *w : window->findChildren<QWidget *>())
+                texts << w->property("text").toString() << w->toolTip() << w->accessibleName();
+            if (window->findChild<DrawingSurface *>("Picture1"))
+                texts << WindowDriver {window}.menu({30, 0}).split('|');
+        }
+        texts.removeAll(QString());
+        texts.removeDuplicates();
+        return texts;
+    }
 
 private slots:
     void recorderShowsWhatThePictureShows_data()
@@ -211,7 +238,7 @@ private slots:
     // stays.
     void saveDialog()
     {
-        QVERIFY2(installQtTranslations(*qApp, QLocale(QLocale::French)),
+        QVERIFY2(installTranslations(*qApp, Language::French),
                  "Qt's French catalogue (Debian: qt6-translations-l10n) is missing");
         QTemporaryDir folder;
         QWidget picture;
@@ -503,6 +530,95 @@ private slots:
             QVERIFY2(category != QChar::Other_Control && category != QChar::Other_Format
                          && category != QChar::Separator_Line,
                      qPrintable(c.text));
+        }
+    }
+
+    // LANGUAGE's first entry the program speaks, else the first of LC_ALL, LC_MESSAGES, LANG set.
+    void languageOfTheEnvironment_data()
+    {
+        QTest::addColumn<Environment>("environment");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("nothing set") << Environment {} << false;
+        QTest::newRow("LANG English") << Environment {{"LANG", "en_GB.UTF-8"}} << true;
+        QTest::newRow("LANG C") << Environment {{"LANG", "C.UTF-8"}} << false;
+        QTest::newRow("LANG Greek") << Environment {{"LANG", "el_GR.UTF-8"}} << false;
+        QTest::newRow("LC_ALL over LANG")
+            << Environment {{"LC_ALL", "fr_FR.UTF-8"}, {"LANG", "en_US.UTF-8"}} << false;
+        QTest::newRow("LC_MESSAGES over LANG")
+            << Environment {{"LC_MESSAGES", "en_US"}, {"LANG", "fr_FR"}} << true;
+        QTest::newRow("LANGUAGE over LC_ALL")
+            << Environment {{"LANGUAGE", "en"}, {"LC_ALL", "fr_FR.UTF-8"}} << true;
+        QTest::newRow("LANGUAGE by preference")
+            << Environment {{"LANGUAGE", "de:en_GB:fr"}, {"LANG", "fr_FR"}} << true;
+        QTest::newRow("LANGUAGE French first")
+            << Environment {{"LANGUAGE", "fr:en"}, {"LANG", "en_US"}} << false;
+        QTest::newRow("LANGUAGE spoken by neither")
+            << Environment {{"LANGUAGE", "de"}, {"LANG", "en_US"}} << true;
+        QTest::newRow("\"english\" is no language name")
+            << Environment {{"LANG", "english"}} << false;
+    }
+
+    void languageOfTheEnvironment()
+    {
+        QFETCH(Environment, environment);
+        QFETCH(bool, english);
+        const Language language = languageOfEnvironment(
+            [&](const char *name) { return environment.value(QString::fromLatin1(name)); });
+        QCOMPARE(language == Language::English, english);
+    }
+
+    // --langue over the environment, carried by help and refusals alike, so that they are said
+    // again in it.
+    void languageOnTheCommandLine()
+    {
+        const auto asked = [](const char *arguments) {
+            const std::optional<Language> l
+                = readCommandLine(QString("vellane ").append(arguments).split(' ')).language;
+            return l ? int(*l) : -1;
+        };
+        QCOMPARE(asked("--langue en"), int(Language::English));
+        QCOMPARE(asked("--langue=fr --simulation modes"), int(Language::French));
+        QCOMPARE(asked("--zoom 9 --langue en"), int(Language::English));
+        QCOMPARE(asked("--help --langue en"), int(Language::English));
+        QCOMPARE(asked("--simulation modes"), -1);
+        const CommandLine refused = readCommandLine({"vellane", "--langue", "de"});
+        QVERIFY(refused.action == CommandLine::Action::Refuse && refused.text.contains("« de »"));
+    }
+
+    // Every window, its menus and a recorder in English: no French text left, and the English
+    // captions fit their places as the French ones do.
+    void englishEdition()
+    {
+        QStringList french;
+        {
+            ModuleVariables v;
+            Accueil home(moduleFactories(v));
+            french = textsOfAllWindows(home);
+        }
+        QVERIFY2(installTranslations(*qApp, Language::English), "the English catalogue is missing");
+        ModuleVariables v;
+        Accueil home(moduleFactories(v));
+        const QStringList english = textsOfAllWindows(home);
+        for (QTranslator *catalogue : qApp->findChildren<QTranslator *>()) {
+            if (catalogue->language() == "en")
+                delete catalogue; // the other tests speak French
+        }
+        // Words both languages spell alike; a number, unit or symbol has no word.
+        const QRegularExpression word("[A-Za-zÀ-ÿ]{3,}");
+        const QStringList alike {"Pause", "pause", "version"};
+        for (const QString &text : english) {
+            QStringList words;
+            for (const auto &m : word.globalMatch(text))
+                words << m.captured();
+            const bool shared = std::all_of(words.begin(), words.end(),
+                                            [&](const QString &w) { return alike.contains(w); });
+            QVERIFY2(!french.contains(text) || words.isEmpty() || shared, qPrintable(text));
+        }
+        QList<Form *> windows = home.findChildren<Form *>();
+        windows << &home;
+        for (Form *window : windows) {
+            window->show();
+            QCOMPARE(Probe::captionFaults(*window).join("; "), QString());
         }
     }
 

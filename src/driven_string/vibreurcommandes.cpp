@@ -114,15 +114,13 @@ void Vibreur::Timer1_Timer()
 void Vibreur::pause_Click()
 {
     Timer1->setEnabled(false);
-    Reprise->setVisible(true);
-    pause->setVisible(false);
+    pause->giveWayTo(Reprise);
     Label21->setCaption(QStringLiteral("Reprise"));
 }
 
 void Vibreur::Reprise_Click()
 {
-    Reprise->setVisible(false);
-    pause->setVisible(true);
+    Reprise->giveWayTo(pause);
     Timer1->setEnabled(true);
     Label21->setCaption(QStringLiteral("Pause"));
 }
@@ -137,8 +135,7 @@ void Vibreur::Command1_Click()
 {
     Command5->setEnabled(false);
     m_model.demarreVibreur();
-    Command3->setVisible(true);
-    Command1->setVisible(false);
+    Command1->giveWayTo(Command3);
 }
 
 void Vibreur::Command3_Click()
@@ -146,8 +143,7 @@ void Vibreur::Command3_Click()
     Command1->setEnabled(true);
     Command5->setEnabled(true);
     m_model.arreteVibreur();
-    Command3->setVisible(false);
-    Command1->setVisible(true);
+    Command3->giveWayTo(Command1);
 }
 
 void Vibreur::Command5_Click()
@@ -162,8 +158,7 @@ void Vibreur::Command4_Click()
     // Off before the redraw, so that the string at rest leaves no trace.
     traces->setValue(0);
     m_model.reinitialise();
-    Command3->setVisible(false);
-    Command1->setVisible(true);
+    Command3->giveWayTo(Command1);
 }
 
 void Vibreur::Command2_Click()

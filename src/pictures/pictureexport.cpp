@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -14,6 +15,8 @@ namespace PictureExport {
 
 QImage shown(QWidget *picture)
 {
+    // The marks of the keyboard focus come on the picture's signals: not kept.
+    const QSignalBlocker withoutFocusMarks(picture);
     return picture->grab().toImage();
 }
 

@@ -152,6 +152,8 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     auto *boutons = new QDialogButtonBox(this);
     m_exporter = new Bouton(QStringLiteral("Exporter…"), boutons);
     m_effacer = new Bouton(QStringLiteral("Effacer"), boutons);
+    m_exporter->setObjectName(QStringLiteral("Exporter"));
+    m_effacer->setObjectName(QStringLiteral("Effacer"));
     boutons->addButton(m_exporter, QDialogButtonBox::ActionRole);
     boutons->addButton(m_effacer, QDialogButtonBox::ActionRole);
     connect(m_exporter, &QPushButton::clicked, this, &Enregistreur::exporter);

@@ -75,9 +75,10 @@ void installPictureMenu(DrawingSurface *picture, const std::function<QString()> 
     // By Tab only: a click with the mouse leaves the picture as it was.
     picture->setFocusPolicy(Qt::TabFocus);
     new KeyboardMenu(picture, keyboardPoint);
+    // A pixel clear of the border, which would swallow dots beside it.
     QObject::connect(picture, &DrawingSurface::paintedOver, picture, [picture](QPainter &p) {
         if (picture->hasFocus())
-            FocusMark::paint(p, picture->clientRect(), FocusMark::onFace());
+            FocusMark::paint(p, picture->clientRect() - QMargins(1, 1, 1, 1), FocusMark::onFace());
     });
 }
 

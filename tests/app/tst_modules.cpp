@@ -42,11 +42,12 @@ double curveRow(const DrawingSurface &picture, double x, const QColor &color)
 
 const QColor navy(0, 0, 128); // the focus mark's
 
-// The column of the keyboard's cursor on the focused picture as shown: the middle of the navy
-// inside the focus mark.
+// The column of the keyboard's cursor on the focused picture as shown: the navy across the
+// middle half of the picture, clear of the focus mark.
 int cursorColumn(DrawingSurface &picture)
 {
-    const QRect inside = picture.clientRect().adjusted(1, 1, -1, -1);
+    const QRect client = picture.clientRect();
+    const QRect inside = client.adjusted(4, client.height() / 4, -4, -client.height() / 4);
     return Probe::matching(picture.grab().toImage(), navy, inside).bounds.center().x();
 }
 

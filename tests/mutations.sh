@@ -155,6 +155,17 @@ English: a menu left French @ pointtracker.cpp @ tr("Suivre ce point") @ s/tr(\(
 --langue forgotten @ commandline.cpp @ read.language = language; @ s/= language;/= std::nullopt;/ @ modules_test
 LANG read before LC_ALL @ language.cpp @ {"LC_ALL", "LC_MESSAGES", "LANG"} @ s/"LC_ALL", "LC_MESSAGES", "LANG"/"LANG", "LC_ALL", "LC_MESSAGES"/ @ modules_test
 LANGUAGE's order ignored @ language.cpp @ if (namesFrench(entry)) @ s/namesFrench(entry)/false/ @ modules_test
+Tab order: dial before the panel's bars @ reflexion.cpp @ setTabOrder(celerite, pendule); @ s/.*// @ modules_test
+Tab order: picture before the panel @ modescorde.cpp @ setTabOrder(Harmonique( @ s/.*// @ modules_test
+keyboard follow at the picture's middle @ pointtracker.cpp @ [cursor] { return cursor->point(); } @ s/\[cursor\] { return cursor->point(); }/KeyboardPoint()/ @ modules_test
+Shift+F10 ignored @ picturemenu.cpp @ (key->key() == Qt::Key_F10 @ s/Qt::ShiftModifier/Qt::AltModifier/ @ modules_test
+menu key ignored @ picturemenu.cpp @ return key->key() == Qt::Key_Menu @ s/Qt::Key_Menu/Qt::Key_Help/ @ modules_test
+cursor steps the other way @ stringcursor.cpp @ moveTo(m_x + pas); @ s/m_x + pas/m_x - pas/ @ modules_test
+picture's focus unmarked @ picturemenu.cpp @ if (picture->hasFocus()) @ s/picture->hasFocus()/false/ @ modules_test
+focus marks kept in a copied picture @ pictureexport.cpp @ const QSignalBlocker @ s/.*// @ modules_test
+focus left behind by a hidden button @ controls.cpp @ other->setFocus(Qt::OtherFocusReason); @ s/other->setFocus(Qt::OtherFocusReason)/(void)0/ @ modules_test
+recorder's buttons deaf to Enter @ enregistreur.cpp @ setAutoDefault(true); @ s/true/false/ @ recorder_test
+recorder's focused button unmarked @ enregistreur.cpp @ FocusMark::paintInsideFrame(this, rect()); @ s/FocusMark::paintInsideFrame(this, rect())/(void)0/ @ modules_test
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.

@@ -40,18 +40,8 @@ void highlightInWindowColours(QWidget *widget)
     widget->setPalette(palette);
 }
 
-// A focus mark runs just inside the style's two-pixel frame of a button, a
-// text box or a scroll bar's thumb; a button's picture just inside the mark.
-const QMargins focusMarkMargins(2, 2, 2, 2);
+// A button's picture keeps just inside its focus mark.
 const QMargins pictureMargins(3, 3, 3, 3);
-
-// Over what the style drew, the focus mark inside `framed` (the control, or
-// its thumb), on the control's own light face.
-void paintFocusMark(QWidget *control, const QRect &framed)
-{
-    QPainter p(control);
-    FocusMark::paint(p, framed - focusMarkMargins, FocusMark::onFace());
-}
 
 // Smallest pixel size a caption is shrunk to before it is left to be cut.
 constexpr int minimumPixelSize = 7;
@@ -403,11 +393,19 @@ void CommandButton::setCaption(const QString &caption)
     setFont(Fonts::sans());
 }
 
+void CommandButton::giveWayTo(CommandButton *other)
+{
+    other->setVisible(true);
+    if (hasFocus())
+        other->setFocus(Qt::OtherFocusReason);
+    setVisible(false);
+}
+
 void CommandButton::paintEvent(QPaintEvent *event)
 {
     QToolButton::paintEvent(event);
     if (hasFocus())
-        paintFocusMark(this, rect());
+        FocusMark::paintInsideFrame(this, rect());
 }
 
 ScrollBar::ScrollBar(QWidget *parent, int left, int top, int width, int height, int min, int max,
@@ -484,7 +482,7 @@ void ScrollBar::paintEvent(QPaintEvent *event)
         return;
     QStyleOptionSlider option;
     initStyleOption(&option);
-    paintFocusMark(
+    FocusMark::paintInsideFrame(
         this,
         style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this));
 }
@@ -558,7 +556,7 @@ void TextBox::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
     if (hasFocus())
-        paintFocusMark(this, rect());
+        FocusMark::paintInsideFrame(this, rect());
 }
 
 void TextBox::setRefused(bool refused, const QString &hint)

@@ -77,6 +77,9 @@ public:
     void setCaptionLabel(Label *label);
     // For buttons that show a caption under their picture (home screen, "T/4").
     void setCaption(const QString &caption);
+    // Hides this button for `other` at its place (two taking turns there, as
+    // pause and resume do); the keyboard focus stays at the place.
+    void giveWayTo(CommandButton *other);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <QWidget>
 
 namespace FocusMark {
 
@@ -33,6 +34,12 @@ void paint(QPainter &painter, const QRect &rect, const QColor &color)
     painter.setPen(QPen(color, 1)); // a logical pixel, at any zoom
     painter.drawPoints(dots);
     painter.restore();
+}
+
+void paintInsideFrame(QWidget *control, const QRect &framed)
+{
+    QPainter p(control);
+    paint(p, framed - QMargins(2, 2, 2, 2), onFace());
 }
 
 } // namespace FocusMark

@@ -203,6 +203,7 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
                             QSizeF(target.size()) * ratio);
         p.drawImage(QRectF(target), m_image, source);
     }
+    emit paintedOver(p);
 }
 
 void DrawingSurface::paintBorder(QPainter &p) const

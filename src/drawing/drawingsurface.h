@@ -69,6 +69,12 @@ public:
 
     ~DrawingSurface() override;
 
+signals:
+    // At the end of each repaint, with the widget's painter (logical pixels of the widget, clipped
+    // to what is repainted): what goes over the picture without being part of it, as the marks of
+    // the keyboard focus do.
+    void paintedOver(QPainter &painter);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

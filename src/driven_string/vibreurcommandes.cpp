@@ -110,15 +110,13 @@ void Vibreur::Timer1_Timer()
 void Vibreur::pause_Click()
 {
     Timer1->setEnabled(false);
-    Reprise->setVisible(true);
-    pause->setVisible(false);
+    pause->giveWayTo(Reprise);
     Label21->setCaption(tr("Reprise"));
 }
 
 void Vibreur::Reprise_Click()
 {
-    Reprise->setVisible(false);
-    pause->setVisible(true);
+    Reprise->giveWayTo(pause);
     Timer1->setEnabled(true);
     Label21->setCaption(tr("Pause"));
 }
@@ -133,8 +131,7 @@ void Vibreur::Command1_Click()
 {
     Command5->setEnabled(false);
     m_model.demarreVibreur();
-    Command3->setVisible(true);
-    Command1->setVisible(false);
+    Command1->giveWayTo(Command3);
 }
 
 void Vibreur::Command3_Click()
@@ -142,8 +139,7 @@ void Vibreur::Command3_Click()
     Command1->setEnabled(true);
     Command5->setEnabled(true);
     m_model.arreteVibreur();
-    Command3->setVisible(false);
-    Command1->setVisible(true);
+    Command3->giveWayTo(Command1);
 }
 
 void Vibreur::Command5_Click()
@@ -158,8 +154,7 @@ void Vibreur::Command4_Click()
     // Off before the redraw, so that the string at rest leaves no trace.
     traces->setValue(0);
     m_model.reinitialise();
-    Command3->setVisible(false);
-    Command1->setVisible(true);
+    Command3->giveWayTo(Command1);
 }
 
 void Vibreur::Command2_Click()

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -15,6 +16,8 @@ namespace PictureExport {
 
 QImage shown(QWidget *picture)
 {
+    // The marks of the keyboard focus come on the picture's signals: not kept.
+    const QSignalBlocker withoutFocusMarks(picture);
     return picture->grab().toImage();
 }
 

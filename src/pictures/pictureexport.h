@@ -9,7 +9,7 @@ class QWidget;
 namespace PictureExport {
 
 // What `picture` shows on screen, the controls over it included, at the
-// screen's pixel density.
+// screen's pixel density; the marks of the keyboard focus left out.
 QImage shown(QWidget *picture);
 
 void copy(QWidget *picture);

@@ -1,14 +1,61 @@
 #include "picturemenu.h"
 
+#include "controls/focusmark.h"
+#include "drawing/drawingsurface.h"
 #include "pictureexport.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QShortcut>
-#include <QWidget>
 
-void installPictureMenu(QWidget *picture, const std::function<QString()> &fileName,
-                        const MoreMenuEntries &more)
+namespace {
+
+// The menu key and Shift+F10 ask the focused picture for its menu at its
+// keyboard point, as the system's own request from the keyboard does.
+class KeyboardMenu : public QObject
+{
+public:
+    KeyboardMenu(DrawingSurface *picture, KeyboardPoint point)
+        : QObject(picture)
+        , m_picture(picture)
+        , m_point(std::move(point))
+    {
+        picture->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (!asksForMenu(event))
+            return false;
+        emit m_picture->customContextMenuRequested(m_point ? m_point()
+                                                           : m_picture->clientRect().center());
+        return true;
+    }
+
+private:
+    static bool asksForMenu(QEvent *event)
+    {
+        if (event->type() == QEvent::ContextMenu)
+            return static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return key->key() == Qt::Key_Menu
+            || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    }
+
+    DrawingSurface *m_picture;
+    KeyboardPoint m_point;
+};
+
+} // namespace
+
+void installPictureMenu(DrawingSurface *picture, const std::function<QString()> &fileName,
+                        const MoreMenuEntries &more, const KeyboardPoint &keyboardPoint)
 {
     picture->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(
@@ -25,6 +72,15 @@ void installPictureMenu(QWidget *picture, const std::function<QString()> &fileNa
             }
             menu.exec(picture->mapToGlobal(at));
         });
+
+    // By Tab only: a click with the mouse leaves the picture as it was.
+    picture->setFocusPolicy(Qt::TabFocus);
+    new KeyboardMenu(picture, keyboardPoint);
+    // A pixel clear of the border, which would swallow dots beside it.
+    QObject::connect(picture, &DrawingSurface::paintedOver, picture, [picture](QPainter &p) {
+        if (picture->hasFocus())
+            FocusMark::paint(p, picture->clientRect() - QMargins(1, 1, 1, 1), FocusMark::onFace());
+    });
 }
 
 void installPictureShortcuts(QWidget *window, QWidget *picture,

@@ -1,6 +1,7 @@
 #include "enregistreur.h"
 
 #include "controls/filewrite.h"
+#include "controls/focusmark.h"
 #include "controls/numberformat.h"
 #include "controls/savedialog.h"
 
@@ -74,6 +75,27 @@ void graduer(QValueAxis *axe, double min, double max)
                                   : QStringLiteral("%.3g"));
 }
 
+// A button of the window, pressed from the keyboard by Space or Enter, its
+// focus marked as on the simulations' buttons.
+class Bouton : public QPushButton
+{
+public:
+    Bouton(const QString &texte, QWidget *parent)
+        : QPushButton(texte, parent)
+    {
+        // Only a dialog's buttons take Enter by themselves.
+        setAutoDefault(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPushButton::paintEvent(event);
+        if (hasFocus())
+            FocusMark::paintInsideFrame(this, rect());
+    }
+};
+
 } // namespace
 
 Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unites &unites)
@@ -91,6 +113,7 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     resize(640, 480);
 
     m_vue = new QChartView(this); // it makes its own chart, which it owns
+    m_vue->setFocusPolicy(Qt::NoFocus); // nothing in it answers a key: Tab goes to the buttons
     m_vue->setRenderHint(QPainter::Antialiasing);
     QChart *chart = m_vue->chart();
     chart->setLocalizeNumbers(true);
@@ -127,8 +150,12 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     fenetre->addWidget(m_retard);
 
     auto *boutons = new QDialogButtonBox(this);
-    m_exporter = boutons->addButton(tr("Exporter…"), QDialogButtonBox::ActionRole);
-    m_effacer = boutons->addButton(tr("Effacer"), QDialogButtonBox::ActionRole);
+    m_exporter = new Bouton(tr("Exporter…"), boutons);
+    m_effacer = new Bouton(tr("Effacer"), boutons);
+    m_exporter->setObjectName(QStringLiteral("Exporter"));
+    m_effacer->setObjectName(tr("Effacer"));
+    boutons->addButton(m_exporter, QDialogButtonBox::ActionRole);
+    boutons->addButton(m_effacer, QDialogButtonBox::ActionRole);
     connect(m_exporter, &QPushButton::clicked, this, &Enregistreur::exporter);
     connect(m_effacer, &QPushButton::clicked, this, &Enregistreur::efface);
     fenetre->addWidget(boutons);

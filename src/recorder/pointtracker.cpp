@@ -5,6 +5,7 @@
 #include "pictures/pictureexport.h"
 #include "pictures/picturemenu.h"
 #include "placement.h"
+#include "stringcursor.h"
 
 #include <QMenu>
 #include <QScreen>
@@ -28,8 +29,10 @@ PointTracker::PointTracker(DrawingSurface *picture, const TrackedString &string)
     , m_string(string)
 {
     const auto name = [this] { return pictureName(); };
-    installPictureMenu(picture, name,
-                       [this](QMenu &menu, const QPoint &at) { addMenuEntries(menu, at); });
+    const auto *cursor = new StringCursor(picture, string);
+    installPictureMenu(
+        picture, name, [this](QMenu &menu, const QPoint &at) { addMenuEntries(menu, at); },
+        [cursor] { return cursor->point(); });
     installPictureShortcuts(picture->window(), picture, name);
 }
 

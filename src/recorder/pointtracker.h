@@ -15,6 +15,7 @@ class QWidget;
 
 // The tools of a simulation's wave picture: its right-click menu ("Copier
 // l'image", "Enregistrer l'image…", "Suivre ce point", "Ne plus suivre"),
+// also opened from the keyboard at the keyboard's cursor on the string,
 // Ctrl+C and Ctrl+S in its window, and the points of the string that the
 // student follows: up to two, A and B, each marked by a small coloured tick on
 // the top edge of the picture (a control over the picture, so the erase of the

@@ -49,6 +49,10 @@ Reflexion::Reflexion(QWidget *parent, SharedVariables &shared, ReflectionState &
     connecteControles();
     m_suivi = new PointTracker(Picture1, m_model);
     installPictureMenu(pendule, [this] { return m_suivi->pictureName(QStringLiteral("-cadran")); });
+    // Tab goes down the panel, the dial last, then to the wave picture and the
+    // buttons: the pictures were made first.
+    setTabOrder(celerite, pendule);
+    setTabOrder(pendule, Picture1);
     Form_Load();
 }
 
@@ -194,16 +198,14 @@ void Reflexion::celerite_Change()
 void Reflexion::go_Click()
 {
     Timer1->setEnabled(true);
-    pause->setVisible(true);
-    go->setVisible(false);
+    go->giveWayTo(pause);
     Label7->setCaption(tr("pause"));
 }
 
 void Reflexion::pause_Click()
 {
     Timer1->setEnabled(false);
-    pause->setVisible(false);
-    go->setVisible(true);
+    pause->giveWayTo(go);
     Label7->setCaption(tr("animer"));
 }
 

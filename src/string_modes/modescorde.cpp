@@ -23,6 +23,8 @@ ModesCorde::ModesCorde(QWidget *parent, SharedVariables &shared, StringModesStat
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connecte();
     m_suivi = new PointTracker(Picture1, m_model);
+    // Tab goes down the panel, then to the picture, made first, and the buttons.
+    setTabOrder(Harmonique(StringModesModel::nombreHarmoniques), Picture1);
 }
 
 void ModesCorde::connecte()
@@ -92,16 +94,14 @@ void ModesCorde::EffaceCorde()
 
 void ModesCorde::Command1_Click()
 {
-    Command1->setVisible(false);
-    Arret->setVisible(true);
+    Command1->giveWayTo(Arret);
     LanceSimulation();
     Label18->setCaption(tr("pause"));
 }
 
 void ModesCorde::Arret_Click()
 {
-    Arret->setVisible(false);
-    Command1->setVisible(true);
+    Arret->giveWayTo(Command1);
     Timer1->setEnabled(false);
     Label18->setCaption(tr("animer"));
 }

@@ -42,6 +42,25 @@ double curveRow(const DrawingSurface &picture, double x, const QColor &color)
     return (found.top() + found.bottom()) / 2.0;
 }
 
+const QColor navy(0, 0, 128); // the focus mark's
+
+// The column of the keyboard's cursor on the focused picture as shown: the navy across the
+// middle half of the picture, clear of the focus mark.
+int cursorColumn(DrawingSurface &picture)
+{
+    const QRect client = picture.clientRect();
+    const QRect inside = client.adjusted(4, client.height() / 4, -4, -client.height() / 4);
+    return Probe::matching(picture.grab().toImage(), navy, inside).bounds.center().x();
+}
+
+// Shows `window` and makes it the active one, as a user's click on it does.
+bool activate(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
 } // namespace
 
 class TestModules : public QObject
@@ -140,10 +159,25 @@ private slots:
             window.bar("Harmonique").setValue(10);
         }
         std::array<double, 2> rest {};
-        for (int p : {0, 1}) {
+        for (int p : {0, 1})
             rest[p] = curveRow(picture, x[p], color);
-            window.menu({x[p], 0}, "Suivre ce point");
-        }
+        window.menu({x[0], 0}, "Suivre ce point");
+        // B from the keyboard: the cursor taken to x[1], the menu asked by the menu key, or
+        // Shift+F10, placed there.
+        QVERIFY(activate(window.window));
+        picture.setFocus(Qt::TabFocusReason);
+        const int column = Probe::onScreen(picture, float(x[1]), 0).x();
+        QTest::keyClick(&picture, Qt::Key_Home);
+        for (int i = 0; i < 100 && cursorColumn(picture) < column; ++i)
+            QTest::keyClick(&picture, Qt::Key_Right, Qt::ShiftModifier);
+        for (int i = 0; i < 100 && cursorColumn(picture) > column; ++i)
+            QTest::keyClick(&picture, Qt::Key_Left);
+        QCOMPARE(cursorColumn(picture), column);
+        const QPoint menu
+            = window.keyMenu(module == 0 ? QKeyCombination(Qt::Key_Menu)
+                                         : QKeyCombination(Qt::ShiftModifier, Qt::Key_F10),
+                             "Suivre ce point");
+        QCOMPARE(menu.x(), picture.mapToGlobal(QPoint(column, 0)).x());
         if (module == 0)
             window.click("Command5");
         for (int i = 0; i < steps; ++i)
@@ -402,23 +436,26 @@ private slots:
     }
 
     // The focused control is marked in navy on a light face, else in its caption's colour: on the
-    // driven string's panel and button bar, and alone on the home screen's black.
+    // driven string's panel, picture and button bar, the dial, the recorder's buttons, and alone
+    // on the home screen's black. The mark goes with the focus, and a picture keeps none.
     void focusMark()
     {
-        ModuleVariables v;
-        Vibreur vibreur(nullptr, v.shared, v.vibreur);
-        Accueil home(moduleFactories(v));
-        const QColor navy(0, 0, 128);
+        Windows w;
+        Accueil home(moduleFactories(w.v));
+        w.vibreur.click("pause");
+        QWidget *vibreur = w.vibreur.window;
+        w.vibreur.menu({30, 0}, "Suivre ce point");
         for (const auto &[window, name, mark] :
-             {std::tuple<QWidget *, QString, QColor>(&vibreur, "HScroll1", navy),
-              {&vibreur, "Command1", navy},
-              {&vibreur, "PasX", navy},
-              {&vibreur, "traces", QColor(224, 224, 224)},
-              {&vibreur, "Option2", QColor(0, 0, 192)},
+             {std::tuple<QWidget *, QString, QColor>(vibreur, "HScroll1", navy),
+              {vibreur, "Command1", navy},
+              {vibreur, "PasX", navy},
+              {vibreur, "traces", QColor(224, 224, 224)},
+              {vibreur, "Option2", QColor(0, 0, 192)},
+              {vibreur, "Picture1", navy},
+              {w.reflexion.window, "pendule", navy},
+              {&w.recorder(0), "Effacer", navy},
               {&home, "Option2", Qt::white}}) {
-            window->show();
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(activate(window));
             QWidget &control = WindowDriver {window}.find(name);
             control.clearFocus();
             const QImage without = control.grab().toImage();
@@ -426,6 +463,74 @@ private slots:
             control.setFocus(Qt::OtherFocusReason);
             const int dots = Probe::extra(control.grab().toImage(), without, mark);
             QVERIFY2(dots >= 12, qPrintable(name + ": " + QString::number(dots)));
+            if (qobject_cast<DrawingSurface *>(&control))
+                QCOMPARE(PictureExport::shown(&control), without);
+            control.clearFocus();
+            QCOMPARE(control.grab().toImage(), without);
+        }
+    }
+
+    void tabGoesAsOneReads_data()
+    {
+        QTest::addColumn<int>("window"); // the driven string, the reflection, the eigenmodes
+        QTest::newRow("home screen") << -1;
+        QTest::newRow("driven string") << 0;
+        QTest::newRow("reflection") << 1;
+        QTest::newRow("eigenmodes") << 2;
+        QTest::newRow("recorder") << 3;
+    }
+
+    // Tab goes down the panel left of the picture, then on as one reads a page, top to bottom
+    // and left to right: the picture, the buttons; and round again. A button that gives way to
+    // another at its place leaves the focus there.
+    void tabGoesAsOneReads()
+    {
+        QFETCH(int, window);
+        Windows w;
+        Accueil home(moduleFactories(w.v));
+        w.vibreur.click("pause");
+        if (window == 3)
+            w.vibreur.menu({30, 0}, "Suivre ce point");
+        QWidget *shown = std::array<QWidget *, 5> {&home, w.vibreur.window, w.reflexion.window,
+                                                   w.modes.window, &w.recorder(0)}[window + 1];
+        QVERIFY(activate(shown));
+        const auto place
+            = [shown](const QWidget *c) { return QRect(c->mapTo(shown, QPoint(0, 0)), c->size()); };
+        const QWidget *picture = shown->findChild<DrawingSurface *>("Picture1");
+        const auto order = [&](const QWidget *c) {
+            const bool panel = picture && place(c).right() < place(picture).left();
+            return std::tuple(!panel, place(c).top(), place(c).left());
+        };
+        QList<QWidget *> expected;
+        for (QWidget *c : shown->findChildren<QWidget *>()) {
+            // A group of option buttons is one stop, at the one selected (arrows move in it).
+            const auto *option = qobject_cast<QRadioButton *>(c);
+            if (c->window() == shown && c->isVisibleTo(shown) && c->isEnabled() && !c->focusProxy()
+                && (c->focusPolicy() & Qt::TabFocus) && !(option && !option->isChecked()))
+                expected << c;
+        }
+        std::sort(expected.begin(), expected.end(),
+                  [&](const QWidget *a, const QWidget *b) { return order(a) < order(b); });
+        expected << expected.first();
+        QStringList visited;
+        expected.first()->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < expected.size(); ++i) {
+            visited << QApplication::focusWidget()->objectName() + ' '
+                    + QApplication::focusWidget()->accessibleName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QStringList names;
+        for (const QWidget *c : expected)
+            names << c->objectName() + ' ' + c->accessibleName();
+        QCOMPARE(visited, names);
+
+        if (window != 0)
+            return;
+        // Space on "Reprise", then on "Pause" in its place: the focus stays there.
+        w.vibreur.find("Reprise").setFocus(Qt::TabFocusReason);
+        for (const char *next : {"pause", "Reprise"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
     }
 

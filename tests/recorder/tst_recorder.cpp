@@ -190,10 +190,7 @@ private slots:
         QVERIFY(dansLeCadre(v, 0.0));
         QVERIFY(v.lignes[Recording::A]->text().contains("période —,"));
 
-        for (QPushButton *bouton : e.findChildren<QPushButton *>()) {
-            if (bouton->text() == "Effacer")
-                QTest::mouseClick(bouton, Qt::LeftButton);
-        }
+        QTest::keyClick(e.findChild<QPushButton *>("Effacer"), Qt::Key_Return);
         QVERIFY(e.recording().samples().empty() && v.courbes[Recording::A]->count() == 0);
         QVERIFY(!v.courbes[Recording::B]->isVisible());
         QVERIFY(v.axeY->max() > v.axeY->min() && std::isfinite(v.axeY->max()));

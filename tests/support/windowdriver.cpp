@@ -49,9 +49,28 @@ QString WindowDriver::menu(QPointF at, const QString &choice, const QString &pic
 {
     DrawingSurface &surface = find<DrawingSurface>(picture);
     const QPoint pixel = Probe::onScreen(surface, float(at.x()), float(at.y()));
+    return answerMenu(surface, choice, [&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pixel, surface.mapToGlobal(pixel));
+        QCoreApplication::sendEvent(&surface, &event);
+    });
+}
+
+QPoint WindowDriver::keyMenu(QKeyCombination key, const QString &choice, const QString &picture)
+{
+    DrawingSurface &surface = find<DrawingSurface>(picture);
+    QPoint at;
+    answerMenu(
+        surface, choice, [&] { QTest::keyClick(&surface, key.key(), key.keyboardModifiers()); },
+        &at);
+    return at;
+}
+
+QString WindowDriver::answerMenu(QWidget &picture, const QString &choice,
+                                 const std::function<void()> &ask, QPoint *at)
+{
     QStringList entries;
     // The menu runs its own event loop: read and answer it from there.
-    QTimer::singleShot(0, &surface, [&entries, &choice] {
+    QTimer::singleShot(0, &picture, [at, &entries, &choice] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QAction *chosen = nullptr;
         for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
@@ -59,13 +78,14 @@ QString WindowDriver::menu(QPointF at, const QString &choice, const QString &pic
             if (!choice.isEmpty() && action->text() == choice && action->isEnabled())
                 chosen = action;
         }
+        if (menu && at)
+            *at = menu->pos();
         if (menu)
             menu->close();
         if (chosen)
             chosen->trigger();
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pixel, surface.mapToGlobal(pixel));
-    QCoreApplication::sendEvent(&surface, &event);
+    ask();
     QTest::qVerify(choice.isEmpty() || entries.contains(choice), "menu", qPrintable(choice),
                    __FILE__, __LINE__);
     return entries.join('|');

@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 // A window driven as its user and its timer drive it: controls found by their names, clicks where
 // a mouse clicks, ticks of Timer1 as the event loop delivers them. What a user could not do (a
 // click on a hidden button, a tick of a stopped timer) fails the test.
@@ -35,6 +37,12 @@ struct WindowDriver
     void tick(int count = 1);
     // A picture's right-click menu at user (x, y): its entries apart by "|"; `choice` chosen.
     QString menu(QPointF at, const QString &choice = {}, const QString &picture = "Picture1");
+    // The same asked by a key on the picture: where it opened on the screen.
+    QPoint keyMenu(QKeyCombination key, const QString &choice, const QString &picture = "Picture1");
+
+private:
+    QString answerMenu(QWidget &picture, const QString &choice, const std::function<void()> &ask,
+                       QPoint *at = nullptr);
 };
 
 // A module's window on module variables of its own, which the test owns; deleted at the end.

@@ -60,7 +60,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     releaseStartupMessages();
-    QApplication::setApplicationName(QStringLiteral("vellane"));
+    // Before any window: Qt names the windows' X11 class after it.
+    QApplication::setApplicationName(applicationName());
     QApplication::setApplicationVersion(applicationVersion());
     // The program speaks French whatever the user's locale: Qt's file dialogs
     // and buttons too.

@@ -149,6 +149,9 @@ traces check box unnamed @ vibreurimage.cpp @ nameAfter(traces, {Label14}); @ s/
 harmonic bars share one name @ modescordelayout.cpp @ QStringLiteral("Harmonique ") + rang->Caption() @ s/ + rang->Caption()// @ e2e_accessibility
 bars speak their raw steps @ controls.cpp @ const QString number = frenchNumber(quantity()); @ s/quantity()/Value()/ @ e2e_accessibility
 values spoken with a decimal point @ numberformat.cpp @ QLocale french(QLocale::French); @ s/French/C/ @ e2e_accessibility
+windows of another class than the menu's @ main.cpp @ setApplicationName(applicationName()); @ s/(applicationName())/(applicationId())/ @ e2e_install
+menu entry naming another window class @ vellane.desktop.in @ StartupWMClass= @ s/=.*/=Vellane/ @ e2e_install
+menu entry under two main categories @ data/CMakeLists.txt @ set(categories Education Physics) @ s/Education/Education Science/ @ e2e_install
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.
@@ -165,8 +168,8 @@ all_tests=$(awk -F ' @ ' '{print $5}' <<<"$mutations" | tr ' ' '\n' | sort -u | 
 cmake -S "$work" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLANE_BENCHMARKS=OFF \
     -DCMAKE_UNITY_BUILD=OFF >"$work/configure.log"
 # What a list of tests builds: an end-to-end test runs the program and the
-# screen probe.
-targets() { sed -E 's/(^| )e2e_[a-z_]+/ vellane screenprobe/g' <<<"$1"; }
+# screen probe, and installs it with its icons.
+targets() { sed -E 's/(^| )e2e_[a-z_]+/ vellane screenprobe vellane_desktop_files/g' <<<"$1"; }
 # shellcheck disable=SC2086
 cmake --build "$build" -j2 --target $(targets "$all_tests") >"$work/build.log" 2>&1 \
     || { tail -30 "$work/build.log"; exit 1; }

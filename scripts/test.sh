@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh cmake g++ make qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libbenchmark-dev fonts-liberation xvfb xdotool \
-    clang-format desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
+    clang-format desktop-file-utils appstream x11-utils dbus at-spi2-core python3-pyatspi
 jobs=$(nproc)
 
 echo "== Formatting ($(clang-format --version))"

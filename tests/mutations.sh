@@ -166,6 +166,9 @@ focus marks kept in a copied picture @ pictureexport.cpp @ const QSignalBlocker 
 focus left behind by a hidden button @ controls.cpp @ other->setFocus(Qt::OtherFocusReason); @ s/other->setFocus(Qt::OtherFocusReason)/(void)0/ @ modules_test
 recorder's buttons deaf to Enter @ enregistreur.cpp @ setAutoDefault(true); @ s/true/false/ @ recorder_test
 recorder's focused button unmarked @ enregistreur.cpp @ FocusMark::paintInsideFrame(this, rect()); @ s/FocusMark::paintInsideFrame(this, rect())/(void)0/ @ modules_test
+windows of another class than the menu's @ main.cpp @ setApplicationName(applicationName()); @ s/(applicationName())/(applicationId())/ @ e2e_install
+menu entry naming another window class @ vellane.desktop.in @ StartupWMClass= @ s/=.*/=Vellane/ @ e2e_install
+menu entry under two main categories @ data/CMakeLists.txt @ set(categories Education Physics) @ s/Education/Education Science/ @ e2e_install
 EOF
 )
 # ONLY=text runs the mutations whose name holds it.
@@ -182,8 +185,8 @@ all_tests=$(awk -F ' @ ' '{print $5}' <<<"$mutations" | tr ' ' '\n' | sort -u | 
 cmake -S "$work" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLANE_BENCHMARKS=OFF \
     -DCMAKE_UNITY_BUILD=OFF >"$work/configure.log"
 # What a list of tests builds: an end-to-end test runs the program and the
-# screen probe.
-targets() { sed -E 's/(^| )e2e_[a-z_]+/ vellane screenprobe/g' <<<"$1"; }
+# screen probe, and installs it with its icons.
+targets() { sed -E 's/(^| )e2e_[a-z_]+/ vellane screenprobe vellane_desktop_files/g' <<<"$1"; }
 # shellcheck disable=SC2086
 cmake --build "$build" -j2 --target $(targets "$all_tests") >"$work/build.log" 2>&1 \
     || { tail -30 "$work/build.log"; exit 1; }

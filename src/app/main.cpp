@@ -76,7 +76,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     releaseStartupMessages();
-    QApplication::setApplicationName(QStringLiteral("vellane"));
+    // Before any window: Qt names the windows' X11 class after it.
+    QApplication::setApplicationName(applicationName());
     QApplication::setApplicationVersion(applicationVersion());
     // Qt's file dialogs and buttons speak the program's language.
     installTranslations(app, language);

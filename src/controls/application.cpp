@@ -16,3 +16,8 @@ QString applicationId()
 {
     return QStringLiteral(VELLANE_APP_ID);
 }
+
+QString applicationName()
+{
+    return QStringLiteral(VELLANE_COMMAND);
+}

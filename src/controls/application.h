@@ -11,3 +11,7 @@ QString applicationVersion();
 // The reverse-DNS identifier of the application: the name of its desktop
 // entry, metadata and icons.
 QString applicationId();
+
+// The program's command, also the class Qt gives its X11 windows (WM_CLASS),
+// by which desktops tie them to the menu entry.
+QString applicationName();

@@ -5,6 +5,8 @@
 #include "drivenstringinterfaces.h"
 #include "drivenstringstate.h"
 
+#include <string>
+
 // The integrator of the driven string: the damped wave equation
 //     ∂²y/∂t² + amortissement·∂y/∂t = c²·∂²y/∂x²
 // advanced by centred differences on three time levels (y in mm, x in m,
@@ -49,6 +51,11 @@ public:
     double tempsAffiche() const override { return m_shared.temps; }
     // The panel's `célérité` is in tenths of m/s.
     double vitesseReglee() const override { return m_panel.celeriteValue() / 10.0; }
+
+    // What the picture shows, for a screen reader (UTF-8): the time, the point of the string
+    // farthest from rest and the right end, "Corde à t = 1,25 s : déplacement maximal 12 mm vers
+    // le haut à 0,4 m ; extrémité droite fixe".
+    std::string description() const;
 
     // Hyperbolic secant, 2/(e^−x + e^x).
     static double sech(double x);

@@ -7,6 +7,7 @@
 #include "reflectionstate.h"
 
 #include <array>
+#include <string>
 
 // Incident and reflected waves on a string 100 mm long held fixed at both
 // ends, and the geometry of the period dial.
@@ -130,6 +131,13 @@ public:
         return m_state.angleCadran = angleGraduation(degres);
     }
     double prendAngleAiguille(double t) { return m_state.angleCadran = angleAiguille(t); }
+
+    // What the pictures show, for a screen reader (UTF-8). The waves: the standing wave's rank, its
+    // nodes and the time, "Onde stationnaire de rang 2 (somme des ondes incidente et réfléchie) :
+    // nœuds à 0, 50 et 100 mm ; t = 1,25 s". The dial: the phase within the period of the hand
+    // last drawn, "Cadran : phase 90° (un tour par période)".
+    std::string descriptionOndes() const;
+    std::string descriptionCadran() const;
 
 private:
     SharedVariables &m_shared;

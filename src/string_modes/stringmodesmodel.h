@@ -7,6 +7,7 @@
 #include "stringmodesstate.h"
 
 #include <array>
+#include <string>
 
 // A string of length L (mm) between a fixed point and a bridge, stretched by
 // the weight of a solid of mass m (kg), vibrating as the sum of its first ten
@@ -92,12 +93,20 @@ public:
     // c = sqrt(m g / mu) for the mass the panel sets now.
     double vitesseReglee() const override { return Celerite(masseReglee(), masseLineique); }
 
+    // What the picture shows, for a screen reader (UTF-8): the string of the last modal constants,
+    // the harmonics it sums and the time, "Corde de 100 cm tendue par 1000 g : harmoniques 1 et 3 ;
+    // t = 0,25 s".
+    std::string description() const;
+
 private:
     static constexpr double msParSeconde = 1000;
     static constexpr double masseLineique = 1.0; // kg/m, the string's
-    // The panel's length in mm and mass in kg: it sets them in cm and g.
-    double longueurReglee() const { return 10.0 * m_panel.longueurValue(); }
-    double masseReglee() const { return m_panel.masseValue() / 1000.0; }
+    // The panel sets the length in cm and the mass in g.
+    static constexpr double mmParCm = 10;
+    static constexpr double gParKg = 1000;
+    // The panel's length in mm and mass in kg.
+    double longueurReglee() const { return mmParCm * m_panel.longueurValue(); }
+    double masseReglee() const { return m_panel.masseValue() / gParKg; }
 
     SharedVariables &m_shared;
     StringModesState &m_state;

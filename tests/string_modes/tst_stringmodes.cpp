@@ -52,6 +52,14 @@ struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
                 || std::abs(modele.Deplacement(facteurs, 10.0 * i) - y) > 1e-9)
                 return false;
         }
+        // Said to a screen reader: the string drawn, harmonics 1 to 10 summed, the time in s.
+        const QString dit = QString::fromStdString(modele.description());
+        const QString corde = QStringLiteral("Corde de %1 cm tendue par %2 g : harmoniques 1")
+                                  .arg(bar("Longueur").Value())
+                                  .arg(bar("Masse").Value());
+        if (!dit.startsWith(corde)
+            || Probe::readout(dit, " et 10 ; t = ", "s") != shared.temps / 1000)
+            return false;
         return l == 1000 || state.ordonnee[100] == ordonnee100;
     }
 };

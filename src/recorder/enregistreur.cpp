@@ -3,6 +3,7 @@
 #include "controls/filewrite.h"
 #include "controls/numberformat.h"
 #include "controls/savedialog.h"
+#include "drawing/picturedescription.h"
 
 #include <QChartView>
 #include <QDialogButtonBox>
@@ -92,6 +93,8 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
 
     m_vue = new QChartView(this); // it makes its own chart, which it owns
     m_vue->setRenderHint(QPainter::Antialiasing);
+    m_description = new PictureDescription(m_vue, QStringLiteral("Courbes de l'enregistreur"),
+                                           [this] { return description(); });
     QChart *chart = m_vue->chart();
     chart->setLocalizeNumbers(true);
     chart->setLocale(frenchLocale());
@@ -195,6 +198,7 @@ void Enregistreur::redessine()
     m_dessine = maintenant;
     traceCourbes();
     ecritMesures();
+    m_description->changed();
 }
 
 void Enregistreur::traceCourbes()
@@ -283,6 +287,20 @@ void Enregistreur::ecritMesures()
     if (std::isfinite(m_vitesseReglee))
         texte += QStringLiteral(" (réglée : %1)").arg(dans(m_vitesseReglee, enVitesse));
     m_retard->setText(texte);
+}
+
+QString Enregistreur::description() const
+{
+    if (!m_suivi[Recording::A] && !m_suivi[Recording::B])
+        return m_mesures[Recording::A]->text(); // how to follow a point
+    QStringList parties {QStringLiteral("Courbes de t = %1 à %2")
+                             .arg(mesure(m_axeT->min(), QStringLiteral("s")),
+                                  mesure(m_axeT->max(), QStringLiteral("s")))};
+    for (const QLabel *ligne : {m_mesures[Recording::A], m_mesures[Recording::B], m_retard}) {
+        if (!ligne->text().isEmpty())
+            parties << ligne->text();
+    }
+    return parties.join(QStringLiteral(" ; "));
 }
 
 void Enregistreur::exporter()

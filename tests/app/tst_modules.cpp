@@ -14,7 +14,9 @@
 #include "support/imageprobe.h"
 #include "support/windowdriver.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QChartView>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -38,6 +40,15 @@ double curveRow(const DrawingSurface &picture, double x, const QColor &color)
         = Probe::matching(picture.image(), color, QRect(column, 0, 1, picture.image().height()))
               .bounds;
     return (found.top() + found.bottom()) / 2.0;
+}
+
+// What a screen reader reads of a picture, an image with a name: its description; none otherwise.
+QString described(QWidget *picture)
+{
+    const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(picture);
+    return read->role() == QAccessible::Graphic && !read->text(QAccessible::Name).isEmpty()
+        ? read->text(QAccessible::Description)
+        : QString();
 }
 
 } // namespace
@@ -119,6 +130,7 @@ private slots:
         }
         if (module == 0)
             window.click("Command5");
+        const QString before = described(&picture);
         for (int i = 0; i < steps; ++i)
             w.step(module);
         const Recording &record = w.recorder(module).recording();
@@ -150,6 +162,13 @@ private slots:
         dialog.start(10);
         window.menu({x[0], 0}, "Enregistrer l'image…");
         QCOMPARE(proposed, fileName);
+        // Read as images, the picture tells the time it is saved at, the plot what it measures.
+        const QString now = described(&picture);
+        QVERIFY2(now != before
+                     && Probe::readout(now, "t = ", "s")
+                         == QLocale(QLocale::French).toDouble(fileName.section("-t", 1).chopped(5)),
+                 qPrintable(now));
+        QVERIFY(described(w.recorder(module).findChild<QChartView *>()).contains(readout->text()));
         // A sample a time step of the driven string, a frame of the others; none while paused.
         QCOMPARE(record.samples().size(), std::size_t(steps * (module == 0 ? 10 : 1)));
 

@@ -5,6 +5,7 @@
 #include "support/imageprobe.h"
 #include "support/windowdriver.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 #include <cmath>
@@ -141,6 +142,13 @@ private slots:
         // k = 1 at 25 mm/s: T = 8 s; each run stops on the frame exactly at its end.
         QCOMPARE(f.shared.temps, 2.0 * quarts);
         QCOMPARE(directionAiguille(f.picture("pendule")), aiguille);
+        // Read as an image, the dial says its phase: a quarter turn each quarter period.
+        const QAccessibleInterface *cadran
+            = QAccessible::queryAccessibleInterface(&f.picture("pendule"));
+        QCOMPARE(cadran->role(), QAccessible::Graphic);
+        QVERIFY2(cadran->text(QAccessible::Description)
+                     .startsWith(QStringLiteral("Cadran : phase %1°").arg(90 * quarts)),
+                 qPrintable(cadran->text(QAccessible::Description)));
         for (double x = 5.5; x < 100; x += 10) {
             const double c = std::cos(M_PI * x / 100);
             const double s = std::sin(M_PI * x / 100);

@@ -48,7 +48,7 @@ public:
     double metres(double x) const override { return x * m_state.dx; }
     double upwardMm(double x) const override { return hauteur(int(x)); }
     double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
-    double tempsAffiche() const override { return m_shared.temps; }
+    double tempsAffiche() const override { return m_state.tempsAffiche; }
     // The panel's `célérité` is in tenths of m/s.
     double vitesseReglee() const override { return m_panel.celeriteValue() / 10.0; }
 
@@ -90,6 +90,8 @@ private:
     void remetAuRepos(int dernier);
     // temps and the window's own time back to 0.
     void remetLeTempsAZero();
+    // The view draws yNouveau at temps.
+    void dessine();
     double pasX();
     double pasT();
 

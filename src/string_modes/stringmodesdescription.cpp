@@ -14,7 +14,7 @@ std::string StringModesModel::description() const
     const std::string harmoniques = jouees.empty() ? "aucune harmonique, corde au repos"
         : jouees.size() == 1                       ? "harmonique " + jouees.front()
                                                    : "harmoniques " + enumeration(jouees);
-    return "Corde de " + nombreFrancais(m_state.longueurCorde / mmParCm, 1) + " cm tendue par "
-        + nombreFrancais(m_state.masseSolide * gParKg, 1) + " g : " + harmoniques
+    return "Corde de " + std::to_string(m_panel.longueurValue()) + " cm tendue par "
+        + std::to_string(m_panel.masseValue()) + " g : " + harmoniques
         + " ; t = " + nombreFrancais(tempsAffiche(), 3) + " s";
 }

@@ -64,8 +64,8 @@ public:
     // 10, each the time factor times sin((6.2832 x abscisse) / lambda_n).
     double Deplacement(const FacteursTemps &facteurs, double abscisse) const;
 
-    // The frame at t (ms): ordonnee of points 1 to N become the displacements
-    // at t. Returns the ordinates as they were, the frame on display.
+    // The frame at t (ms), the one on display from now on: ordonnee of points 1 to N become the
+    // displacements at t. Returns the ordinates as they were, the frame on display.
     StringModesState::Ordonnees nouvelleImage(double t);
     const StringModesState::Ordonnees &ordonnee() const { return m_state.ordonnee; }
 
@@ -89,24 +89,21 @@ public:
     double metres(double x) const override { return x / mmParMetre; }
     double upwardMm(double x) const override { return hauteur(x, temps()); }
     double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
-    double tempsAffiche() const override { return temps() / msParSeconde; }
+    double tempsAffiche() const override { return m_state.tempsAffiche / msParSeconde; }
     // c = sqrt(m g / mu) for the mass the panel sets now.
     double vitesseReglee() const override { return Celerite(masseReglee(), masseLineique); }
 
-    // What the picture shows, for a screen reader (UTF-8): the string of the last modal constants,
-    // the harmonics it sums and the time, "Corde de 100 cm tendue par 1000 g : harmoniques 1 et 3 ;
-    // t = 0,25 s".
+    // What the picture shows, for a screen reader (UTF-8): the string and the harmonics as the
+    // panel sets them and the time of the frame on display, "Corde de 100 cm tendue par 1000 g :
+    // harmoniques 1 et 3 ; t = 0,25 s".
     std::string description() const;
 
 private:
     static constexpr double msParSeconde = 1000;
     static constexpr double masseLineique = 1.0; // kg/m, the string's
-    // The panel sets the length in cm and the mass in g.
-    static constexpr double mmParCm = 10;
-    static constexpr double gParKg = 1000;
-    // The panel's length in mm and mass in kg.
-    double longueurReglee() const { return mmParCm * m_panel.longueurValue(); }
-    double masseReglee() const { return m_panel.masseValue() / gParKg; }
+    // The panel's length in mm and mass in kg: it sets them in cm and g.
+    double longueurReglee() const { return 10.0 * m_panel.longueurValue(); }
+    double masseReglee() const { return m_panel.masseValue() / 1000.0; }
 
     SharedVariables &m_shared;
     StringModesState &m_state;

@@ -291,10 +291,15 @@ private slots:
         w.module(module).menu({x, 0}, "Suivre ce point");
         if (module == 0)
             w.module(module).menu({x + 50, 0}, "Suivre ce point");
+        double drawn = 0; // s, the shared time at the module's last frame
         for (int frame = 0; frame < frames; ++frame) {
             w.step(module);
+            drawn = w.v.shared.temps / (module == 2 ? 1000 : 1);
             w.step(other);
         }
+        // Its picture is said at the time it shows, not at the one the other moved to.
+        const QString said = described(&w.module(module).picture());
+        QVERIFY2(std::abs(Probe::readout(said, "t = ", "s") - drawn) < 6e-4, qPrintable(said));
         const Recording &record = w.recorder(module).recording();
         const auto measured = module == 0 ? record.delay(NAN) : record.period(Recording::A);
         QVERIFY2(measured && std::abs(*measured / expected - 1) < (module == 0 ? 0.03 : 0.01),

@@ -13,6 +13,12 @@ public:
         : QAccessibleWidget(picture, QAccessible::Graphic)
     { }
 
+    // What an image holds is in its description, not in parts to visit (a chart's scroll bars).
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Description)

@@ -58,9 +58,9 @@ DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, in
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void DrawingSurface::describe(const QString &name, std::function<QString()> describe)
+void DrawingSurface::describe(const QString &name, std::function<QString()> description)
 {
-    m_description = new PictureDescription(this, name, std::move(describe));
+    m_description = new PictureDescription(this, name, std::move(description));
 }
 
 void DrawingSurface::setDrawWidth(int pixels)

@@ -69,9 +69,9 @@ public:
     // The picture as drawn (at the device pixel ratio), without the controls placed over it.
     const QImage &image() const;
 
-    // Read by screen readers as an image named `name` showing what `describe` says, told of a
+    // Read by screen readers as an image named `name` showing what `description` says, told of a
     // change as frames are shown.
-    void describe(const QString &name, std::function<QString()> describe);
+    void describe(const QString &name, std::function<QString()> description);
 
     ~DrawingSurface() override;
 

@@ -29,13 +29,13 @@ public:
     // The description `picture` carries; none for other widgets.
     static const PictureDescription *of(const QObject *picture);
 
+private:
     // ms between two descriptions told while the picture changes.
     static constexpr int intervalleMs = 1000;
     // ms without a change after which the picture is taken as still: longer than the frames of
     // an animation (25 to 50 ms) and their delays on a busy processor.
     static constexpr int calmeMs = 250;
 
-private:
     void annonce();
 
     QWidget *m_picture;

@@ -152,7 +152,7 @@ description: dial phase from three o'clock @ reflectiondescription.cpp @ (m_stat
 description: harmonics one off @ stringmodesdescription.cpp @ jouees.push_back(std::to_string(n)); @ s/(n)/(n + 1)/ @ string_modes_test
 description: driven string at the shared time @ drivenstringmodel.h @ return m_state.tempsAffiche; @ s/m_state.tempsAffiche/m_shared.temps/ @ modules_test
 description: reflection at the shared time @ reflectionmodel.h @ return m_state.tempsAffiche; @ s/m_state.tempsAffiche/m_shared.temps/ @ modules_test
-description: eigenmodes at the shared time @ stringmodesmodel.h @ m_state.tempsAffiche / msParSeconde; @ s/m_state.tempsAffiche/temps()/ @ modules_test
+description: eigenmodes at the shared time @ stringmodesmodel.h @ m_state.tempsAffiche / msParSeconde; @ s/m_state.tempsAffiche/temps()/ @ string_modes_test
 description: recorder's plot without its readouts @ enregistreur.cpp @ parties << ligne->text(); @ s/parties << ligne->text();/(void)ligne;/ @ modules_test
 description: never told while animating @ picturedescription.cpp @ annonce(); @ s/annonce();/(void)0;/ @ e2e_accessibility
 description: told at every frame @ picturedescription.cpp @ m_depuisAnnonce.elapsed() >= intervalleMs @ s/>= intervalleMs/>= 0/ @ e2e_accessibility

@@ -10,6 +10,10 @@ if [[ -z ${VELLANE_PRIVATE_BUS:-} ]]; then
 fi
 source "$(dirname "$0")/lib.sh"
 
+# The accessibility bus listens in the runtime folder: one of its own, lest another run of this
+# test by the same user take or remove its socket.
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 BUS_PID=$!
 trap 'kill "$BUS_PID" 2>/dev/null || true; cleanup' EXIT

@@ -143,7 +143,19 @@ recorder: eigenmodes speed set in dm/s @ stringmodesmodel.h @ return Celerite(ma
 recorder: new mass keeps the trace @ modescorde.cpp @ // the next frame has other periods @ s/m_suivi->cut();// @ modules_test
 recorder: new length keeps the trace @ modescorde.cpp @ // a string of another length @ s/m_suivi->cut();// @ modules_test
 picture named to the hundredth of a second @ pictureexport.cpp @ toString(seconds, 'f', 3) @ s/'f', 3/'f', 2/ @ modules_test
-eigenmodes picture named in ms @ stringmodesmodel.h @ temps() / msParSeconde; @ s/ \/ msParSeconde// @ modules_test
+eigenmodes picture named in ms @ stringmodesmodel.h @ m_state.tempsAffiche / msParSeconde; @ s/ \/ msParSeconde// @ modules_test
+description: free end said fixed @ drivenstringdescription.cpp @ return "extrémité droite libre"; @ s/libre/fixe/ @ driven_string_test
+description: downward said upward @ drivenstringdescription.cpp @ (h > 0 ? "vers le haut" : "vers le bas") @ s/h > 0/h < 0/ @ driven_string_test
+description: pulse at its point number @ drivenstringdescription.cpp @ nombreFrancais(metres(plusLoin), 3) @ s/metres(plusLoin)/plusLoin/ @ driven_string_test
+description: nodes a quarter wave off @ reflectiondescription.cpp @ noeuds.push_back(nombreFrancais(n * demiOnde, 1)); @ s/n \* demiOnde/(n + 0.5) * demiOnde/ @ reflection_test
+description: dial phase from three o'clock @ reflectiondescription.cpp @ (m_state.angleCadran + pi / 2) @ s/ + pi \/ 2// @ reflection_test
+description: harmonics one off @ stringmodesdescription.cpp @ jouees.push_back(std::to_string(n)); @ s/(n)/(n + 1)/ @ string_modes_test
+description: driven string at the shared time @ drivenstringmodel.h @ return m_state.tempsAffiche; @ s/m_state.tempsAffiche/m_shared.temps/ @ modules_test
+description: reflection at the shared time @ reflectionmodel.h @ return m_state.tempsAffiche; @ s/m_state.tempsAffiche/m_shared.temps/ @ modules_test
+description: eigenmodes at the shared time @ stringmodesmodel.h @ m_state.tempsAffiche / msParSeconde; @ s/m_state.tempsAffiche/temps()/ @ string_modes_test
+description: recorder's plot without its readouts @ enregistreur.cpp @ parties << ligne->text(); @ s/parties << ligne->text();/(void)ligne;/ @ modules_test
+description: never told while animating @ picturedescription.cpp @ annonce(); @ s/annonce();/(void)0;/ @ e2e_accessibility
+description: told at every frame @ picturedescription.cpp @ m_depuisAnnonce.elapsed() >= intervalleMs @ s/>= intervalleMs/>= 0/ @ e2e_accessibility
 windows announced as panes @ windowaccessible.cpp @ QAccessible::Window); @ s/Window/Client/ @ e2e_accessibility
 traces check box unnamed @ vibreurimage.cpp @ nameAfter(traces, {Label14}); @ s/{Label14}/{}/ @ e2e_accessibility
 harmonic bars share one name @ modescordelayout.cpp @ tr("Harmonique %1").arg(rang->Caption()) @ s/.arg(rang->Caption())// @ e2e_accessibility

@@ -206,6 +206,14 @@ Options:
         <source>Fichiers CSV (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
     </message>
+    <message>
+        <source>Courbes de l&apos;enregistreur</source>
+        <translation>Recorder&apos;s curves</translation>
+    </message>
+    <message>
+        <source>Courbes de t = %1 à %2</source>
+        <translation>Curves from t = %1 to %2</translation>
+    </message>
 </context>
 <context>
     <name>FileWrite</name>
@@ -283,6 +291,10 @@ Options:
     <message>
         <source>Quitter</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Corde</source>
+        <translation>String</translation>
     </message>
 </context>
 <context>
@@ -375,6 +387,14 @@ Options:
     <message>
         <source>pause</source>
         <translation>pause</translation>
+    </message>
+    <message>
+        <source>Ondes sur la corde</source>
+        <translation>Waves on the string</translation>
+    </message>
+    <message>
+        <source>Cadran</source>
+        <translation>Dial</translation>
     </message>
 </context>
 <context>
@@ -496,6 +516,10 @@ Options:
     <message>
         <source>r = c·dt/dx = %1 : le calcul est stable pour r ≤ 1</source>
         <translation>r = c·dt/dx = %1: the computation is stable for r ≤ 1</translation>
+    </message>
+    <message>
+        <source>Corde</source>
+        <translation>String</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "drawingsurface.h"
 
 #include "linerasterizer.h"
+#include "picturedescription.h"
 #include "twips.h"
 
 #include <QGuiApplication>
@@ -55,6 +56,11 @@ DrawingSurface::DrawingSurface(QWidget *parent, int left, int top, int width, in
     m_changedSinceTaken = m_image.rect();
     setDrawWidth(m_drawWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingSurface::describe(const QString &name, std::function<QString()> description)
+{
+    m_description = new PictureDescription(this, name, std::move(description));
 }
 
 void DrawingSurface::setDrawWidth(int pixels)
@@ -177,6 +183,8 @@ void DrawingSurface::repaintChanged()
             += QRectF(QPointF(r.topLeft()) / ratio, QPointF(r.bottomRight() + QPoint(1, 1)) / ratio)
                    .toAlignedRect();
     update(logical.translated(m_client.topLeft()));
+    if (m_description)
+        m_description->changed();
 }
 
 void DrawingSurface::paintEvent(QPaintEvent *event)

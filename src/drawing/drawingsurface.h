@@ -7,10 +7,12 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
 
+class PictureDescription;
 class QPainter;
 
 // A retained drawing surface (the picture box): what is drawn stays on its
@@ -67,6 +69,10 @@ public:
     // The picture as drawn (at the device pixel ratio), without the controls placed over it.
     const QImage &image() const;
 
+    // Read by screen readers as an image named `name` showing what `description` says, told of a
+    // change as frames are shown.
+    void describe(const QString &name, std::function<QString()> description);
+
     ~DrawingSurface() override;
 
 signals:
@@ -108,4 +114,5 @@ private:
     DrawnTiles m_drawn {QSize()}; // what was drawn on since the last repaint
     QImage m_image;
     mutable std::unique_ptr<QPainter> m_painter;
+    PictureDescription *m_description = nullptr; // a child, once described
 };

@@ -85,7 +85,7 @@ void DrivenStringModel::Ondule()
 {
     for (int etape = 1; etape <= etapesParAppel; ++etape)
         avanceUnPas();
-    m_view.corde(m_shared.temps);
+    dessine();
 }
 
 void DrivenStringModel::avanceUnPas()
@@ -197,6 +197,12 @@ void DrivenStringModel::remetAuRepos(int dernier)
     }
     m_view.effaceImage();
     remetLeTempsAZero();
+    dessine();
+}
+
+void DrivenStringModel::dessine()
+{
+    m_state.tempsAffiche = m_shared.temps;
     m_view.corde(m_shared.temps);
 }
 

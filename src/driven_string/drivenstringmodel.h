@@ -6,6 +6,8 @@
 #include "drivenstringinterfaces.h"
 #include "drivenstringstate.h"
 
+#include <string>
+
 // The integrator of the driven string: the damped wave equation
 //     ∂²y/∂t² + amortissement·∂y/∂t = c²·∂²y/∂x²
 // advanced by centred differences on three time levels (y in mm, x in m,
@@ -47,9 +49,14 @@ public:
     double metres(double x) const override { return x * m_state.dx; }
     double upwardMm(double x) const override { return hauteur(int(x)); }
     double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
-    double tempsAffiche() const override { return m_shared.temps; }
+    double tempsAffiche() const override { return m_state.tempsAffiche; }
     // The panel's `célérité` is in tenths of m/s.
     double vitesseReglee() const override { return m_panel.celeriteValue() / 10.0; }
+
+    // What the picture shows, for a screen reader (UTF-8): the time, the point of the string
+    // farthest from rest and the right end, "Corde à t = 1,25 s : déplacement maximal 12 mm vers
+    // le haut à 0,4 m ; extrémité droite fixe".
+    std::string description() const;
 
     // Hyperbolic secant, 2/(e^−x + e^x).
     static double sech(double x);
@@ -85,6 +92,8 @@ private:
     void remetAuRepos(int dernier);
     // temps and the window's own time back to 0.
     void remetLeTempsAZero();
+    // The view draws yNouveau at temps.
+    void dessine();
     double pasX();
     double pasT();
 

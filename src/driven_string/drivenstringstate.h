@@ -42,6 +42,8 @@ struct DrivenStringState
     // unlike temps, which the open modules share, no other window moves it. The point recorder's
     // clock.
     double tempsPropre = 0.0;
+    // s, temps when the string on display was drawn: other windows move temps since.
+    double tempsAffiche = 0.0;
 
     bool vibreurActif = false; // the sinusoidal excitation drives point 0
     bool parametresModifies = false; // a setting changed since the constants were derived

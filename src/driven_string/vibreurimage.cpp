@@ -29,6 +29,8 @@ void Vibreur::creeImage()
                                   DrawingSurface::Border::Flat);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(UserScale(-10, -100, 70.5653, 31.725));
+    Picture1->describe(tr("Corde"),
+                       [this] { return QString::fromStdString(m_model.description()); });
     // The vibrator rides on point 0; the clamp marks the fixed right end.
     Excitateur = ShapeControl::inPicture(Picture1, ShapeControl::Kind::Rectangle, 150, 3172, 585,
                                          127, jaune, Look::black());

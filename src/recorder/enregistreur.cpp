@@ -4,6 +4,7 @@
 #include "controls/focusmark.h"
 #include "controls/numberformat.h"
 #include "controls/savedialog.h"
+#include "drawing/picturedescription.h"
 
 #include <QChartView>
 #include <QDialogButtonBox>
@@ -115,6 +116,8 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     m_vue = new QChartView(this); // it makes its own chart, which it owns
     m_vue->setFocusPolicy(Qt::NoFocus); // nothing in it answers a key: Tab goes to the buttons
     m_vue->setRenderHint(QPainter::Antialiasing);
+    m_description = new PictureDescription(m_vue, tr("Courbes de l'enregistreur"),
+                                           [this] { return description(); });
     QChart *chart = m_vue->chart();
     chart->setLocalizeNumbers(true);
     chart->setLocale(frenchLocale());
@@ -222,6 +225,7 @@ void Enregistreur::redessine()
     m_dessine = maintenant;
     traceCourbes();
     ecritMesures();
+    m_description->changed();
 }
 
 void Enregistreur::traceCourbes()
@@ -310,6 +314,20 @@ void Enregistreur::ecritMesures()
     if (std::isfinite(m_vitesseReglee))
         texte += tr(" (réglée : %1)").arg(dans(m_vitesseReglee, enVitesse));
     m_retard->setText(texte);
+}
+
+QString Enregistreur::description() const
+{
+    if (!m_suivi[Recording::A] && !m_suivi[Recording::B])
+        return m_mesures[Recording::A]->text(); // how to follow a point
+    QStringList parties {tr("Courbes de t = %1 à %2")
+                             .arg(mesure(m_axeT->min(), QStringLiteral("s")),
+                                  mesure(m_axeT->max(), QStringLiteral("s")))};
+    for (const QLabel *ligne : {m_mesures[Recording::A], m_mesures[Recording::B], m_retard}) {
+        if (!ligne->text().isEmpty())
+            parties << ligne->text();
+    }
+    return parties.join(QStringLiteral(" ; "));
 }
 
 void Enregistreur::exporter()

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class PictureDescription;
 class QChartView;
 class QLabel;
 class QLineSeries;
@@ -73,6 +74,8 @@ private:
     Etat etat() const;
 
     void redessine();
+    // What the plot shows, for a screen reader: the time it spans and the readouts under it.
+    QString description() const;
     void traceCourbes();
     void ecritMesures();
     void exporter();
@@ -89,6 +92,7 @@ private:
     QTimer m_minuteur; // spaces the redraws
 
     QChartView *m_vue;
+    PictureDescription *m_description; // the plot's, a child of the view
     QValueAxis *m_axeT;
     QValueAxis *m_axeY;
     std::array<QLineSeries *, Recording::nbPoints> m_courbes;

@@ -7,6 +7,7 @@
 #include "reflectionstate.h"
 
 #include <array>
+#include <string>
 
 // Incident and reflected waves on a string 100 mm long held fixed at both
 // ends, and the geometry of the period dial.
@@ -96,7 +97,7 @@ public:
     double metres(double x) const override { return x / mmParMetre; }
     double upwardMm(double x) const override { return hauteur(x, temps()); }
     double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
-    double tempsAffiche() const override { return temps(); }
+    double tempsAffiche() const override { return m_state.tempsAffiche; }
     double vitesseReglee() const override { return m_panel.celeriteValue() / mmParMetre; }
 
     // The incident and reflected waves yi and yr at the abscissas 0 to 100 at
@@ -124,12 +125,24 @@ public:
     // twelve o'clock at t = 0 and is not reduced modulo a turn.
     static double angleGraduation(int degres) { return degres * pi / 180; }
     double angleAiguille(double t) const { return t * deuxPi / m_state.periode - pi / 2; }
-    // The same angles kept in angleCadran, the dial's drawing angle.
+    // The same angles kept in angleCadran, the dial's drawing angle; the hand's is taken last for
+    // each frame drawn, at its time.
     double prendAngleGraduation(int degres)
     {
         return m_state.angleCadran = angleGraduation(degres);
     }
-    double prendAngleAiguille(double t) { return m_state.angleCadran = angleAiguille(t); }
+    double prendAngleAiguille(double t)
+    {
+        m_state.tempsAffiche = t;
+        return m_state.angleCadran = angleAiguille(t);
+    }
+
+    // What the pictures show, for a screen reader (UTF-8). The waves: the standing wave's rank, its
+    // nodes and the time, "Onde stationnaire de rang 2 (somme des ondes incidente et réfléchie) :
+    // nœuds à 0, 50 et 100 mm ; t = 1,25 s". The dial: the phase within the period of the hand
+    // last drawn, "Cadran : phase 90° (un tour par période)".
+    std::string descriptionOndes() const;
+    std::string descriptionCadran() const;
 
 private:
     SharedVariables &m_shared;

@@ -11,4 +11,6 @@ struct ReflectionState
     // s, the sum of this window's own time steps since temps was last set to 0: unlike temps,
     // which the open modules share, no other window moves it. The point recorder's clock.
     double tempsPropre = 0.0;
+    // s, the time of the frame on display, whose hand was taken last: other windows move temps.
+    double tempsAffiche = 0.0;
 };

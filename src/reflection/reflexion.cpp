@@ -86,10 +86,14 @@ void Reflexion::construitControles()
                                   DrawingSurface::Border::Sunken);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(echelle(Picture1, 100, 50));
+    Picture1->describe(tr("Ondes sur la corde"),
+                       [this] { return QString::fromStdString(m_model.descriptionOndes()); });
     pendule = new DrawingSurface(this, 360, 5640, 2295, 2295, Look::panel(),
                                  DrawingSurface::Border::Sunken);
     pendule->setObjectName(QStringLiteral("pendule"));
     pendule->setScale(echelle(pendule, 2, 2));
+    pendule->describe(tr("Cadran"),
+                      [this] { return QString::fromStdString(m_model.descriptionCadran()); });
     pendule->setFillSolid(true);
 
     Mode = new ScrollBar(this, 240, 960, 2415, 255, 1, 10, 1, 1, 1);

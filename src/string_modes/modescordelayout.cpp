@@ -39,6 +39,8 @@ void ModesCorde::creeDispositif()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(
         UserScale(0, -1, StringModesModel::twipsParMm, StringModesModel::twipsParUnite));
+    Picture1->describe(tr("Corde"),
+                       [this] { return QString::fromStdString(m_model.description()); });
 
     // Positions in twips of Picture1's client area. The rest line, the
     // pulley, the hanging string and the solid never move.

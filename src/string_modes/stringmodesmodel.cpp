@@ -52,6 +52,7 @@ StringModesState::Ordonnees StringModesModel::nouvelleImage(double t)
     // sin(w_n t) is the same for every point: computed once for the frame.
     const FacteursTemps facteurs = FacteursDuTemps(t);
     const StringModesState::Ordonnees affichee = m_state.ordonnee;
+    m_state.tempsAffiche = t;
     // Deplacement at x = 10 i mm, term for term, with the shapes computed
     // with the constants.
     const int segments = NombreSegments();

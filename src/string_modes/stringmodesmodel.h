@@ -7,6 +7,7 @@
 #include "stringmodesstate.h"
 
 #include <array>
+#include <string>
 
 // A string of length L (mm) between a fixed point and a bridge, stretched by
 // the weight of a solid of mass m (kg), vibrating as the sum of its first ten
@@ -63,8 +64,8 @@ public:
     // 10, each the time factor times sin((6.2832 x abscisse) / lambda_n).
     double Deplacement(const FacteursTemps &facteurs, double abscisse) const;
 
-    // The frame at t (ms): ordonnee of points 1 to N become the displacements
-    // at t. Returns the ordinates as they were, the frame on display.
+    // The frame at t (ms), the one on display from now on: ordonnee of points 1 to N become the
+    // displacements at t. Returns the ordinates as they were, the frame on display.
     StringModesState::Ordonnees nouvelleImage(double t);
     const StringModesState::Ordonnees &ordonnee() const { return m_state.ordonnee; }
 
@@ -88,9 +89,14 @@ public:
     double metres(double x) const override { return x / mmParMetre; }
     double upwardMm(double x) const override { return hauteur(x, temps()); }
     double tempsPropre() const override { return m_state.tempsPropre; } // see the state's
-    double tempsAffiche() const override { return temps() / msParSeconde; }
+    double tempsAffiche() const override { return m_state.tempsAffiche / msParSeconde; }
     // c = sqrt(m g / mu) for the mass the panel sets now.
     double vitesseReglee() const override { return Celerite(masseReglee(), masseLineique); }
+
+    // What the picture shows, for a screen reader (UTF-8): the string and the harmonics as the
+    // panel sets them and the time of the frame on display, "Corde de 100 cm tendue par 1000 g :
+    // harmoniques 1 et 3 ; t = 0,25 s".
+    std::string description() const;
 
 private:
     static constexpr double msParSeconde = 1000;

@@ -24,4 +24,6 @@ struct StringModesState
     // s, the sum of this window's own time steps: unlike temps, which the open
     // modules share, no other window moves it. The point recorder's clock.
     double tempsPropre = 0.0;
+    // ms, the time of the frame on display: other windows move temps since.
+    double tempsAffiche = 0.0;
 };

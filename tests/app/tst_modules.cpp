@@ -15,7 +15,9 @@
 #include "support/imageprobe.h"
 #include "support/windowdriver.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QChartView>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -59,6 +61,15 @@ bool activate(QWidget *window)
     window->show();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+// What a screen reader reads of a picture, an image with a name: its description; none otherwise.
+QString described(QWidget *picture)
+{
+    const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(picture);
+    return read->role() == QAccessible::Graphic && !read->text(QAccessible::Name).isEmpty()
+        ? read->text(QAccessible::Description)
+        : QString();
 }
 
 } // namespace
@@ -180,6 +191,7 @@ private slots:
         QCOMPARE(menu.x(), picture.mapToGlobal(QPoint(column, 0)).x());
         if (module == 0)
             window.click("Command5");
+        const QString before = described(&picture);
         for (int i = 0; i < steps; ++i)
             w.step(module);
         const Recording &record = w.recorder(module).recording();
@@ -211,6 +223,13 @@ private slots:
         dialog.start(10);
         window.menu({x[0], 0}, "Enregistrer l'image…");
         QCOMPARE(proposed, fileName);
+        // Read as images, the picture tells the time it is saved at, the plot what it measures.
+        const QString now = described(&picture);
+        QVERIFY2(now != before
+                     && Probe::readout(now, "t = ", "s")
+                         == QLocale(QLocale::French).toDouble(fileName.section("-t", 1).chopped(5)),
+                 qPrintable(now));
+        QVERIFY(described(w.recorder(module).findChild<QChartView *>()).contains(readout->text()));
         // A sample a time step of the driven string, a frame of the others; none while paused.
         QCOMPARE(record.samples().size(), std::size_t(steps * (module == 0 ? 10 : 1)));
 
@@ -333,10 +352,15 @@ private slots:
         w.module(module).menu({x, 0}, "Suivre ce point");
         if (module == 0)
             w.module(module).menu({x + 50, 0}, "Suivre ce point");
+        double drawn = 0; // s, the shared time at the module's last frame
         for (int frame = 0; frame < frames; ++frame) {
             w.step(module);
+            drawn = w.v.shared.temps / (module == 2 ? 1000 : 1);
             w.step(other);
         }
+        // Its picture is said at the time it shows, not at the one the other moved to.
+        const QString said = described(&w.module(module).picture());
+        QVERIFY2(std::abs(Probe::readout(said, "t = ", "s") - drawn) < 6e-4, qPrintable(said));
         const Recording &record = w.recorder(module).recording();
         const auto measured = module == 0 ? record.delay(NAN) : record.period(Recording::A);
         QVERIFY2(measured && std::abs(*measured / expected - 1) < (module == 0 ? 0.03 : 0.01),

@@ -77,6 +77,7 @@ QString etat(const Fenetre &f)
 
 using Depassement = std::tuple<ExtremiteDroite, int, double, int>;
 using AllerRetour = std::tuple<ExtremiteDroite, int, double, double, double>;
+using Description = std::tuple<ExtremiteDroite, double, double, QString, QString>;
 
 class TestDrivenString : public QObject
 {
@@ -248,6 +249,42 @@ private slots:
         if (bas * haut > 0.0) // an echo is expected: on time
             QVERIFY2(std::fabs(tEcho - retour) < 0.05, qPrintable(QString::number(tEcho)));
         QVERIFY(b.messages.empty());
+    }
+
+    void description_data()
+    {
+        // The right end, the time after the pulse's start (s), where the sentence says its top is
+        // (m, NaN for a string at rest) and which way, and the end's words.
+        QTest::addColumn<Description>("row");
+        const auto fixe = ExtremiteDroite::Fixe;
+        // At 1 m/s the pulse's top leaves point 0 at 0.2 s: at 0.4 m at 0.6 s; reflected at 1 m at
+        // 1.2 s, it is back at 0.6 m at 1.6 s, inverted by a fixed end, upright from a free one.
+        QTest::newRow("at rest") << Description {fixe, 0.0, qQNaN(), "", "extrémité droite fixe"};
+        QTest::newRow("on its way")
+            << Description {ExtremiteDroite::Absente, 0.6, 0.4, "vers le haut", "pas d'extrémité"};
+        QTest::newRow("back, inverted") << Description {fixe, 1.6, 0.6, "vers le bas", "fixe"};
+        QTest::newRow("back, upright")
+            << Description {ExtremiteDroite::Libre, 1.6, 0.6, "vers le haut", "droite libre"};
+    }
+
+    void description()
+    {
+        QFETCH(Description, row);
+        const auto &[extremite, temps, ou, sens, bout] = row;
+        Banc b;
+        b.panel.bout = extremite;
+        b.model.lanceImpulsion();
+        for (int i = 0; i < std::lround(temps / b.shared.dt / 10); ++i)
+            b.model.Ondule(); // ten steps, then the string drawn
+        const QString texte = QString::fromStdString(b.model.description());
+        const QString debut = "Corde à t = " + QString::number(temps).replace('.', ',') + " s : ";
+        QVERIFY2(texte.startsWith(debut) && texte.contains(bout), qPrintable(texte));
+        if (std::isnan(ou))
+            QVERIFY2(texte.startsWith(debut + "au repos ;"), qPrintable(texte));
+        else
+            QVERIFY2(texte.contains("mm " + sens + " à ")
+                         && std::fabs(Probe::readout(texte, " à ", "m") - ou) < 0.03,
+                     qPrintable(texte));
     }
 
     // A straight string, every point at one speed: a step multiplies it by (2 − γ·dt) / (2 + γ·dt)

@@ -5,6 +5,7 @@
 #include "support/imageprobe.h"
 #include "support/windowdriver.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 #include <cmath>
@@ -83,6 +84,17 @@ private slots:
         const double lambda = 200.0 / mode;
         const double f = 25 / lambda;
         QVERIFY(std::abs(shared.frequence / f - 1) < 1e-12);
+        // The description names k + 1 points from end to end, each still at every instant below.
+        const QString texte = QString::fromStdString(modele.descriptionOndes());
+        QList<double> noeuds;
+        for (const QString &n : texte.section(" nœuds à ", 1)
+                                    .section(" mm", 0, 0)
+                                    .split(QRegularExpression(" et |, | ; ")))
+            noeuds << QLocale(QLocale::French).toDouble(n);
+        QVERIFY2(texte.contains(QStringLiteral("rang %1 ").arg(mode)) && noeuds.size() == mode + 1
+                     && noeuds.front() == 0 && noeuds.back() == 100
+                     && std::is_sorted(noeuds.begin(), noeuds.end(), std::less_equal<>()),
+                 qPrintable(texte));
         const auto incidente
             = [&](double x, double t) { return std::cos(6.2832 * (f * t - x / lambda)); };
         const auto reflechie
@@ -101,6 +113,9 @@ private slots:
             QVERIFY(modele.OndeResultante(0, t) == 0.0);
             for (int k = 1; k <= mode; ++k)
                 QVERIFY(std::abs(modele.OndeResultante(k * lambda / 2, t)) < 2e-4);
+            // Within the 0.05 mm of a rounded node the sum, of slope 4π/λ there, stays that small.
+            for (double x : noeuds)
+                QVERIFY(std::abs(modele.OndeResultante(x, t)) < 0.2 * M_PI / lambda + 2e-4);
         }
     }
 
@@ -127,6 +142,13 @@ private slots:
         // k = 1 at 25 mm/s: T = 8 s; each run stops on the frame exactly at its end.
         QCOMPARE(f.shared.temps, 2.0 * quarts);
         QCOMPARE(directionAiguille(f.picture("pendule")), aiguille);
+        // Read as an image, the dial says its phase: a quarter turn each quarter period.
+        const QAccessibleInterface *cadran
+            = QAccessible::queryAccessibleInterface(&f.picture("pendule"));
+        QCOMPARE(cadran->role(), QAccessible::Graphic);
+        QVERIFY2(cadran->text(QAccessible::Description)
+                     .startsWith(QStringLiteral("Cadran : phase %1°").arg(90 * quarts)),
+                 qPrintable(cadran->text(QAccessible::Description)));
         for (double x = 5.5; x < 100; x += 10) {
             const double c = std::cos(M_PI * x / 100);
             const double s = std::sin(M_PI * x / 100);

@@ -35,7 +35,7 @@ struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
     // c = sqrt(m g) in mm/ms; on a shorter string point 100 keeps its last value.
     bool imageAttendue(double ordonnee100)
     {
-        FakePanel panneau({});
+        FakePanel panneau({{"Longueur", bar("Longueur").Value()}, {"Masse", bar("Masse").Value()}});
         for (int n = 1; n <= 10; ++n)
             panneau["Harmonique" + std::to_string(n)] = bar("Harmonique", n - 1).Value();
         const StringModesModel modele(shared, state, panneau);
@@ -52,6 +52,15 @@ struct Fenetre : ModuleWindow<ModesCorde, StringModesState>
                 || std::abs(modele.Deplacement(facteurs, 10.0 * i) - y) > 1e-9)
                 return false;
         }
+        // Said to a screen reader: harmonics 1 to 10 summed, at the time of the frame in s,
+        // whatever another window does to the shared time since.
+        const double image = shared.temps;
+        shared.temps += 1000;
+        const QString dit = QString::fromStdString(modele.description());
+        shared.temps = image;
+        if (!dit.contains(" g : harmoniques 1")
+            || Probe::readout(dit, " et 10 ; t = ", "s") != image / 1000)
+            return false;
         return l == 1000 || state.ordonnee[100] == ordonnee100;
     }
 };

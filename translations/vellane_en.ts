@@ -187,10 +187,6 @@ Options:
         <translation>%1: period %2, amplitude %3</translation>
     </message>
     <message>
-        <source>Clic droit sur la corde, puis « Suivre ce point » : son mouvement s&apos;enregistre ici.</source>
-        <translation>Right-click on the string, then &quot;Follow this point&quot;: its motion is recorded here.</translation>
-    </message>
-    <message>
         <source>B après A : retard %1, distance %2, vitesse mesurée %3</source>
         <translation>B after A: delay %1, distance %2, measured speed %3</translation>
     </message>
@@ -213,6 +209,10 @@ Options:
     <message>
         <source>Courbes de t = %1 à %2</source>
         <translation>Curves from t = %1 to %2</translation>
+    </message>
+    <message>
+        <source>Clic droit sur la corde (ou touche Menu, la corde choisie par Tab), puis « Suivre ce point » : son mouvement s&apos;enregistre ici.</source>
+        <translation>Right-click on the string (or the Menu key, the string chosen with Tab), then &quot;Follow this point&quot;: its motion is recorded here.</translation>
     </message>
 </context>
 <context>

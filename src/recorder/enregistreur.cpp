@@ -286,8 +286,8 @@ void Enregistreur::ecritMesures()
     }
     if (!m_suivi[Recording::A] && !m_suivi[Recording::B]) {
         m_mesures[Recording::A]->setText(
-            tr("Clic droit sur la corde, puis « Suivre ce point » : son mouvement "
-               "s'enregistre ici."));
+            tr("Clic droit sur la corde (ou touche Menu, la corde choisie par Tab), puis "
+               "« Suivre ce point » : son mouvement s'enregistre ici."));
     }
 
     if (!m_suivi[Recording::A] || !m_suivi[Recording::B]) {

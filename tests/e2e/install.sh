@@ -18,6 +18,7 @@ for check in "desktop-file-validate $prefix/share/applications/$id.desktop" \
     grep -E '^[A-Z]: |: (error|warning|hint):' <<<"$out" && fail "$check: $out"
 done
 [[ -s $prefix/share/man/man1/vellane.1 ]] || fail "no manual page"
+[[ -s $prefix/share/man/en/man1/vellane.1 ]] || fail "no English manual page"
 
 # Each icon at its size, not blank (not all black), and the scalable one.
 for size in 16 22 24 32 48 64 128 256; do
@@ -32,6 +33,9 @@ grep -q '<path' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "no 
 bin=$prefix/bin/vellane
 [[ $(DISPLAY= "$bin" --version) == "vellane 1.0" ]] || fail "--version"
 DISPLAY= "$bin" --help | grep -q -- '--simulation NOM' || fail "--help"
+# In English when the environment's language is, or when asked.
+DISPLAY= LANGUAGE=en_GB "$bin" --help | grep -q -- '--simulation NAME' || fail "--help in English"
+DISPLAY= "$bin" --langue en --help | grep -q -- '--simulation NAME' || fail "--langue en --help"
 status=0
 err=$(DISPLAY= "$bin" --zoom 5 2>&1 >/dev/null) || status=$?
 ((status == 2)) && [[ $err == "vellane : "*"de 1 à 3"* ]] || fail "--zoom 5: status $status, $err"

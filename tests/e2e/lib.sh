@@ -6,6 +6,9 @@ set -euo pipefail
 
 PROGRAM=$1
 PROBE=$2
+# The program speaks English when the environment does: these tests read and
+# click its French texts, whatever the machine's language.
+export LANGUAGE=fr
 WORK=$(mktemp -d)
 APP_PID=
 XVFB_PID=

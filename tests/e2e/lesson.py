@@ -12,11 +12,12 @@ import sys
 import time
 
 import pyatspi
-from accessibility import application, descendants
+from accessibility import application, descendants, frames
 from gi.repository import GLib
 
 NUMBER = r"(\d+(?:,\d+)?)"
 heard = []  # the names a screen reader says as the focus moves
+step = "0. start"
 
 
 def fail(step, what):
@@ -41,18 +42,12 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "100", *names], check=True)
 
 
-def press(*names):
-    """Presses keys, then waits up to 3 s for the focus to move; says where it went."""
-    told = len(heard)
-    keys(*names)
-    deadline = time.monotonic() + 3
-
-    def moved():
-        if len(heard) > told or time.monotonic() > deadline:
-            pyatspi.Registry.stop()
-        return len(heard) == told and time.monotonic() <= deadline
-
-    GLib.timeout_add(50, moved)
+def press(key):
+    """Presses a key, then waits up to 3 s for the focus to move; says where it went."""
+    told, deadline = len(heard), time.monotonic() + 3
+    keys(key)
+    # Polled every 50 ms until it stops the loop, which returns nothing and ends the polling.
+    GLib.timeout_add(50, lambda: len(heard) == told and time.monotonic() < deadline or pyatspi.Registry.stop())
     pyatspi.Registry.start()
     return heard[-1] if len(heard) > told else None
 
@@ -63,14 +58,15 @@ def spoken(node, unit):
 
 
 def main():
+    global step
     step = "1. home screen"
     app = wait_for(step, "no application on the accessibility bus", application)
-    home = wait_for(step, "no home screen", lambda: app.childCount == 1 and app.getChildAtIndex(0))
+    home = wait_for(step, "no home screen", lambda: app.childCount == 1 and frames(app)[0])
     option = shown(home, "radio button", "Evolution d'une corde excitée par un vibreur")
     option.queryAction().doAction(0)
     wait_for(step, "its option stays unselected", lambda: option.getState().contains(pyatspi.STATE_CHECKED))
     shown(home, "push button", "Démarrer").queryAction().doAction(0)
-    window = wait_for(step, '"Démarrer" opens no window', lambda: app.childCount == 2 and app.getChildAtIndex(1))
+    window = wait_for(step, '"Démarrer" opens no window', lambda: app.childCount == 2 and frames(app)[1])
 
     step = "2. frequency"
     bar = wait_for(step, "no bar", lambda: shown(window, "scroll bar", "fréquence de l'excitation"))
@@ -78,7 +74,7 @@ def main():
     bar.queryComponent().grabFocus()
     wait_for(step, "the bar takes no focus", lambda: bar.getState().contains(pyatspi.STATE_FOCUSED))
     keys(*["Right"] * 4)
-    f = wait_for(step, f"four Right keys from {before:g}: {bar.queryValue().currentValue:g}, {bar.description!r}",
+    f = wait_for(step, f"four Right keys from {before:g} do not give {before + 4:g}, spoken in Hz",
                  lambda: bar.queryValue().currentValue == before + 4 and spoken(bar, "Hz"))
 
     step = "3. sine"
@@ -100,8 +96,8 @@ def main():
     press("Return")
 
     step = "5. recorder"
-    recorder = wait_for(step, 'no window "Enregistreur"', lambda: next(
-        (w for w in (app.getChildAtIndex(i) for i in range(app.childCount)) if w.name == "Enregistreur"), None))
+    recorder = wait_for(step, 'no window "Enregistreur"',
+                        lambda: next((w for w in frames(app) if w.name == "Enregistreur"), None))
     readout = wait_for(step, "no period in its readouts", lambda: next(
         (m for m in (re.fullmatch(f"A : période {NUMBER} s, amplitude {NUMBER} mm", n.name)
                      for n in descendants(recorder) if n.getRoleName() == "label") if m), None), 20)
@@ -120,5 +116,9 @@ def main():
         if abs(float(text.replace(",", ".")) - expected) > tolerance:
             fail(step, f"{what} {text}, expected {expected:.4g} within {tolerance:.2g}")
 
+
 if __name__ == "__main__":
-    main()
+    try:
+        main()
+    except Exception as error:  # a control missing or silent: say where
+        fail(step, f"{type(error).__name__}: {error}")

@@ -173,6 +173,7 @@ keyboard follow at the picture's middle @ pointtracker.cpp @ [cursor] { return c
 Shift+F10 ignored @ picturemenu.cpp @ (key->key() == Qt::Key_F10 @ s/Qt::ShiftModifier/Qt::AltModifier/ @ modules_test
 menu key ignored @ picturemenu.cpp @ return key->key() == Qt::Key_Menu @ s/Qt::Key_Menu/Qt::Key_Help/ @ modules_test
 cursor steps the other way @ stringcursor.cpp @ moveTo(m_x + pas); @ s/m_x + pas/m_x - pas/ @ modules_test
+cursor's Shift steps a hundredth @ stringcursor.cpp @ constexpr double grandPas = 10; @ s/= 10;/= 1;/ @ e2e_accessibility
 picture's focus unmarked @ picturemenu.cpp @ if (picture->hasFocus()) @ s/picture->hasFocus()/false/ @ modules_test
 focus marks kept in a copied picture @ pictureexport.cpp @ const QSignalBlocker @ s/.*// @ modules_test
 focus left behind by a hidden button @ controls.cpp @ other->setFocus(Qt::OtherFocusReason); @ s/other->setFocus(Qt::OtherFocusReason)/(void)0/ @ modules_test

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # What a screen reader reads: on a private session bus with its own
-# accessibility bus, the program (home screen, the three simulations and the
-# recorder open together) is read over AT-SPI by accessibility.py, which
-# prints the tree and checks the windows' roles and titles, the names of the
-# controls, the values the bars speak and what the pictures say as the
-# simulations animate.
+# accessibility bus, lesson.py first runs one lesson of the driven string by
+# AT-SPI and keys alone, up to the recorder's readouts. Then the program (home
+# screen, the three simulations and the recorder open together) is read over
+# AT-SPI by accessibility.py, which prints the tree and checks the windows'
+# roles and titles, the names of the controls, the values the bars speak and
+# what the pictures say as the simulations animate.
 if [[ -z ${VELLANE_PRIVATE_BUS:-} ]]; then
     VELLANE_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
@@ -27,21 +28,15 @@ done
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 open_home
-# Each simulation by its title, then "Démarrer".
-for top in 1080 3000 4200; do
+# One lesson by AT-SPI and keys alone: the driven string and its recorder open.
+/usr/bin/python3 -B "$(dirname "$0")/lesson.py" || fail "the lesson, without a mouse"
+# The other two simulations by their titles, then "Démarrer".
+for top in 3000 4200; do
     xdotool windowraise "$HOME_ID"
     click_twips "$HOME_ID" 4000 $((top + 100))
     click_twips "$HOME_ID" 8640 5640
 done
-vibreur=$(wait_window 800 568)
 wait_window 800 600 >/dev/null
-# "Suivre ce point" on the driven string opens the recorder.
-xdotool windowraise "$vibreur"
-sleep 0.3
-xdotool mousemove --window "$vibreur" 437 220 click 3
-sleep 0.5
-xdotool key Down Down Down Return
-wait_window 640 480 >/dev/null
 
 titles=()
 for id in $(xdotool search --onlyvisible --name '.'); do

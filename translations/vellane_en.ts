@@ -55,6 +55,10 @@
         <source>Quitter</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Illustration : une corde vibrante à trois fuseaux</source>
+        <translation>Illustration: a vibrating string with three loops</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>

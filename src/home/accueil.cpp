@@ -55,6 +55,8 @@ void Accueil::creeBandeau()
     image->setGeometry(Twips::rect(120, 360, 2400, 2370));
     image->setPixmap(Icons::illustration());
     image->setScaledContents(true);
+    // Read by a screen reader that goes through the window.
+    image->setAccessibleName(tr("Illustration : une corde vibrante à trois fuseaux"));
     new ShapeControl(this, ShapeControl::Kind::RoundedRectangle, 120, 4680, 2415, 1215,
                      Look::panel(), Look::panel());
     new Label(this, 240, 4920, 2175, 255, tr("Simulation d'ondes"), creditStyle(Qt::AlignLeft));

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int pointe = 4; // pixels, the height of the arrowhead under the line
+constexpr int pointe = 7; // pixels, the height of the arrowheads at the line's ends
 constexpr double pasParCorde = 100; // presses of an arrow key along the whole string
 constexpr double grandPas = 10; // times a step, with Shift
 
@@ -106,14 +106,18 @@ void StringCursor::paint(QPainter &painter)
     QPolygon dots;
     for (int y = client.top(); y <= client.bottom(); y += 2)
         dots << QPoint(x, y);
-    const int bottom = client.bottom();
+    // Arrowheads at both ends, seen from afar on a projector, clear of the focus mark.
+    const int top = client.top() + 3;
+    const int bottom = client.bottom() - 3;
     const QPolygon pointeVersLeHaut {
         {x - pointe, bottom}, {x + pointe, bottom}, {x, bottom - pointe}};
+    const QPolygon pointeVersLeBas {{x - pointe, top}, {x + pointe, top}, {x, top + pointe}};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(FocusMark::onFace(), 1)); // a logical pixel, at any zoom
     painter.drawPoints(dots);
     painter.setBrush(FocusMark::onFace());
     painter.drawPolygon(pointeVersLeHaut);
+    painter.drawPolygon(pointeVersLeBas);
     painter.restore();
 }

@@ -515,8 +515,9 @@ private slots:
         w.vibreur.click("pause");
         if (window == 3)
             w.vibreur.menu({30, 0}, "Suivre ce point");
-        QWidget *shown = std::array<QWidget *, 5> {&home, w.vibreur.window, w.reflexion.window,
-                                                   w.modes.window, &w.recorder(0)}[window + 1];
+        QWidget *shown
+            = std::array<QWidget *, 5> {&home, w.vibreur.window, w.reflexion.window, w.modes.window,
+                                        w.vibreur.window->findChild<Enregistreur *>()}[window + 1];
         QVERIFY(activate(shown));
         const auto place
             = [shown](const QWidget *c) { return QRect(c->mapTo(shown, QPoint(0, 0)), c->size()); };

@@ -178,6 +178,8 @@ picture's focus unmarked @ picturemenu.cpp @ if (picture->hasFocus()) @ s/pictur
 focus marks kept in a copied picture @ pictureexport.cpp @ const QSignalBlocker @ s/.*// @ modules_test
 focus left behind by a hidden button @ controls.cpp @ other->setFocus(Qt::OtherFocusReason); @ s/other->setFocus(Qt::OtherFocusReason)/(void)0/ @ modules_test
 recorder's buttons deaf to Enter @ enregistreur.cpp @ setAutoDefault(true); @ s/true/false/ @ recorder_test
+recorder's plot out of the Tab order @ enregistreur.cpp @ setFocusPolicy(Qt::TabFocus); @ s/TabFocus/NoFocus/ @ modules_test
+recorder's focused plot unmarked @ enregistreur.cpp @ if (hasFocus()) { @ s/hasFocus()/false/ @ modules_test
 recorder's focused button unmarked @ enregistreur.cpp @ FocusMark::paintInsideFrame(this, rect()); @ s/FocusMark::paintInsideFrame(this, rect())/(void)0/ @ modules_test
 windows of another class than the menu's @ main.cpp @ setApplicationName(applicationName()); @ s/(applicationName())/(applicationId())/ @ e2e_install
 menu entry naming another window class @ vellane.desktop.in @ StartupWMClass= @ s/=.*/=Vellane/ @ e2e_install

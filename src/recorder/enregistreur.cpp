@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -97,6 +98,40 @@ protected:
     }
 };
 
+// The plot, reached by Tab so that a screen reader's user lands on it and
+// hears its description; it answers no key, and shows its focus as the
+// other controls do.
+class Vue : public QChartView
+{
+public:
+    explicit Vue(QWidget *parent)
+        : QChartView(parent)
+    {
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QChartView::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(viewport());
+            FocusMark::paint(painter, viewport()->rect().adjusted(1, 1, -1, -1),
+                             FocusMark::onFace());
+        }
+    }
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QChartView::focusInEvent(event);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QChartView::focusOutEvent(event);
+        viewport()->update();
+    }
+};
+
 } // namespace
 
 Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unites &unites)
@@ -113,8 +148,8 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     setMinimumSize(500, 480);
     resize(640, 480);
 
-    m_vue = new QChartView(this); // it makes its own chart, which it owns
-    m_vue->setFocusPolicy(Qt::NoFocus); // nothing in it answers a key: Tab goes to the buttons
+    m_vue = new Vue(this); // it makes its own chart, which it owns
+    m_vue->setObjectName(QStringLiteral("Courbes"));
     m_vue->setRenderHint(QPainter::Antialiasing);
     m_description = new PictureDescription(m_vue, tr("Courbes de l'enregistreur"),
                                            [this] { return description(); });

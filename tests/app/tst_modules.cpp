@@ -478,6 +478,7 @@ private slots:
               {vibreur, "Picture1", navy},
               {w.reflexion.window, "pendule", navy},
               {&w.recorder(0), "Effacer", navy},
+              {&w.recorder(0), "Courbes", navy},
               {&home, "Option2", Qt::white}}) {
             QVERIFY(activate(window));
             QWidget &control = WindowDriver {window}.find(name);
@@ -533,6 +534,12 @@ private slots:
             if (c->window() == shown && c->isVisibleTo(shown) && c->isEnabled() && !c->focusProxy()
                 && (c->focusPolicy() & Qt::TabFocus) && !(option && !option->isChecked()))
                 expected << c;
+        }
+        // Every picture a screen reader describes is a stop.
+        for (QWidget *c : shown->findChildren<QWidget *>()) {
+            if (c->isVisibleTo(shown)
+                && (qobject_cast<DrawingSurface *>(c) || qobject_cast<QChartView *>(c)))
+                QVERIFY2(expected.contains(c), qPrintable(c->objectName()));
         }
         std::sort(expected.begin(), expected.end(),
                   [&](const QWidget *a, const QWidget *b) { return order(a) < order(b); });

@@ -164,6 +164,7 @@ values spoken with a decimal point @ numberformat.cpp @ QLocale french(QLocale::
 English: a caption left French @ vellane_en.ts @ <translation>Step</translation> @ s/Step/Pas à pas/ @ modules_test
 English: a caption too long for its place @ vellane_en.ts @ <translation>Right end of the string</translation> @ s/Right end of the string/Physical properties of the right end of the string/ @ modules_test
 English: a menu left French @ pointtracker.cpp @ tr("Suivre ce point") @ s/tr(\("[^"]*"\))/QStringLiteral(\1)/ @ modules_test
+English: a control renamed with its caption @ enregistreur.cpp @ m_effacer->setObjectName(QStringLiteral("Effacer")); @ s/QStringLiteral/tr/ @ modules_test
 --langue forgotten @ commandline.cpp @ read.language = language; @ s/= language;/= std::nullopt;/ @ modules_test
 LANG read before LC_ALL @ language.cpp @ {"LC_ALL", "LC_MESSAGES", "LANG"} @ s/"LC_ALL", "LC_MESSAGES", "LANG"/"LANG", "LC_ALL", "LC_MESSAGES"/ @ modules_test
 LANGUAGE's order ignored @ language.cpp @ if (namesFrench(entry)) @ s/namesFrench(entry)/false/ @ modules_test

@@ -191,7 +191,7 @@ Enregistreur::Enregistreur(QWidget *owner, const QString &simulation, const Unit
     m_exporter = new Bouton(tr("Exporter…"), boutons);
     m_effacer = new Bouton(tr("Effacer"), boutons);
     m_exporter->setObjectName(QStringLiteral("Exporter"));
-    m_effacer->setObjectName(tr("Effacer"));
+    m_effacer->setObjectName(QStringLiteral("Effacer"));
     boutons->addButton(m_exporter, QDialogButtonBox::ActionRole);
     boutons->addButton(m_effacer, QDialogButtonBox::ActionRole);
     connect(m_exporter, &QPushButton::clicked, this, &Enregistreur::exporter);

@@ -107,8 +107,9 @@ class TestModules : public QObject
     using Environment = QMap<QString, QString>;
 
     // Every text a user meets on the home screen, the three windows, their picture menus and a
-    // recorder, in the language whose catalogues are installed; the windows are left open.
-    static QStringList textsOfAllWindows(Accueil &home)
+    // recorder, in the language whose catalogues are installed; the windows are left open. The
+    // controls' names, which no language changes, go to `names`.
+    static QStringList textsOfAllWindows(Accueil &home, QStringList &names)
     {
         for (const Module m : {Module::DrivenString, Module::Reflection, Module::StringModes})
             home.demarre(m);
@@ -120,8 +121,10 @@ class TestModules : public QObject
         QStringList texts;
         for (QWidget *window : windows) {
             texts << window->windowTitle();
-            for (const QWidget *w : window->findChildren<QWidget *>())
+            for (const QWidget *w : window->findChildren<QWidget *>()) {
                 texts << w->property("text").toString() << w->toolTip() << w->accessibleName();
+                names << w->objectName();
+            }
             if (window->findChild<DrawingSurface *>("Picture1"))
                 texts << WindowDriver {window}.menu({30, 0}).split('|');
         }
@@ -722,20 +725,23 @@ private slots:
         QVERIFY(refused.action == CommandLine::Action::Refuse && refused.text.contains("« de »"));
     }
 
-    // Every window, its menus and a recorder in English: no French text left, and the English
-    // captions fit their places as the French ones do.
+    // Every window, its menus and a recorder in English: no French text left, the controls' names
+    // unchanged, and the English captions fit their places as the French ones do.
     void englishEdition()
     {
         QStringList french;
+        QStringList frenchNames;
         {
             ModuleVariables v;
             Accueil home(moduleFactories(v));
-            french = textsOfAllWindows(home);
+            french = textsOfAllWindows(home, frenchNames);
         }
         QVERIFY2(installTranslations(*qApp, Language::English), "the English catalogue is missing");
         ModuleVariables v;
         Accueil home(moduleFactories(v));
-        const QStringList english = textsOfAllWindows(home);
+        QStringList englishNames;
+        const QStringList english = textsOfAllWindows(home, englishNames);
+        QCOMPARE(englishNames, frenchNames);
         for (QTranslator *catalogue : qApp->findChildren<QTranslator *>()) {
             if (catalogue->language() == "en")
                 delete catalogue; // the other tests speak French

@@ -26,7 +26,7 @@ ScreenZoom measureZoom(const CommandLine &commandLine, Language language, int ar
     // The factor asked replaces any the environment gives.
     qunsetenv("QT_SCALE_FACTOR");
     QGuiApplication measure(argc, argv);
-    installTranslations(measure, language);
+    installProgramTranslations(measure, language);
     const QScreen *screen = QGuiApplication::primaryScreen();
     return fitZoom(commandLine, screen ? screen->availableGeometry().size() : QSize());
 }
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     CommandLine commandLine;
     {
         QCoreApplication reading(argc, argv);
-        installTranslations(reading, language);
+        installProgramTranslations(reading, language);
         commandLine = readCommandLine(arguments);
         if (commandLine.action == CommandLine::Action::Print) {
             std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);

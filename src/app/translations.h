@@ -4,9 +4,14 @@
 
 class QCoreApplication;
 
-// Installs in `application` the catalogues of `language`: in French, Qt's own
-// (file dialogs, standard buttons, its error texts), from the catalogue
-// installed with Qt; in English, the program's, built in, Qt speaking English
-// by itself. Returns whether the catalogue was found: without it those texts
-// stay in Qt's or the program's own language.
+// Installs in `application` the program's catalogue of `language`: none in
+// French, its own language; the English one built in. What the run says
+// before its windows open (help, refusals, warnings) needs no more. Returns
+// whether the catalogue was found.
+bool installProgramTranslations(QCoreApplication &application, Language language);
+
+// The program's catalogue and Qt's own (file dialogs, standard buttons, its
+// error texts): in French from the catalogue installed with Qt, Qt speaking
+// English by itself. Returns whether they were found: without them those
+// texts stay in Qt's or the program's own language.
 bool installTranslations(QCoreApplication &application, Language language);

@@ -167,7 +167,7 @@ English: a menu left French @ pointtracker.cpp @ tr("Suivre ce point") @ s/tr(\(
 English: a control renamed with its caption @ enregistreur.cpp @ m_effacer->setObjectName(QStringLiteral("Effacer")); @ s/QStringLiteral/tr/ @ modules_test
 --langue forgotten @ commandline.cpp @ read.language = language; @ s/= language;/= std::nullopt;/ @ modules_test
 LANG read before LC_ALL @ language.cpp @ {"LC_ALL", "LC_MESSAGES", "LANG"} @ s/"LC_ALL", "LC_MESSAGES", "LANG"/"LANG", "LC_ALL", "LC_MESSAGES"/ @ modules_test
-LANGUAGE's order ignored @ language.cpp @ if (namesFrench(entry)) @ s/namesFrench(entry)/false/ @ modules_test
+LANGUAGE's order ignored @ language.cpp @ if (const std::optional<Language> language = languageOf(entry)) @ s/languageOf(entry))/languageOf(entry); language == Language::English)/ @ modules_test
 Tab order: dial before the panel's bars @ reflexion.cpp @ setTabOrder(celerite, pendule); @ s/.*// @ modules_test
 Tab order: picture before the panel @ modescorde.cpp @ setTabOrder(Harmonique( @ s/.*// @ modules_test
 keyboard follow at the picture's middle @ pointtracker.cpp @ [cursor] { return cursor->point(); } @ s/\[cursor\] { return cursor->point(); }/KeyboardPoint()/ @ modules_test

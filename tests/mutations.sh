@@ -80,7 +80,6 @@ option click ignoring a pending stop @ vibreurpanneau.cpp @ &Vibreur::Option3_Cl
 reset keeps the traces @ vibreurcommandes.cpp @ traces->setValue(0); @ s/0/1/ @ driven_string_test
 timed run never disarmed @ reflectionmodel.cpp @ m_state.tFin = 0; @ s/= 0;/= m_state.tFin;/ @ reflection_test
 home screen closed by its frame keeps running @ accueil.cpp @ event->accept(); @ s/event->accept();/event->ignore(); return;/ @ modules_test
-repaint region off by the border @ drawingsurface.cpp @ .translated(m_client.topLeft())); @ s/.translated(m_client.topLeft())// @ controls_test
 incident wave stepped the wrong way @ reflectionmodel.cpp @ si = si * cb - ci * sb; @ s/- ci/+ ci/ @ reflection_test
 frame without the tenth harmonic @ stringmodesmodel.cpp @ y = y + facteurs[n] * m_state.forme[n][i]; @ s/y = y + /y = n == 10 ? y : y + / @ string_modes_test
 grid never drawn again @ drawingsurface.cpp @ m_changedSinceTaken |= changed; @ s/|= changed/|= QRect()/ @ driven_string_test
@@ -102,6 +101,9 @@ harmonic numbers above their bars @ controls.cpp @ - (top + metrics.ascent() - m
 text box text edge to edge @ controls.cpp @ = lineRect().width() - 2 * @ s/- 2 \*/- 0 */ @ driven_string_test
 picture over the frame of its button @ controls.cpp @ shown.scale(room, Qt::KeepAspectRatio); @ s/shown.scale(room, Qt::KeepAspectRatio)/(void)0/ @ driven_string_test
 last changed column not repainted @ drawntiles.cpp @ std::min(right, (column + 1) * tileWidth), bandBottom}); @ s/std::min(right,/std::min(right - 1,/ @ controls_test
+empty tile widening its band @ drawntiles.h @ if (other.isEmpty()) @ s/other.isEmpty()/false/ @ controls_test
+changes never forgotten @ drawntiles.cpp @ Box run = std::exchange(boxes[column], Box()); @ s/std::exchange(boxes\[column\], Box())/boxes[column]/ @ controls_test
+repaint region off by the border @ drawingsurface.cpp @ m_drawn.take(ratio == 1.0 ? m_client.topLeft() @ s/? m_client.topLeft()/? QPoint()/ @ controls_test
 sunken border one pixel short @ drawingsurface.cpp @ const QRect r = rect(); @ s/rect();/rect().adjusted(0, 0, -1, -1);/ @ controls_test
 seams left at a fractional scale @ drawingsurface.cpp @ if (fractional) @ s/(fractional)/(fractional \&\& false)/ @ controls_test
 save buffered, flushed only by commit @ filewrite.cpp @ if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) @ s/ | QIODevice::Unbuffered// @ controls_test recorder_test

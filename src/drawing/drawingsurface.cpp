@@ -172,17 +172,22 @@ void DrawingSurface::repaintChanged()
     m_repaintPending = false;
     // Only what the frame's drawings changed, in a few small rectangles,
     // each a plain copy.
-    const QRegion changed = m_drawn.region();
-    m_drawn.clear();
+    const qreal ratio = m_image.devicePixelRatio();
+    const QRegion changed = m_drawn.take(ratio == 1.0 ? m_client.topLeft() : QPoint());
     if (changed.isEmpty())
         return;
-    const qreal ratio = m_image.devicePixelRatio();
-    QRegion logical;
-    for (const QRect &r : changed)
-        logical
-            += QRectF(QPointF(r.topLeft()) / ratio, QPointF(r.bottomRight() + QPoint(1, 1)) / ratio)
-                   .toAlignedRect();
-    update(logical.translated(m_client.topLeft()));
+    if (ratio == 1.0) {
+        update(changed);
+    } else {
+        // Each rectangle widened to whole logical pixels; neighbouring bands
+        // may then overlap, so the region is merged rectangle by rectangle.
+        QRegion logical;
+        for (const QRect &r : changed)
+            logical += QRectF(QPointF(r.topLeft()) / ratio,
+                              QPointF(r.bottomRight() + QPoint(1, 1)) / ratio)
+                           .toAlignedRect();
+        update(logical.translated(m_client.topLeft()));
+    }
     if (m_description)
         m_description->changed();
 }

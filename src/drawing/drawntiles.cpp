@@ -1,6 +1,7 @@
 #include "drawntiles.h"
 
 #include <algorithm>
+#include <utility>
 
 DrawnTiles::DrawnTiles(QSize imageSize)
     : m_size(imageSize)
@@ -28,27 +29,33 @@ void DrawnTiles::add(const QRect &pixels)
     }
 }
 
-void DrawnTiles::clear()
-{
-    if (m_empty)
-        return;
-    std::fill(m_boxes.begin(), m_boxes.end(), Box());
-    m_empty = true;
-}
-
-QRegion DrawnTiles::region() const
+QRegion DrawnTiles::take(QPoint offset)
 {
     QRegion region;
-    for (int band = 0; band < m_bands && !m_empty; ++band) {
-        const Box *boxes = m_boxes.data() + std::size_t(band) * std::size_t(m_columns);
+    if (m_empty)
+        return region;
+    // Rectangles of one band share the band's changed rows, so that they come
+    // sorted and banded as QRegion keeps them and the region is built in one
+    // pass: merging them one by one cost more than the frame's copies.
+    m_rects.clear();
+    for (int band = 0; band < m_bands; ++band) {
+        Box *boxes = m_boxes.data() + std::size_t(band) * std::size_t(m_columns);
+        Box rows;
+        for (int column = 0; column < m_columns; ++column)
+            rows.join(boxes[column]);
+        if (rows.isEmpty())
+            continue;
         for (int column = 0; column < m_columns; ++column) {
-            Box run = boxes[column];
+            Box run = std::exchange(boxes[column], Box());
             if (run.isEmpty())
                 continue;
             while (column + 1 < m_columns && !boxes[column + 1].isEmpty())
-                run.join(boxes[++column]);
-            region += QRect(run.left, run.top, run.right - run.left, run.bottom - run.top);
+                run.join(std::exchange(boxes[++column], Box()));
+            m_rects.emplace_back(run.left + offset.x(), rows.top + offset.y(),
+                                 run.right - run.left, rows.bottom - rows.top);
         }
     }
+    m_empty = true;
+    region.setRects(m_rects.data(), int(m_rects.size()));
     return region;
 }

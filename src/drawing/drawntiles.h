@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QRegion>
 #include <QSize>
@@ -22,11 +23,12 @@ public:
 
     // Adds pixels that changed.
     void add(const QRect &pixels);
-    void clear();
 
+    // The changes since the last call, moved by `offset`, and forgets them.
     // In each band of tiles, one rectangle for each run of neighbouring tiles
-    // holding changes: the box of the changes of the run.
-    QRegion region() const;
+    // holding changes: the columns the run's changes span, over the rows the
+    // band's changes span.
+    QRegion take(QPoint offset);
 
 private:
     // A box of pixels, its right and bottom ends excluded; empty when
@@ -39,8 +41,11 @@ private:
         int bottom = 0;
 
         bool isEmpty() const { return left >= right; }
+        // The box around both; an empty box adds nothing.
         void join(const Box &other)
         {
+            if (other.isEmpty())
+                return;
             if (isEmpty()) {
                 *this = other;
                 return;
@@ -56,5 +61,6 @@ private:
     int m_columns;
     int m_bands;
     std::vector<Box> m_boxes; // a box a tile, band after band
+    std::vector<QRect> m_rects; // kept between frames for its capacity
     bool m_empty = true;
 };

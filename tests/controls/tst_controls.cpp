@@ -145,6 +145,11 @@ private slots:
         QTRY_VERIFY(spy.painted.contains(Probe::onScreen(surface, 0.5f, 20.5f))
                     && spy.painted.contains(Probe::onScreen(surface, 99.5f, 20.5f)));
         QVERIFY(!spy.painted.contains(Probe::onScreen(surface, 50, 20.5f)));
+        // Once repainted, changes are forgotten: the next frame repaints only its own.
+        spy.painted = QRegion();
+        surface.Line(40, 0, 41, 2, Qt::white);
+        QTRY_VERIFY(!spy.painted.isEmpty());
+        QVERIFY(!spy.painted.contains(Probe::onScreen(surface, 0.5f, 20.5f)));
         surface.Cls();
 
         const auto y = [](int i) { return float(60.0 * std::sin(i * 0.37) + 0.3 * i); };

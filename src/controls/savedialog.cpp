@@ -31,6 +31,9 @@ public:
         : QFileDialog(parent, title, proposedPath, filter)
     {
         setAcceptMode(AcceptSave);
+        // Qt's own dialog, in the program's language, with the name check
+        // below; a desktop's native one has neither.
+        setOption(DontUseNativeDialog);
         m_name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         // Connected after the dialog's own check, which greys the button.
         connect(m_name, &QLineEdit::textChanged, this, [this] {

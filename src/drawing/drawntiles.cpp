@@ -51,8 +51,8 @@ QRegion DrawnTiles::take(QPoint offset)
                 continue;
             while (column + 1 < m_columns && !boxes[column + 1].isEmpty())
                 run.join(std::exchange(boxes[++column], Box()));
-            m_rects.emplace_back(run.left + offset.x(), rows.top + offset.y(),
-                                 run.right - run.left, rows.bottom - rows.top);
+            m_rects.emplace_back(run.left + offset.x(), rows.top + offset.y(), run.right - run.left,
+                                 rows.bottom - rows.top);
         }
     }
     m_empty = true;

@@ -103,6 +103,8 @@ picture over the frame of its button @ controls.cpp @ shown.scale(room, Qt::Keep
 last changed column not repainted @ drawntiles.cpp @ std::min(right, (column + 1) * tileWidth), bandBottom}); @ s/std::min(right,/std::min(right - 1,/ @ controls_test
 empty tile widening its band @ drawntiles.h @ if (other.isEmpty()) @ s/other.isEmpty()/false/ @ controls_test
 changes never forgotten @ drawntiles.cpp @ Box run = std::exchange(boxes[column], Box()); @ s/std::exchange(boxes\[column\], Box())/boxes[column]/ @ controls_test
+rectangle's right border one pixel in @ shapecontrol.cpp @ p.fillRect(QRect(w - 1, 1, 1, h - 2), m_border); @ s/w - 1, 1/w - 2, 1/ @ controls_test
+rectangle filled to its last column @ shapecontrol.cpp @ p.fillRect(r, m_fill); @ s/(r,/(rect(),/ @ controls_test
 repaint region off by the border @ drawingsurface.cpp @ m_drawn.take(ratio == 1.0 ? m_client.topLeft() @ s/? m_client.topLeft()/? QPoint()/ @ controls_test
 sunken border one pixel short @ drawingsurface.cpp @ const QRect r = rect(); @ s/rect();/rect().adjusted(0, 0, -1, -1);/ @ controls_test
 seams left at a fractional scale @ drawingsurface.cpp @ if (fractional) @ s/(fractional)/(fractional \&\& false)/ @ controls_test

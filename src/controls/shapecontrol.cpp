@@ -51,28 +51,35 @@ void ShapeControl::setTop(double top)
 void ShapeControl::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    if (m_kind == Kind::Rectangle) {
+        // The pixels of a rectangle stroked with a one-pixel pen, in plain
+        // fills (the vibrator's is painted at every frame): the fill leaves
+        // the last column and row to what lies under it, the border rings
+        // the whole widget.
+        p.fillRect(r, m_fill);
+        if (m_border.isValid()) {
+            const int w = width();
+            const int h = height();
+            p.fillRect(QRect(0, 0, w, 1), m_border);
+            p.fillRect(QRect(0, h - 1, w, 1), m_border);
+            p.fillRect(QRect(0, 1, 1, h - 2), m_border);
+            p.fillRect(QRect(w - 1, 1, 1, h - 2), m_border);
+        }
+        return;
+    }
     p.setPen(m_border.isValid() ? QPen(m_border) : QPen(Qt::NoPen));
     p.setBrush(m_fill);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
-    switch (m_kind) {
-    case Kind::Rectangle:
-        p.drawRect(r);
-        break;
-    case Kind::RoundedRectangle: {
-        p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (m_kind == Kind::RoundedRectangle) {
         const qreal radius = std::min(r.width(), r.height()) / 6.0;
         p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
-        break;
+        return;
     }
-    case Kind::Circle: {
-        p.setRenderHint(QPainter::Antialiasing);
-        const int side = std::min(r.width(), r.height());
-        const QRectF square((r.width() - side) / 2.0 + 0.5, (r.height() - side) / 2.0 + 0.5,
-                            side - 1.0, side - 1.0);
-        p.drawEllipse(square);
-        break;
-    }
-    }
+    const int side = std::min(r.width(), r.height());
+    const QRectF square((r.width() - side) / 2.0 + 0.5, (r.height() - side) / 2.0 + 0.5, side - 1.0,
+                        side - 1.0);
+    p.drawEllipse(square);
 }
 
 LineControl::LineControl(QWidget *parent, int x1, int y1, int x2, int y2, const QColor &color,

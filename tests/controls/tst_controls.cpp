@@ -192,6 +192,46 @@ private slots:
         QCOMPARE(marker.y(), 1 + 227);
     }
 
+    // An outlined rectangle shape is a one-pixel ring of its border round its fill; without a
+    // border, the fill leaves its last column and row to what lies under it.
+    void rectangleShape_data()
+    {
+        QTest::addColumn<QColor>("border");
+        QTest::newRow("outlined") << QColor(Qt::black);
+        QTest::newRow("without a border") << QColor();
+    }
+    void rectangleShape()
+    {
+        QFETCH(QColor, border);
+        QWidget window;
+        window.resize(60, 40);
+        QPalette palette;
+        palette.setColor(QPalette::Window, Qt::blue);
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+        const ShapeControl shape(&window, ShapeControl::Kind::Rectangle, 150, 150, 300, 180,
+                                 Qt::yellow, border);
+        const QRect r = shape.geometry();
+        QCOMPARE(r, QRect(10, 10, 20, 12));
+        const QImage shown = window.grab().toImage();
+        int wrong = 0;
+        for (int y = r.top() - 1; y <= r.bottom() + 1; ++y) {
+            for (int x = r.left() - 1; x <= r.right() + 1; ++x) {
+                const bool inside = r.contains(x, y);
+                const bool ring = inside
+                    && (x == r.left() || x == r.right() || y == r.top() || y == r.bottom());
+                const bool lastRowOrColumn = x == r.right() || y == r.bottom();
+                QColor expected = Qt::yellow;
+                if (!inside || (!border.isValid() && lastRowOrColumn))
+                    expected = Qt::blue;
+                else if (border.isValid() && ring)
+                    expected = border;
+                wrong += shown.pixelColor(x, y) != expected;
+            }
+        }
+        QCOMPARE(wrong, 0);
+    }
+
     void boxAndCircle()
     {
         QWidget window;

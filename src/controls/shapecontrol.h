@@ -34,6 +34,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The painting names its colours: painters start without the widget's
+    // palette, font and pen (shapes over a picture are painted with its frames).
+    void initPainter(QPainter *) const override { }
 
 private:
     Kind m_kind;
@@ -59,6 +62,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The painting names its colours: painters start without the widget's
+    // palette, font and pen (shapes over a picture are painted with its frames).
+    void initPainter(QPainter *) const override { }
 
 private:
     void place();

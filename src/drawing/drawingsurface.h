@@ -83,6 +83,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Painters on the surface start bare: its painting names every colour,
+    // and copying the widget's palette, font and pen into each of the frames'
+    // painters cost about a fortieth of the animation's processor.
+    void initPainter(QPainter *) const override { }
 
 private:
     // Drawing goes through one painter kept open between calls (a frame draws

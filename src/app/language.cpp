@@ -18,7 +18,10 @@ namespace {
 // "de@euro", when the program speaks it.
 std::optional<Language> languageOf(const QString &name)
 {
-    return languageNamed(name.left(name.indexOf(QRegularExpression(QStringLiteral("[_.@]")))));
+    // Where the language part ends: territory, encoding or modifier. Compiled
+    // once for the few names read at start-up.
+    static const QRegularExpression partEnd(QStringLiteral("[_.@]"));
+    return languageNamed(name.left(name.indexOf(partEnd)));
 }
 
 } // namespace
